@@ -1,0 +1,5 @@
+# Debian packages, by what needs them. Sourced by run.sh and test.sh.
+# shellcheck disable=SC2034
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libpng-dev qt6-base-dev)
+TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
+               x11-utils)

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "geometry/colour.h"
+#include "geometry/float_to_int.h"
+
+namespace veltro {
+
+// A non-owning view of 32-bit 0x00RRGGBB words, stored bottom-up: word
+// r * width + c is column c of the row r rows above the bottom edge. The host
+// owns the memory and shows it flipped.
+class FrameBuffer {
+public:
+    static constexpr std::uint32_t kWidth = 640;
+    static constexpr std::uint32_t kHeight = 480;
+
+    FrameBuffer(std::uint32_t* pixels, std::uint32_t width, std::uint32_t height)
+        : pixels_(pixels), width_(width), height_(height) {}
+
+    std::uint32_t width() const { return width_; }
+    std::uint32_t height() const { return height_; }
+    std::uint32_t* pixels() { return pixels_; }
+    const std::uint32_t* pixels() const { return pixels_; }
+
+    // Column 0 and row 0 are never written; the comparisons are unsigned, so
+    // a negative coordinate wraps and is rejected as well. Components are
+    // truncated, not clamped.
+    void setPixel(std::uint32_t x, std::uint32_t y, const Colour& colour) {
+        if (x >= width_ || x == 0 || y >= height_ || y == 0) {
+            return;
+        }
+        const auto component = [](float v) {
+            return static_cast<std::uint32_t>(truncToInt(static_cast<double>(v)));
+        };
+        const std::uint32_t value = (component(colour.getR()) << 16) |
+                                    (component(colour.getG()) << 8) | component(colour.getB());
+        pixels_[static_cast<std::size_t>(height_ - y) * width_ + x] = value;
+    }
+
+    // The same for signed pixel positions as the rasterizers produce them.
+    void setPixel(std::int32_t x, std::int32_t y, const Colour& colour) {
+        setPixel(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), colour);
+    }
+
+    // Every byte 0xFF: white.
+    void clear() {
+        std::memset(pixels_, 0xFF, static_cast<std::size_t>(width_) * height_ * sizeof(*pixels_));
+    }
+
+    // The word that setPixel(x, y) writes, for readers of the buffer.
+    std::uint32_t at(std::uint32_t x, std::uint32_t y) const {
+        return pixels_[static_cast<std::size_t>(height_ - y) * width_ + x];
+    }
+
+private:
+    std::uint32_t* pixels_;
+    std::uint32_t width_;
+    std::uint32_t height_;
+};
+
+}  // namespace veltro

@@ -1,0 +1,82 @@
+#include "geometry/control_point.h"
+
+#include <cmath>
+
+#include "app/frame_buffer.h"
+#include "geometry/line_segment.h"
+
+namespace veltro {
+
+ControlPoint::ControlPoint(const Point2& c, float r) : centre(c), radius(r) {
+    storeLastValidPosition(centre);
+}
+
+ControlPoint::ControlPoint(const ControlPoint& other)
+    : SceneObject(), centre(other.centre), radius(other.radius) {
+    storeLastValidPosition(centre);
+}
+
+ControlPoint& ControlPoint::operator=(const ControlPoint& other) {
+    if (this != &other) {
+        centre = other.centre;
+        radius = other.radius;
+        storeLastValidPosition(centre);
+    }
+    return *this;
+}
+
+void ControlPoint::draw(FrameBuffer& frame, const Colour& markerColour) const {
+    const Colour colour = markerColour;
+    const float cx = centre.getX();
+    const float cy = centre.getY();
+    const float r = radius;
+    const float step = 1.0f / r;
+    const float c = std::cos(step);
+    const float s = std::sin(step);
+    // Just above pi/4, so the eighth of a turn is covered including its end.
+    const float lastAngle = 0.78539914f;
+    // A tiny radius would make the angle loop near-endless; past this many
+    // turns the spans are all drawn already.
+    constexpr int kMaxTurns = 4096;
+
+    float x = 0.0f;
+    float y = r;
+    float angle = 0.0f;
+    int turns = 0;
+    do {
+        const float nx = x * c - y * s;
+        const float ny = x * s + y * c;
+        x = nx;
+        y = ny;
+        LineSegment(Point2(cx - y, cy + x), Point2(cx + y, cy + x), colour).drawDDA(frame);
+        LineSegment(Point2(cx - y, cy - x), Point2(cx + y, cy - x), colour).drawDDA(frame);
+        LineSegment(Point2(cx - x, cy + y), Point2(cx + x, cy + y), colour).drawDDA(frame);
+        LineSegment(Point2(cx - x, cy - y), Point2(cx + x, cy - y), colour).drawDDA(frame);
+        angle = angle + step;
+        ++turns;
+    } while (angle <= lastAngle && turns < kMaxTurns);
+    LineSegment(Point2(cx - r, cy), Point2(cx + r, cy), colour).drawDDA(frame);
+}
+
+bool ControlPoint::contains(const Point2& p) const {
+    const float dx = p.getX() - centre.getX();
+    const float dy = p.getY() - centre.getY();
+    return std::sqrt(dx * dx + dy * dy) <= radius;
+}
+
+bool ControlPoint::confineToWindow() {
+    const float cx = centre.getX();
+    const float cy = centre.getY();
+    const float r = radius;
+    const auto inside = [](float x, float y) {
+        return 0.0f <= x && x <= 640.0f && 0.0f <= y && y <= 480.0f;
+    };
+    if (inside(cx, cy - r) && inside(cx - r, cy) && inside(cx, cy + r) && inside(cx + r, cy)) {
+        storeLastValidPosition(centre);
+        return false;
+    }
+    centre = getLastValidPosition();
+    return true;
+}
+
+}  // namespace veltro

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace veltro {
+
+// One input event, as the front ends hand it to the core.
+struct Message {
+    enum class Kind {
+        LeftPress,
+        MouseMove,
+        LeftRelease,
+        LeftDoubleClick,  // the second press of a double click: not a press
+        KeyDown,
+        MenuCommand,
+        DialogOk,
+        DialogCancel,
+        Close,
+    };
+
+    Kind kind = Kind::MouseMove;
+    float x = 0.0f;  // client pixels, for the mouse messages
+    float y = 0.0f;
+    int key = 0;        // virtual-key code, for KeyDown
+    int commandId = 0;  // for MenuCommand
+    int dialogId = 0;   // for DialogOk / DialogCancel: the id the dialog was opened with
+    std::string degreeText;  // DialogOk: the texts typed into the two fields
+    std::string knotText;
+
+    static Message mouse(Kind kind, float x, float y) {
+        Message m;
+        m.kind = kind;
+        m.x = x;
+        m.y = y;
+        return m;
+    }
+    static Message keyDown(int key) {
+        Message m;
+        m.kind = Kind::KeyDown;
+        m.key = key;
+        return m;
+    }
+    static Message menu(int id) {
+        Message m;
+        m.kind = Kind::MenuCommand;
+        m.commandId = id;
+        return m;
+    }
+    static Message dialogOk(int dialogId, std::string degreeText, std::string knotText) {
+        Message m;
+        m.kind = Kind::DialogOk;
+        m.dialogId = dialogId;
+        m.degreeText = std::move(degreeText);
+        m.knotText = std::move(knotText);
+        return m;
+    }
+    static Message dialogCancel(int dialogId) {
+        Message m;
+        m.kind = Kind::DialogCancel;
+        m.dialogId = dialogId;
+        return m;
+    }
+    static Message close() {
+        Message m;
+        m.kind = Kind::Close;
+        return m;
+    }
+};
+
+// Virtual-key codes the editor reacts to.
+namespace key {
+inline constexpr int kSpace = 32;
+inline constexpr int kNumPlus = 107;
+inline constexpr int kNumMinus = 109;
+inline constexpr int kPlus = 187;
+inline constexpr int kMinus = 189;
+}  // namespace key
+
+}  // namespace veltro
