@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "curves/scene_state.h"
+
+namespace veltro {
+
+// Builds the B-spline's knot vector into workingKnots (which the caller has
+// emptied) for `pointCount` points of the given degree: the clamped uniform
+// vector when continuity is on and there are three points or more, otherwise
+// the entered knots padded upwards in steps of one or cut to length
+// pointCount + degree + 1. May store a single 0 into an empty knotSequence,
+// and empties it when continuity is on with fewer than three points.
+void prepareKnots(KnotSequence& knotSequence, KnotSequence& workingKnots, std::size_t pointCount,
+                  std::int32_t degree, bool continuityOn);
+
+// The indices of the first and last knot of the parameter domain of a knot
+// list of `knotCount` entries: lo = degree, hi = knotCount - degree - 1.
+// Either may lie outside the list; callers check before they read.
+struct KnotDomain {
+    std::int64_t lo;
+    std::int64_t hi;
+};
+KnotDomain knotDomainIndices(std::size_t knotCount, std::int32_t degree);
+
+// True when index i addresses an entry of a list of `count` entries.
+inline bool knotIndexValid(std::int64_t i, std::size_t count) {
+    return i >= 0 && static_cast<std::uint64_t>(i) < count;
+}
+
+// The first i (0 .. size - 2) with knot(i) <= t < knot(i + 1), the knots
+// compared as floats; -1 when there is none.
+std::int64_t findSpan(const KnotSequence& knots, float t);
+
+}  // namespace veltro
