@@ -1,0 +1,207 @@
+#include "editing/point_editing.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace veltro {
+namespace {
+
+ControlPoint pointAt(float x, float y) {
+    return ControlPoint(Point2(x, y), ControlPoint::kRadius);
+}
+
+struct Gesture {
+    std::vector<ControlPoint> points;
+    bool mouseDown = false;
+    bool redraw = false;
+
+    void press(float x, float y) {
+        mouseDown = true;
+        pickPoints(points, Point2(x, y));
+    }
+    void move(float x, float y) { dragSelectedPoints(points, Point2(x, y), mouseDown, redraw); }
+    void release() {
+        mouseDown = false;
+        resolveDropOverlaps(points, mouseDown, redraw);
+        confineSelectedPoints(points, mouseDown, redraw);
+    }
+    // Drags point `index` from its centre to (x, y) and lets go.
+    void dragTo(std::size_t index, float x, float y) {
+        press(points[index].centre.getX(), points[index].centre.getY());
+        move(x, y);
+        release();
+    }
+};
+
+void expectAt(const ControlPoint& p, float x, float y) {
+    EXPECT_EQ(p.centre.getX(), x);
+    EXPECT_EQ(p.centre.getY(), y);
+}
+
+TEST(PickPoints, SelectsEveryDiscUnderTheCursorAndDeselectsTheRest) {
+    std::vector<ControlPoint> points{pointAt(100, 100), pointAt(105, 100), pointAt(300, 300)};
+    points[2].selected = true;
+    pickPoints(points, Point2(110, 100));  // rim of the first, inside the second
+    EXPECT_TRUE(points[0].selected);
+    EXPECT_TRUE(points[1].selected);
+    EXPECT_FALSE(points[2].selected);
+
+    pickPoints(points, Point2(500, 50));
+    for (const ControlPoint& p : points) {
+        EXPECT_FALSE(p.selected);
+    }
+}
+
+TEST(DragSelectedPoints, MovesOnlyWhileTheButtonIsHeldAndKeepsTheColour) {
+    Gesture g;
+    g.points = {pointAt(100, 100), pointAt(300, 300)};
+    const Colour tint(1, 2, 3, 4);
+    g.points[0].centre.setColour(tint);
+    g.press(95, 100);
+    g.move(200, 150);  // absolute: the centre lands on the cursor, not offset by 5
+    expectAt(g.points[0], 200, 150);
+    EXPECT_EQ(g.points[0].centre.getColour(), tint);
+    expectAt(g.points[1], 300, 300);
+    EXPECT_TRUE(g.redraw);
+
+    g.release();
+    g.redraw = false;
+    g.move(400, 400);  // the selection outlives the release, the drag does not
+    expectAt(g.points[0], 200, 150);
+    EXPECT_FALSE(g.redraw);
+}
+
+TEST(DragSelectedPoints, PressOnEmptySpaceChangesNothing) {
+    Gesture g;
+    g.points = {pointAt(100, 100)};
+    g.press(400, 400);
+    g.move(100, 100);
+    g.release();
+    expectAt(g.points[0], 100, 100);
+    EXPECT_FALSE(g.redraw);
+}
+
+TEST(ConfineSelectedPoints, KeepsDiscsInsideTheWindowAndSendsTheRestBack) {
+    const struct {
+        float x, y;
+        bool stays;
+    } cases[] = {
+        {5, 200, false}, {10, 200, true},  {630, 200, true},  {631, 200, false},
+        {300, 10, true}, {300, 470, true}, {300, 9, false},   {300, 471, false},
+        {10, 10, true},  {630, 470, true}, {-50, -50, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "drop at " << c.x << ", " << c.y);
+        Gesture g;
+        g.points = {pointAt(320, 240)};
+        g.dragTo(0, c.x, c.y);
+        if (c.stays) {
+            expectAt(g.points[0], c.x, c.y);
+            EXPECT_EQ(g.points[0].lastValidPosition, Point2(c.x, c.y));
+        } else {
+            expectAt(g.points[0], 320, 240);
+        }
+        EXPECT_TRUE(g.redraw);
+    }
+}
+
+TEST(ConfineSelectedPoints, DoesNothingWhileTheButtonIsHeld) {
+    std::vector<ControlPoint> points{pointAt(320, 240)};
+    points[0].selected = true;
+    points[0].centre = Point2(5, 5);
+    bool redraw = false;
+    confineSelectedPoints(points, /*mouseDown=*/true, redraw);
+    expectAt(points[0], 5, 5);
+    EXPECT_FALSE(redraw);
+}
+
+TEST(ConfineSelectedPoints, APointCreatedAtTheBorderStaysWhenPickedAndReleased) {
+    Gesture g;
+    g.points = {pointAt(3, 3)};
+    g.press(3, 3);
+    g.release();
+    expectAt(g.points[0], 3, 3);
+}
+
+TEST(ResolveDropOverlaps, SquareProbesAgainstTheOtherDisc) {
+    // Q sits at (100, 100); P comes from far away.
+    const struct {
+        float x, y;
+        bool goesBack;
+    } cases[] = {
+        {110, 100, true},   // centre on Q's rim
+        {115, 100, false},  // discs overlap, yet no probe reaches Q's disc
+        {117, 117, true},   // discs apart, corner (107, 107) inside Q's disc
+        {110, 110, true},   // corner 0 on Q's centre
+        {120, 100, false}, {125, 125, false}, {100, 100, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "drop at " << c.x << ", " << c.y);
+        Gesture g;
+        g.points = {pointAt(100, 100), pointAt(400, 300)};
+        g.dragTo(1, c.x, c.y);
+        if (c.goesBack) {
+            expectAt(g.points[1], 400, 300);
+        } else {
+            expectAt(g.points[1], c.x, c.y);
+        }
+        expectAt(g.points[0], 100, 100);
+    }
+}
+
+TEST(ResolveDropOverlaps, PointsPickedTogetherAllButTheLastGoBack) {
+    Gesture g;
+    g.points = {pointAt(100, 100), pointAt(105, 100), pointAt(108, 100), pointAt(400, 400)};
+    g.press(104, 100);
+    EXPECT_TRUE(g.points[0].selected && g.points[1].selected && g.points[2].selected);
+    g.move(300, 200);
+    g.release();
+    expectAt(g.points[0], 100, 100);
+    expectAt(g.points[1], 105, 100);
+    // Nothing is near the drop position once the others have gone back.
+    expectAt(g.points[2], 300, 200);
+    expectAt(g.points[3], 400, 400);
+}
+
+TEST(ResolveDropOverlaps, TheLastPickedPointAlsoGoesBackWhenItLandsOnAnother) {
+    Gesture g;
+    g.points = {pointAt(100, 100), pointAt(104, 100), pointAt(250, 200)};
+    g.press(102, 100);
+    g.move(250, 200);
+    g.release();
+    expectAt(g.points[0], 100, 100);
+    expectAt(g.points[1], 104, 100);
+    expectAt(g.points[2], 250, 200);
+}
+
+TEST(ResolveDropOverlaps, PickingAPointThatLiesOnAnotherRequestsARedrawButMovesNothing) {
+    Gesture g;
+    g.points = {pointAt(100, 100), pointAt(200, 200), pointAt(200, 200)};
+    g.press(190, 200);
+    g.release();
+    expectAt(g.points[1], 200, 200);
+    expectAt(g.points[2], 200, 200);
+    EXPECT_TRUE(g.redraw);
+}
+
+TEST(ResolvePointOverlap, IgnoresAnIndexPastTheEnd) {
+    std::vector<ControlPoint> points{pointAt(100, 100), pointAt(100, 100)};
+    bool redraw = false;
+    resolvePointOverlap(points, 2, redraw);
+    resolvePointOverlap(points, static_cast<std::size_t>(-1), redraw);
+    EXPECT_FALSE(redraw);
+}
+
+TEST(ResolveDropOverlaps, DoesNothingWhileTheButtonIsHeld) {
+    std::vector<ControlPoint> points{pointAt(100, 100), pointAt(300, 300)};
+    points[1].selected = true;
+    points[1].centre = Point2(100, 100);
+    bool redraw = false;
+    resolveDropOverlaps(points, /*mouseDown=*/true, redraw);
+    expectAt(points[1], 100, 100);
+    EXPECT_FALSE(redraw);
+}
+
+}  // namespace
+}  // namespace veltro
