@@ -2,4 +2,6 @@
 # shellcheck disable=SC2034
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libpng-dev qt6-base-dev)
 TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
-               x11-utils)
+               x11-utils
+               # the Debian package check: cpack's dependency scan, dpkg-deb, the entry check
+               dpkg-dev file desktop-file-utils)
