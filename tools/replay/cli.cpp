@@ -1,0 +1,269 @@
+#include "cli.h"
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <string_view>
+
+#include "frame_image.h"
+#include "output_files.h"
+#include "png_codec.h"
+#include "script.h"
+#include "segments_text.h"
+#include "session.h"
+#include "state_json.h"
+
+namespace veltro::replay {
+
+namespace {
+
+// A script longer than this is not a hand-written session; refusing it
+// keeps an endless stream on standard input from eating all memory.
+constexpr std::size_t kLargestScript = 64u * 1024u * 1024u;
+
+const char kUsage[] =
+    R"(Usage: veltro-replay [--png FILE] [--segments FILE] [--state] SCRIPT
+
+Plays a scripted editing session through the editor's own core (the same
+frame loop turn, input handling and curve drawing as the windowed program),
+without a window and without waiting, and reports what the window would show.
+
+SCRIPT is a file, or - for standard input. One message per line; # starts a
+comment; blank lines are ignored. After every message one frame turn runs: if
+the message asked for a redraw, the scene is drawn and presented.
+
+  click X Y        press then release the left button at X Y (two turns)
+  press X Y        left button down
+  move X Y         mouse move
+  release X Y      left button up
+  dblclick X Y     the second press of a double click
+  key K            a key: space, plus (187), minus (189), numplus (107),
+                   numminus (109), or a virtual-key code 0 to 255 in decimal
+  menu ID          a menu command, e.g. 40045 (B-Spline); ID must be one of
+                   the menu's command ids:
+                     40016 Make Points      40024 Clear Points
+                     40028 Nested Linear    40030 Bernstein Polynomials
+                     40031 Midpoint         40041 Parametric Polynomial
+                     40043 Interp. Spline   40045 B-Spline
+                     40009 About            40023 Move Points
+                     40036 Slider On        40037 Slider Off
+                     40038 Shells On        40039 Shells Off
+                     40050 Continuity On    40051 Continuity Off
+                     40053 B-Spline Setup (opens a B-Spline Input dialog)
+  dialog ok "DEGREE" "KNOTS"
+                   press OK in the most recently opened B-Spline Input
+                   dialog that is still open, with these texts typed into
+                   its degree and knot fields; inside the quotes \" is a
+                   quote and \\ a backslash
+  dialog cancel    press Cancel in that dialog
+  close            close the window: the session ends after this turn, and
+                   nothing may follow it
+
+Coordinates are client pixels (x right, y down) and may be fractional or
+negative; any finite single-precision number is accepted, nan and inf are
+not. Message boxes are dismissed at once and recorded.
+
+Options:
+  --png FILE       write the last presented frame as the window shows it:
+                   640 x 480 RGB PNG, top row first (all white if no frame
+                   was presented)
+  --segments FILE  write the segment list as the session ends, one segment
+                   per line: x0 y0 x1 y1 r g b a, separated by spaces, each
+                   number printed with %.9g
+  --state          print one JSON object on standard output: title, editMode,
+                   method, sliderOn, shellsOn, continuityOn, sliderT,
+                   bsplineDegree, knotSequence, workingKnots, points,
+                   checked, messageBoxes, dialogs, framesDrawn
+  --help           show this text
+
+The whole script is checked before anything runs. Bad arguments or a bad
+script give a message naming the line and what is wrong, exit status 2,
+and no output at all. Files are written only when the whole session has
+played; if writing fails the exit status is 1.
+
+Example:
+  printf 'click 100 300\nclick 320 80\nclick 540 300\n' |
+      veltro-replay --png arc.png --state -
+)";
+
+struct Options {
+    std::optional<std::string> png;
+    std::optional<std::string> segments;
+    bool state = false;
+    bool help = false;
+    std::optional<std::string> script;
+};
+
+struct UsageError {
+    std::string what;
+};
+
+std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Options& options) {
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!optionsEnded && (arg == "--help" || arg == "-h")) {
+            options.help = true;
+            continue;
+        }
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && arg == "--state") {
+            options.state = true;
+            continue;
+        }
+        bool isFileOption = false;
+        for (const auto& [name, target] :
+             {std::pair{std::string_view("--png"), &options.png},
+              std::pair{std::string_view("--segments"), &options.segments}}) {
+            if (optionsEnded || arg.compare(0, name.size(), name) != 0) {
+                continue;
+            }
+            std::string value;
+            if (arg.size() == name.size()) {
+                if (i + 1 == args.size()) {
+                    return UsageError{std::string(name) + " needs a file name"};
+                }
+                value = args[++i];
+            } else if (arg[name.size()] == '=') {
+                value = arg.substr(name.size() + 1);
+            } else {
+                continue;
+            }
+            if (value.empty()) {
+                return UsageError{std::string(name) + " needs a file name"};
+            }
+            if (*target) {
+                return UsageError{std::string(name) + " given twice"};
+            }
+            *target = value;
+            isFileOption = true;
+            break;
+        }
+        if (isFileOption) {
+            continue;
+        }
+        if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            return UsageError{"unknown option '" + arg + "'"};
+        }
+        if (options.script) {
+            return UsageError{"more than one SCRIPT given ('" + *options.script + "' and '" + arg +
+                              "')"};
+        }
+        options.script = arg;
+    }
+    if (options.help) {
+        return std::nullopt;
+    }
+    if (!options.script) {
+        return UsageError{"no SCRIPT given"};
+    }
+    if (options.png && options.segments && *options.png == *options.segments) {
+        return UsageError{"--png and --segments name the same file"};
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> readAll(std::FILE* file, std::string& text) {
+    char buffer[65536];
+    for (;;) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file);
+        text.append(buffer, n);
+        if (text.size() > kLargestScript) {
+            return "script is larger than " + std::to_string(kLargestScript >> 20) + " MiB";
+        }
+        if (n < sizeof buffer) {
+            break;
+        }
+    }
+    if (std::ferror(file)) {
+        return std::string(std::strerror(errno));
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> readScript(const std::string& name, std::FILE* in, std::string& text) {
+    if (name == "-") {
+        return readAll(in, text);
+    }
+    std::FILE* file = std::fopen(name.c_str(), "rb");
+    if (file == nullptr) {
+        return std::string(std::strerror(errno));
+    }
+    auto complaint = readAll(file, text);
+    std::fclose(file);
+    return complaint;
+}
+
+}  // namespace
+
+const char* replayUsage() {
+    return kUsage;
+}
+
+int runReplayCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE* out,
+                     std::FILE* err) {
+    Options options;
+    if (auto usage = parseOptions(args, options)) {
+        std::fprintf(err, "veltro-replay: %s\nTry 'veltro-replay --help'.\n", usage->what.c_str());
+        return kExitBadInput;
+    }
+    if (options.help) {
+        std::fputs(kUsage, out);
+        return std::fflush(out) == 0 ? kExitOk : kExitWriteFailed;
+    }
+
+    const std::string& scriptName = *options.script;
+    const std::string shownName = scriptName == "-" ? "<stdin>" : scriptName;
+    std::string text;
+    if (auto complaint = readScript(scriptName, in, text)) {
+        std::fprintf(err, "veltro-replay: %s: %s\n", shownName.c_str(), complaint->c_str());
+        return kExitBadInput;
+    }
+
+    const ParsedScript script = parseScript(text);
+    const auto reject = [&](const ScriptError& e) {
+        std::fprintf(err, "veltro-replay: %s:%d: %s\n", shownName.c_str(), e.line, e.what.c_str());
+        return kExitBadInput;
+    };
+    if (script.error) {
+        return reject(*script.error);
+    }
+
+    Session session;
+    if (auto failure = session.playAll(script.steps)) {
+        return reject(*failure);
+    }
+
+    std::vector<OutputFile> files;
+    if (options.png) {
+        const RgbImage image = imageFromFrameWords(session.presentedWords(), FrameBuffer::kWidth,
+                                                   FrameBuffer::kHeight);
+        const std::vector<std::uint8_t> png = encodePng(image);
+        if (png.empty()) {
+            std::fprintf(err, "veltro-replay: %s: could not encode the frame as PNG\n",
+                         options.png->c_str());
+            return kExitWriteFailed;
+        }
+        files.push_back(OutputFile{*options.png, std::string(png.begin(), png.end())});
+    }
+    if (options.segments) {
+        files.push_back(OutputFile{*options.segments, segmentsText(session.state().segmentList)});
+    }
+    if (const std::string complaint = writeOutputFiles(files); !complaint.empty()) {
+        std::fprintf(err, "veltro-replay: %s\n", complaint.c_str());
+        return kExitWriteFailed;
+    }
+    if (options.state) {
+        const std::string json = stateJson(session.state(), session.hostView());
+        if (std::fwrite(json.data(), 1, json.size(), out) != json.size() || std::fflush(out) != 0) {
+            std::fprintf(err, "veltro-replay: cannot write to standard output\n");
+            return kExitWriteFailed;
+        }
+    }
+    return kExitOk;
+}
+
+}  // namespace veltro::replay

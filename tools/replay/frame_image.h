@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace veltro::replay {
+
+// An 8-bit RGB picture, rows top first, as a window shows it.
+struct RgbImage {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    std::vector<std::uint8_t> rgb;  // width * height * 3 bytes
+
+    friend bool operator==(const RgbImage&, const RgbImage&) = default;
+};
+
+// The frame buffer's 0x00RRGGBB words as the window shows them: the words
+// are stored bottom-up, so the last row of words is the top row of the
+// picture.
+RgbImage imageFromFrameWords(const std::vector<std::uint32_t>& words, std::uint32_t width,
+                             std::uint32_t height);
+
+}  // namespace veltro::replay

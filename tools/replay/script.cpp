@@ -1,0 +1,315 @@
+#include "script.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <system_error>
+#include <utility>
+
+#include "ui/menu_table.h"
+
+namespace veltro::replay {
+
+namespace {
+
+struct Token {
+    std::string text;
+    bool quoted = false;
+};
+
+// Thrown inside the parser only, caught by parseScript; carries the
+// complaint without the line number.
+struct LineError {
+    std::string what;
+};
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+// Splits one line into words and double-quoted texts; '#' outside quotes
+// ends the line.
+std::vector<Token> tokenize(std::string_view line) {
+    std::vector<Token> tokens;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        const char c = line[i];
+        if (isBlank(c)) {
+            ++i;
+            continue;
+        }
+        if (c == '#') {
+            break;
+        }
+        Token token;
+        if (c == '"') {
+            token.quoted = true;
+            ++i;
+            bool closed = false;
+            while (i < line.size()) {
+                const char q = line[i++];
+                if (q == '"') {
+                    closed = true;
+                    break;
+                }
+                if (q == '\\') {
+                    if (i == line.size()) {
+                        break;
+                    }
+                    const char e = line[i++];
+                    if (e != '"' && e != '\\') {
+                        throw LineError{std::string("unknown escape '\\") + e +
+                                        "' in quoted text (only \\\" and \\\\ are escapes)"};
+                    }
+                    token.text += e;
+                    continue;
+                }
+                token.text += q;
+            }
+            if (!closed) {
+                throw LineError{"quoted text has no closing '\"'"};
+            }
+            if (i < line.size() && !isBlank(line[i]) && line[i] != '#') {
+                throw LineError{"quoted text must be followed by a space"};
+            }
+        } else {
+            while (i < line.size() && !isBlank(line[i]) && line[i] != '#') {
+                if (line[i] == '"') {
+                    throw LineError{"stray '\"' inside '" + token.text + "...'"};
+                }
+                token.text += line[i++];
+            }
+        }
+        tokens.push_back(std::move(token));
+    }
+    return tokens;
+}
+
+std::string quoteForMessage(std::string_view text) {
+    constexpr std::size_t kLongest = 40;
+    if (text.size() > kLongest) {
+        return "'" + std::string(text.substr(0, kLongest)) + "...'";
+    }
+    return "'" + std::string(text) + "'";
+}
+
+void expectArgumentCount(const std::vector<Token>& tokens, std::size_t count,
+                         std::string_view usage) {
+    if (tokens.size() - 1 != count) {
+        throw LineError{"expected '" + std::string(usage) + "'"};
+    }
+}
+
+const std::string& bareWord(const Token& token, std::string_view what) {
+    if (token.quoted) {
+        throw LineError{"expected " + std::string(what) + ", found quoted text"};
+    }
+    return token.text;
+}
+
+// Any finite float; the program's own pixel rules decide what lands on
+// screen. NaN and infinities would make every geometric test meaningless.
+float parseCoordinate(const Token& token) {
+    const std::string& word = bareWord(token, "a coordinate");
+    std::string_view digits = word;
+    if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-') {
+        digits.remove_prefix(1);
+    }
+    float value = 0.0f;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, ec] = std::from_chars(digits.data(), end, value);
+    if (ec == std::errc::result_out_of_range) {
+        throw LineError{"coordinate " + quoteForMessage(word) + " is out of range for a float"};
+    }
+    if (ec != std::errc() || stop != end) {
+        throw LineError{"coordinate " + quoteForMessage(word) + " is not a number"};
+    }
+    if (!std::isfinite(value)) {
+        throw LineError{"coordinate " + quoteForMessage(word) + " is not a finite number"};
+    }
+    return value;
+}
+
+// Digits only, no sign: key codes and command ids are never negative.
+std::optional<int> parseUnsigned(std::string_view word) {
+    if (word.empty()) {
+        return std::nullopt;
+    }
+    for (char c : word) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+    }
+    int value = 0;
+    const char* end = word.data() + word.size();
+    const auto [stop, ec] = std::from_chars(word.data(), end, value);
+    if (ec != std::errc() || stop != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+int parseKey(const Token& token) {
+    const std::string& word = bareWord(token, "a key");
+    if (auto named = keyCodeForName(word)) {
+        return *named;
+    }
+    constexpr int kLargestKeyCode = 255;
+    if (auto code = parseUnsigned(word); code && *code <= kLargestKeyCode) {
+        return *code;
+    }
+    throw LineError{"unknown key " + quoteForMessage(word) +
+                    " (use space, plus, minus, numplus, numminus or a code 0 to 255)"};
+}
+
+bool isMenuCommand(int id) {
+    for (const MenuBarEntry& entry : menuBar()) {
+        if (!entry.isPopup() && entry.id == id) {
+            return true;
+        }
+        for (const MenuItemSpec& item : entry.items) {
+            if (item.id == id) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+int parseMenuId(const Token& token) {
+    const std::string& word = bareWord(token, "a command id");
+    const auto id = parseUnsigned(word);
+    if (!id) {
+        throw LineError{"command id " + quoteForMessage(word) + " is not a decimal number"};
+    }
+    if (!isMenuCommand(*id)) {
+        throw LineError{std::to_string(*id) + " is not a command id of the menu"};
+    }
+    return *id;
+}
+
+struct MouseCommand {
+    std::string_view name;
+    Message::Kind kind;
+};
+
+constexpr MouseCommand kMouseCommands[] = {
+    {"press", Message::Kind::LeftPress},
+    {"move", Message::Kind::MouseMove},
+    {"release", Message::Kind::LeftRelease},
+    {"dblclick", Message::Kind::LeftDoubleClick},
+};
+
+void parseLine(const std::vector<Token>& tokens, int line, std::vector<ScriptStep>& steps) {
+    const std::string& command = bareWord(tokens[0], "a command");
+    const auto add = [&](Message message) {
+        steps.push_back(ScriptStep{line, std::move(message)});
+    };
+
+    if (command == "click") {
+        expectArgumentCount(tokens, 2, "click X Y");
+        const float x = parseCoordinate(tokens[1]);
+        const float y = parseCoordinate(tokens[2]);
+        add(Message::mouse(Message::Kind::LeftPress, x, y));
+        add(Message::mouse(Message::Kind::LeftRelease, x, y));
+        return;
+    }
+    for (const MouseCommand& mouse : kMouseCommands) {
+        if (command == mouse.name) {
+            expectArgumentCount(tokens, 2, std::string(mouse.name) + " X Y");
+            const float x = parseCoordinate(tokens[1]);
+            const float y = parseCoordinate(tokens[2]);
+            add(Message::mouse(mouse.kind, x, y));
+            return;
+        }
+    }
+    if (command == "key") {
+        expectArgumentCount(tokens, 1, "key K");
+        add(Message::keyDown(parseKey(tokens[1])));
+        return;
+    }
+    if (command == "menu") {
+        expectArgumentCount(tokens, 1, "menu ID");
+        add(Message::menu(parseMenuId(tokens[1])));
+        return;
+    }
+    if (command == "dialog") {
+        const std::string action = tokens.size() > 1 ? bareWord(tokens[1], "ok or cancel") : "";
+        if (action == "ok") {
+            expectArgumentCount(tokens, 3, "dialog ok \"DEGREE\" \"KNOTS\"");
+            if (!tokens[2].quoted || !tokens[3].quoted) {
+                throw LineError{
+                    "the degree and knot texts of 'dialog ok' must be in double quotes"};
+            }
+            add(Message::dialogOk(-1, tokens[2].text, tokens[3].text));
+            return;
+        }
+        if (action == "cancel") {
+            expectArgumentCount(tokens, 1, "dialog cancel");
+            add(Message::dialogCancel(-1));
+            return;
+        }
+        throw LineError{"expected 'dialog ok \"DEGREE\" \"KNOTS\"' or 'dialog cancel'"};
+    }
+    if (command == "close") {
+        expectArgumentCount(tokens, 0, "close");
+        add(Message::close());
+        return;
+    }
+    throw LineError{"unknown command " + quoteForMessage(command)};
+}
+
+}  // namespace
+
+std::optional<int> keyCodeForName(std::string_view name) {
+    static constexpr std::pair<std::string_view, int> kNames[] = {
+        {"space", key::kSpace},     {"plus", key::kPlus},         {"minus", key::kMinus},
+        {"numplus", key::kNumPlus}, {"numminus", key::kNumMinus},
+    };
+    for (const auto& [keyName, code] : kNames) {
+        if (name == keyName) {
+            return code;
+        }
+    }
+    return std::nullopt;
+}
+
+ParsedScript parseScript(std::string_view text) {
+    ParsedScript result;
+    int line = 0;
+    int closeLine = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        const std::string_view content = text.substr(start, end - start);
+        start = end + 1;
+        ++line;
+        try {
+            if (content.find('\0') != std::string_view::npos) {
+                throw LineError{"the line contains a NUL byte"};
+            }
+            const std::vector<Token> tokens = tokenize(content);
+            if (tokens.empty()) {
+                continue;
+            }
+            if (closeLine != 0) {
+                throw LineError{"nothing can follow 'close' (line " + std::to_string(closeLine) +
+                                "): the session has ended"};
+            }
+            parseLine(tokens, line, result.steps);
+            if (result.steps.back().message.kind == Message::Kind::Close) {
+                closeLine = line;
+            }
+        } catch (const LineError& e) {
+            result.steps.clear();
+            result.error = ScriptError{line, e.what};
+            return result;
+        }
+    }
+    return result;
+}
+
+}  // namespace veltro::replay

@@ -1,0 +1,100 @@
+#include "session.h"
+
+#include <utility>
+
+#include "curves/update_scene.h"
+#include "ui/input.h"
+
+namespace veltro::replay {
+
+namespace {
+
+constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
+constexpr std::size_t kPixelCount =
+    static_cast<std::size_t>(FrameBuffer::kWidth) * FrameBuffer::kHeight;
+
+bool isDialogMessage(const Message& message) {
+    return message.kind == Message::Kind::DialogOk || message.kind == Message::Kind::DialogCancel;
+}
+
+}  // namespace
+
+Session::Session()
+    : pixels_(kPixelCount, kWhite),
+      presented_(kPixelCount, kWhite),
+      frame_(pixels_.data(), FrameBuffer::kWidth, FrameBuffer::kHeight) {
+    loop_.start();
+}
+
+std::optional<std::string> Session::play(const Message& message) {
+    if (ended()) {
+        return "the session has already ended";
+    }
+    Message delivered = message;
+    if (isDialogMessage(message)) {
+        int target = -1;
+        for (std::size_t i = state_.dialogs.size(); i > 0; --i) {
+            if (state_.dialogs[i - 1].open) {
+                target = static_cast<int>(i - 1);
+                break;
+            }
+        }
+        if (target < 0) {
+            return std::string(message.kind == Message::Kind::DialogOk ? "'dialog ok'"
+                                                                       : "'dialog cancel'") +
+                   " but no B-Spline Input dialog is open (menu 40053 opens one)";
+        }
+        delivered.dialogId = target;
+    }
+    pending_ = std::move(delivered);
+    loop_.turn(*this);
+    return std::nullopt;
+}
+
+std::optional<ScriptError> Session::playAll(const std::vector<ScriptStep>& steps) {
+    for (const ScriptStep& step : steps) {
+        if (ended()) {
+            break;
+        }
+        if (auto complaint = play(step.message)) {
+            return ScriptError{step.line, std::move(*complaint)};
+        }
+    }
+    return std::nullopt;
+}
+
+HostView Session::hostView() const {
+    HostView view;
+    view.title = shell_.title();
+    view.checked.assign(shell_.checkedIds().begin(), shell_.checkedIds().end());
+    for (const RecordingShell::Event& event :
+         shell_.eventsOf(RecordingShell::Event::Kind::MessageBox)) {
+        view.messageBoxes.push_back(MessageBoxRecord{event.second, event.first});
+    }
+    view.framesDrawn = framesDrawn_;
+    return view;
+}
+
+void Session::pumpMessage() {
+    if (pending_) {
+        const Message message = std::move(*pending_);
+        pending_.reset();
+        handleMessage(state_, shell_, message);
+    }
+}
+
+bool Session::redrawRequested() const {
+    return state_.redrawRequested;
+}
+
+void Session::drawFrame() {
+    updateScene(state_, frame_);
+    ++framesDrawn_;
+}
+
+void Session::present() {
+    presented_ = pixels_;
+    frame_.clear();
+}
+
+}  // namespace veltro::replay
