@@ -1,0 +1,220 @@
+#include "app_window.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "curves/update_scene.h"
+#include "resource_ids.h"
+#include "ui/input.h"
+
+namespace veltro::win32 {
+
+AppWindow::AppWindow(EditorState& state) : state_(state), shell_(*this) {}
+
+AppWindow::~AppWindow() {
+    destroy();
+}
+
+bool AppWindow::create(HINSTANCE instance, std::string_view caption, int width, int height) {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = &AppWindow::windowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_CROSS);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = className_.c_str();
+    if (RegisterClassA(&windowClass) == 0) {
+        return false;
+    }
+    classRegistered_ = true;
+    instance_ = instance;
+
+    HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(VELTRO_MENU_MAIN));
+    // The whole drawing area must be visible, so width x height is the
+    // client area and the frame, title bar and menu bar come on top.
+    RECT outer{0, 0, width, height};
+    AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, menu != nullptr ? TRUE : FALSE);
+    const std::string captionZ(caption);
+    window_ = CreateWindowExA(0, className_.c_str(), captionZ.c_str(), WS_OVERLAPPEDWINDOW,
+                              CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+                              outer.bottom - outer.top, nullptr, menu, instance, this);
+    if (window_ == nullptr) {
+        if (menu != nullptr) {
+            DestroyMenu(menu);
+        }
+        return false;
+    }
+    width_ = width;
+    height_ = height;
+    fitClientArea();
+
+    windowDC_ = GetDC(window_);
+    ShowWindow(window_, SW_SHOWNORMAL);
+    // Without its pixels the program could draw nothing, and every
+    // setPixel would write through a null pointer.
+    if (!createFrameBuffer()) {
+        return false;
+    }
+    running_ = true;
+    return true;
+}
+
+void AppWindow::fitClientArea() {
+    // AdjustWindowRect assumes a one-line menu bar; if the bar wraps, or the
+    // frame differs from what it assumed, correct the outer size. Twice is
+    // enough: the second pass sees the bar at its final width.
+    for (int pass = 0; pass < 2; ++pass) {
+        RECT client{};
+        RECT outer{};
+        if (!GetClientRect(window_, &client) || !GetWindowRect(window_, &outer)) {
+            return;
+        }
+        const int dw = width_ - (client.right - client.left);
+        const int dh = height_ - (client.bottom - client.top);
+        if (dw == 0 && dh == 0) {
+            return;
+        }
+        SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left + dw,
+                     outer.bottom - outer.top + dh, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+bool AppWindow::createFrameBuffer() {
+    HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    memoryDC_ = CreateCompatibleDC(display);
+    if (display != nullptr) {
+        DeleteDC(display);
+    }
+    if (memoryDC_ == nullptr) {
+        return false;
+    }
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = height_;  // positive: rows are stored bottom-up
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    dibBitmap_ = CreateDIBSection(memoryDC_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (dibBitmap_ == nullptr || bits == nullptr) {
+        return false;
+    }
+    previousBitmap_ = SelectObject(memoryDC_, dibBitmap_);
+    pixels_ = static_cast<std::uint32_t*>(bits);
+    frame_ = FrameBuffer(pixels_, static_cast<std::uint32_t>(width_),
+                         static_cast<std::uint32_t>(height_));
+    frame_.clear();
+    return true;
+}
+
+void AppWindow::pumpMessage() {
+    MSG message{};
+    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        return;
+    }
+    if (message.message == WM_QUIT) {
+        running_ = false;
+        return;
+    }
+    if (routeToDialog(message)) {
+        return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
+bool AppWindow::routeToDialog(MSG& message) {
+    if (message.hwnd == nullptr || dialogs_.empty()) {
+        return false;
+    }
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (std::find(dialogs_.begin(), dialogs_.end(), root) == dialogs_.end()) {
+        return false;
+    }
+    return IsDialogMessageA(root, &message) != FALSE;
+}
+
+void AppWindow::drawFrame() {
+    updateScene(state_, frame_);
+}
+
+void AppWindow::present() {
+    if (pixels_ == nullptr) {
+        return;
+    }
+    BitBlt(windowDC_, 0, 0, width_, height_, memoryDC_, 0, 0, SRCCOPY);
+    frame_.clear();
+}
+
+void AppWindow::setPixel(std::uint32_t x, std::uint32_t y, const Colour& colour) {
+    if (pixels_ != nullptr) {
+        frame_.setPixel(x, y, colour);
+    }
+}
+
+void AppWindow::deliver(Message message) {
+    pending_.push_back(std::move(message));
+    if (delivering_) {
+        return;
+    }
+    delivering_ = true;
+    while (!pending_.empty()) {
+        const Message next = std::move(pending_.front());
+        pending_.pop_front();
+        handleMessage(state_, shell_, next);
+    }
+    delivering_ = false;
+}
+
+void AppWindow::addDialog(HWND dialog) {
+    dialogs_.push_back(dialog);
+}
+
+void AppWindow::removeDialog(HWND dialog) {
+    dialogs_.erase(std::remove(dialogs_.begin(), dialogs_.end(), dialog), dialogs_.end());
+}
+
+void AppWindow::destroy() {
+    // Destroying a dialog removes it from the list.
+    while (!dialogs_.empty()) {
+        HWND dialog = dialogs_.back();
+        if (!DestroyWindow(dialog)) {
+            removeDialog(dialog);
+        }
+    }
+    if (memoryDC_ != nullptr) {
+        if (previousBitmap_ != nullptr) {
+            SelectObject(memoryDC_, previousBitmap_);
+        }
+        DeleteDC(memoryDC_);
+    }
+    if (dibBitmap_ != nullptr) {
+        DeleteObject(dibBitmap_);
+    }
+    memoryDC_ = nullptr;
+    dibBitmap_ = nullptr;
+    previousBitmap_ = nullptr;
+    pixels_ = nullptr;
+    frame_ = FrameBuffer(nullptr, 0, 0);
+
+    if (window_ != nullptr) {
+        // From here on the window procedure no longer reaches this object.
+        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        if (windowDC_ != nullptr) {
+            ReleaseDC(window_, windowDC_);
+        }
+        // The class can only be unregistered once no window uses it.
+        DestroyWindow(window_);
+    }
+    windowDC_ = nullptr;
+    if (classRegistered_) {
+        UnregisterClassA(className_.c_str(), instance_);
+        classRegistered_ = false;
+    }
+    window_ = nullptr;
+    running_ = false;
+}
+
+}  // namespace veltro::win32
