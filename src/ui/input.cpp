@@ -1,30 +1,101 @@
 #include "ui/input.h"
 
+#include <cmath>
+
+#include "editing/point_editing.h"
+#include "ui/bspline_dialog_session.h"
+#include "ui/commands.h"
+#include "ui/slider.h"
+
 namespace veltro {
 
-// Skeleton: adds points on a press; the full window procedure comes next.
-void handleMessage(EditorState& state, Shell& /*shell*/, const Message& message) {
+namespace {
+
+// A real window only reports finite positions; a position that is not
+// finite is treated as a message that never arrived.
+bool hasFinitePosition(const Message& message) {
+    return std::isfinite(message.x) && std::isfinite(message.y);
+}
+
+void leftPress(EditorState& state, const Message& message) {
+    if (!hasFinitePosition(message)) {
+        return;
+    }
+    const Point2 m(message.x, message.y);
+    state.mouseDown = true;
+    if (state.editMode == EditMode::MakePoints) {
+        state.controlPoints.push_back(ControlPoint(m, ControlPoint::kRadius));
+        state.redrawRequested = true;
+    } else if (state.editMode == EditMode::MovePoints) {
+        pickPoints(state.controlPoints, m);
+    }
+}
+
+void mouseMove(EditorState& state, const Message& message) {
+    if (state.editMode != EditMode::MovePoints || !hasFinitePosition(message)) {
+        return;
+    }
+    dragSelectedPoints(state.controlPoints, Point2(message.x, message.y), state.mouseDown,
+                       state.redrawRequested);
+}
+
+void leftRelease(EditorState& state) {
+    state.mouseDown = false;
+    if (state.editMode == EditMode::MovePoints) {
+        resolveDropOverlaps(state.controlPoints, state.mouseDown, state.redrawRequested);
+        confineSelectedPoints(state.controlPoints, state.mouseDown, state.redrawRequested);
+    }
+}
+
+void keyDown(EditorState& state, Shell& shell, int keyCode) {
+    switch (keyCode) {
+        case key::kSpace:
+            state.redrawRequested = true;
+            break;
+        case key::kNumPlus:
+        case key::kPlus:
+            stepSlider(state, shell, +1);
+            break;
+        case key::kNumMinus:
+        case key::kMinus:
+            stepSlider(state, shell, -1);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+void handleMessage(EditorState& state, Shell& shell, const Message& message) {
     switch (message.kind) {
         case Message::Kind::LeftPress:
-            state.mouseDown = true;
-            if (state.editMode == EditMode::MakePoints) {
-                state.controlPoints.push_back(
-                    ControlPoint(Point2(message.x, message.y), ControlPoint::kRadius));
-                state.redrawRequested = true;
-            }
+            leftPress(state, message);
+            break;
+        case Message::Kind::MouseMove:
+            mouseMove(state, message);
             break;
         case Message::Kind::LeftRelease:
-            state.mouseDown = false;
+            leftRelease(state);
+            break;
+        case Message::Kind::LeftDoubleClick:
+            // The second press of a double click is not a press: it neither
+            // adds a point nor picks, and leaves mouseDown alone.
             break;
         case Message::Kind::KeyDown:
-            if (message.key == key::kSpace) {
-                state.redrawRequested = true;
-            }
+            keyDown(state, shell, message.key);
+            break;
+        case Message::Kind::MenuCommand:
+            runCommand(state, shell, message.commandId);
+            break;
+        case Message::Kind::DialogOk:
+            confirmBSplineInput(state, message.dialogId, message.degreeText, message.knotText);
+            break;
+        case Message::Kind::DialogCancel:
+            cancelBSplineInput(state, message.dialogId);
             break;
         case Message::Kind::Close:
             state.quitRequested = true;
-            break;
-        default:
             break;
     }
 }

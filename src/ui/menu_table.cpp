@@ -44,6 +44,8 @@ constexpr std::array kMenuBar{
 
 }  // namespace
 
-std::span<const MenuBarEntry> menuBar() { return kMenuBar; }
+std::span<const MenuBarEntry> menuBar() {
+    return kMenuBar;
+}
 
 }  // namespace veltro

@@ -22,9 +22,9 @@ struct Message {
     Kind kind = Kind::MouseMove;
     float x = 0.0f;  // client pixels, for the mouse messages
     float y = 0.0f;
-    int key = 0;        // virtual-key code, for KeyDown
-    int commandId = 0;  // for MenuCommand
-    int dialogId = 0;   // for DialogOk / DialogCancel: the id the dialog was opened with
+    int key = 0;             // virtual-key code, for KeyDown
+    int commandId = 0;       // for MenuCommand
+    int dialogId = 0;        // for DialogOk / DialogCancel: the id the dialog was opened with
     std::string degreeText;  // DialogOk: the texts typed into the two fields
     std::string knotText;
 

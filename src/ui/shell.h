@@ -6,7 +6,7 @@ namespace veltro {
 
 // What the core asks of the program that hosts it.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Show or hide the check mark of a menu item.
     virtual void setChecked(int commandId, bool checked) = 0;

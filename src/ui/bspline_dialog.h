@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "curves/scene_state.h"
+
+namespace veltro {
+
+// The "B-Spline Input" dialog's logic, free of any widget.
+
+// The knot field takes at most this many characters; the rest is ignored.
+inline constexpr std::size_t kKnotTextLimit = 4998;
+
+// Degrees above this are stored as this: the knot vector needs
+// points + degree + 1 entries, and the curve evaluation grows with the degree.
+inline constexpr std::int32_t kMaxBSplineDegree = 1000;
+
+// The knots as shown in the field: "0, 1, 2, 10"; empty for an empty list.
+std::string formatKnotText(const KnotSequence& knots);
+
+// The degree as shown in the field: an unsigned decimal number.
+std::string formatDegreeText(std::int32_t degree);
+
+// One knot token as the C library's atoi reads it (leading white space, an
+// optional sign, digits up to the first non-digit, 0 without digits), except
+// that values beyond the 32-bit range saturate instead of overflowing.
+std::int32_t parseKnotToken(std::string_view token);
+
+// The knot field: tokens separated by spaces and commas, empty tokens
+// skipped, each converted by parseKnotToken. Only the first kKnotTextLimit
+// characters are read.
+KnotSequence parseKnotText(std::string_view text);
+
+// The degree field read as an unsigned number: optional leading spaces, then
+// decimal digits and nothing else. Anything else, and values above
+// 4294967295, read as 0.
+std::uint32_t readUnsignedField(std::string_view text);
+
+// The degree that OK stores: the field's value taken as a signed int, 3 when
+// that is not positive, at most kMaxBSplineDegree.
+std::int32_t parseDegreeText(std::string_view text);
+
+}  // namespace veltro

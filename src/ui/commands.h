@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "ui/editor_state.h"
+#include "ui/shell.h"
+
+namespace veltro {
+
+// One menu command: changes the state, sets check marks, shows message boxes
+// and resets the title through the shell, in the order the user sees them.
+// Ids that are not in the menu are ignored.
+void runCommand(EditorState& state, Shell& shell, int commandId);
+
+// The About box's text: the program, its version and what it does.
+std::string aboutText();
+
+}  // namespace veltro

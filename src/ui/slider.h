@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "ui/editor_state.h"
+#include "ui/shell.h"
+
+namespace veltro {
+
+// The plus and minus keys: moves sliderT one step of 0.01 up (direction +1)
+// or down (-1), kept inside the current method's parameter range. With the
+// B-spline the title shows the new value.
+void stepSlider(EditorState& state, Shell& shell, int direction);
+
+// The title the B-spline's slider shows: "t = 3.51".
+std::string sliderTitle(float t);
+
+}  // namespace veltro

@@ -1,0 +1,336 @@
+#include "ui/commands.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "state_snapshot.h"
+#include "ui/command_ids.h"
+#include "ui/recording_shell.h"
+
+namespace veltro {
+namespace {
+
+using namespace command;
+using testing_support::Snapshot;
+
+constexpr const char* kCaption = "VELTRO Project by Maelkin";
+
+std::vector<std::string> describeAll(const RecordingShell& shell) {
+    std::vector<std::string> lines;
+    for (const auto& event : shell.events()) {
+        lines.push_back(describe(event));
+    }
+    return lines;
+}
+
+std::vector<std::string> methodEvents(int chosen) {
+    std::vector<std::string> lines{std::string("title ") + kCaption,
+                                   "check " + std::to_string(chosen) + " on"};
+    for (int id : {kNestedLinear, kBernstein, kMidpoint, kParametricPolynomial,
+                   kInterpolatingSpline, kBSpline}) {
+        if (id != chosen) {
+            lines.push_back("check " + std::to_string(id) + " off");
+        }
+    }
+    return lines;
+}
+
+// A state where every option is away from its start value, so a command
+// that touches something it should leave alone shows up.
+EditorState busyState() {
+    EditorState s;
+    for (int i = 0; i < 4; ++i) {
+        s.controlPoints.emplace_back(Point2(100.0f + 50 * i, 200.0f), ControlPoint::kRadius);
+    }
+    s.segmentList.emplace_back(Point2(1, 1), Point2(2, 2), Colour());
+    s.sliderMarkers.emplace_back(Point2(3, 3), ControlPoint::kRadius);
+    s.useNestedLinear = false;
+    s.useBernstein = true;
+    s.sliderOn = true;
+    s.shellsOn = true;
+    s.continuityOn = true;
+    s.sliderT = 0.7f;
+    s.bsplineDegree = 5;
+    s.knotSequence = {0, 2, 4};
+    s.workingKnots = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    return s;
+}
+
+TEST(Commands, EachCommandChangesExactlyWhatItShould) {
+    const std::string sliderText =
+        "Adjust t values with + and - keys\\non numerical pad.\\n(Effects NLI & B-Spline Only)";
+    const struct {
+        int id;
+        std::vector<std::string> events;
+        std::function<void(Snapshot&)> change;
+    } cases[] = {
+        {kMakePoints, {"check 40016 on"}, [](Snapshot&) {}},
+        {kClearPoints,
+         {"check 40037 on", "check 40036 off", "check 40039 on", "check 40038 off"},
+         [](Snapshot& s) {
+             s.points = s.segments = s.markers = 0;
+             s.redrawRequested = true;
+             s.sliderT = 0.5f;
+             s.sliderOn = s.shellsOn = false;
+         }},
+        {kNestedLinear, methodEvents(kNestedLinear),
+         [](Snapshot& s) {
+             s.redrawRequested = true;
+             s.sliderT = 0.5f;
+             s.selectMethod(0);
+         }},
+        {kBernstein, methodEvents(kBernstein),
+         [](Snapshot& s) {
+             s.redrawRequested = true;
+             s.selectMethod(1);
+         }},
+        {kMidpoint, methodEvents(kMidpoint),
+         [](Snapshot& s) {
+             s.redrawRequested = true;
+             s.selectMethod(2);
+         }},
+        {kParametricPolynomial, methodEvents(kParametricPolynomial),
+         [](Snapshot& s) {
+             s.redrawRequested = true;
+             s.selectMethod(3);
+         }},
+        {kInterpolatingSpline, methodEvents(kInterpolatingSpline),
+         [](Snapshot& s) {
+             s.redrawRequested = true;
+             s.selectMethod(4);
+         }},
+        {kBSpline, methodEvents(kBSpline),
+         [](Snapshot& s) {
+             s.redrawRequested = true;
+             s.selectMethod(5);
+             s.bsplineDegree = 3;
+             // Continuity is on with four points: the generated knots leave
+             // the entered list alone, so it stays empty.
+             s.knotSequence.clear();
+             s.workingKnots.clear();
+             s.sliderT = 3.5f;
+         }},
+        {kSliderOn,
+         {"check 40036 on", "check 40037 off", "box \"Slider Activated\": " + sliderText},
+         [](Snapshot& s) {
+             s.sliderT = 0.5f;
+             s.sliderOn = true;
+             s.redrawRequested = true;
+         }},
+        {kSliderOff,
+         {"check 40037 on", "check 40036 off"},
+         [](Snapshot& s) {
+             s.sliderT = 0.5f;
+             s.sliderOn = false;
+             s.redrawRequested = true;
+         }},
+        {kShellsOn,
+         {"check 40038 on", "check 40039 off"},
+         [](Snapshot& s) {
+             s.shellsOn = true;
+             s.redrawRequested = true;
+         }},
+        {kShellsOff,
+         {"check 40039 on", "check 40038 off"},
+         [](Snapshot& s) {
+             s.shellsOn = false;
+             s.redrawRequested = true;
+         }},
+        {kContinuityOn,
+         {"check 40050 on", "check 40051 off"},
+         [](Snapshot& s) {
+             s.continuityOn = true;
+             s.redrawRequested = true;
+         }},
+        {kContinuityOff,
+         {"check 40051 on", "check 40050 off"},
+         [](Snapshot& s) {
+             s.continuityOn = false;
+             s.redrawRequested = true;
+         }},
+        {kBSplineSetup,
+         {"check 40051 on", "check 40050 off",
+          "dialog 0 degree \"5\" knots \"0, 1, 2, 3, 4, 5, 6, 7, 8, 9\""},
+         [](Snapshot& s) {
+             s.continuityOn = false;
+             s.knotSequence = s.workingKnots;
+             s.dialogs = 1;
+             s.redrawRequested = true;
+         }},
+        {kAbout,
+         {describe({RecordingShell::Event::Kind::MessageBox, 0, false, aboutText(), "About"})},
+         [](Snapshot& s) { s.redrawRequested = true; }},
+        {0, {}, [](Snapshot&) {}},
+        {40000, {}, [](Snapshot&) {}},
+        {kMakePoints + 0x10000, {}, [](Snapshot&) {}},
+        {-1, {}, [](Snapshot&) {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("command " + std::to_string(c.id));
+        EditorState state = busyState();
+        RecordingShell shell;
+        Snapshot expected(state);
+        c.change(expected);
+        runCommand(state, shell, c.id);
+        EXPECT_EQ(Snapshot(state), expected);
+        EXPECT_EQ(describeAll(shell), c.events);
+    }
+}
+
+TEST(Commands, ClearPointsReleasesStorageAndKeepsTheMode) {
+    EditorState state = busyState();
+    state.editMode = EditMode::MovePoints;
+    RecordingShell shell;
+    runCommand(state, shell, kClearPoints);
+    EXPECT_EQ(state.controlPoints.capacity(), 0u);
+    EXPECT_EQ(state.segmentList.capacity(), 0u);
+    EXPECT_EQ(state.sliderMarkers.capacity(), 0u);
+    EXPECT_EQ(state.editMode, EditMode::MovePoints);
+}
+
+TEST(Commands, MovePointsTwiceThenMakePointsThenMovePointsAgain) {
+    EditorState state;
+    RecordingShell shell;
+    runCommand(state, shell, kMovePoints);
+    EXPECT_EQ(state.editMode, EditMode::MovePoints);
+    runCommand(state, shell, kMovePoints);
+    EXPECT_EQ(state.editMode, EditMode::MovePoints);
+    runCommand(state, shell, kMakePoints);
+    EXPECT_EQ(state.editMode, EditMode::MakePoints);
+    runCommand(state, shell, kMovePoints);
+    EXPECT_FALSE(state.redrawRequested);
+    EXPECT_EQ(describeAll(shell),
+              (std::vector<std::string>{
+                  "check 40016 off",
+                  "box \"Moving Enabled\": Left Click and drag the mouse to relocate points!",
+                  "box \"Redundant Click\": Point Moving is already enabled!\\nTo disable, "
+                  "create a new point.",
+                  "check 40016 on",
+                  "check 40016 off",
+                  "box \"Moving Enabled\": Left Click and drag the mouse to relocate points!",
+              }));
+}
+
+TEST(Commands, BSplinePutsTheSliderInTheMiddleOfTheDefaultDomain) {
+    const struct {
+        int points;
+        bool continuity;
+        float sliderT;
+        KnotSequence knotSequenceAfter;
+    } cases[] = {
+        {0, false, 1.5f, {0}}, {4, false, 3.5f, {0}},  {4, true, 3.5f, {}},
+        {2, true, 2.5f, {0}},  {10, false, 6.5f, {0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.points << " points, continuity " << c.continuity);
+        EditorState state;
+        state.continuityOn = c.continuity;
+        state.bsplineDegree = 7;
+        state.knotSequence = {5, 6, 7};
+        state.workingKnots = {1, 2, 3};
+        for (int i = 0; i < c.points; ++i) {
+            state.controlPoints.emplace_back(Point2(20.0f * i + 20, 50), ControlPoint::kRadius);
+        }
+        RecordingShell shell;
+        runCommand(state, shell, kBSpline);
+        EXPECT_EQ(state.sliderT, c.sliderT);
+        EXPECT_EQ(state.bsplineDegree, 3);
+        EXPECT_EQ(state.knotSequence, c.knotSequenceAfter);
+        EXPECT_TRUE(state.workingKnots.empty());
+        EXPECT_EQ(state.workingKnots.capacity(), 0u);
+        EXPECT_TRUE(state.dialogs.empty());  // only B-Spline Setup opens the dialog
+    }
+}
+
+TEST(Commands, TheRecordingShellTracksCheckMarksFromTheMenusStart) {
+    EditorState state;
+    RecordingShell shell;
+    EXPECT_EQ(shell.checkedIds(),
+              (std::set<int>{kMakePoints, kNestedLinear, kSliderOff, kShellsOff, kContinuityOff}));
+    EXPECT_EQ(shell.title(), kCaption);
+    for (int id : {kMovePoints, kBSpline, kSliderOn, kShellsOn, kContinuityOn, kBSplineSetup}) {
+        runCommand(state, shell, id);
+    }
+    EXPECT_EQ(shell.checkedIds(), (std::set<int>{kBSpline, kSliderOn, kShellsOn, kContinuityOff}));
+}
+
+// Records, at every shell call, the state the user would see at that moment.
+class ObservingShell : public RecordingShell {
+  public:
+    explicit ObservingShell(const EditorState& state) : state_(state) {}
+    void showMessageBox(std::string_view text, std::string_view caption) override {
+        seen.emplace_back(state_);
+        RecordingShell::showMessageBox(text, caption);
+    }
+    void setTitle(std::string_view title) override {
+        seen.emplace_back(state_);
+        RecordingShell::setTitle(title);
+    }
+    void openBSplineDialog(int id, std::string_view degree, std::string_view knots) override {
+        seen.emplace_back(state_);
+        RecordingShell::openBSplineDialog(id, degree, knots);
+    }
+    std::vector<Snapshot> seen;
+
+  private:
+    const EditorState& state_;
+};
+
+TEST(Commands, StateChangesHappenOnTheRightSideOfTheShellCalls) {
+    {
+        EditorState state;
+        state.sliderT = 0.8f;
+        ObservingShell shell(state);
+        runCommand(state, shell, kSliderOn);
+        ASSERT_EQ(shell.seen.size(), 1u);
+        EXPECT_TRUE(shell.seen[0].sliderOn);
+        EXPECT_EQ(shell.seen[0].sliderT, 0.5f);
+        EXPECT_FALSE(shell.seen[0].redrawRequested);
+    }
+    {
+        EditorState state;
+        ObservingShell shell(state);
+        runCommand(state, shell, kMovePoints);
+        ASSERT_EQ(shell.seen.size(), 1u);
+        EXPECT_EQ(shell.seen[0].editMode, EditMode::MovePoints);
+    }
+    {
+        EditorState state;
+        ObservingShell shell(state);
+        runCommand(state, shell, kAbout);
+        ASSERT_EQ(shell.seen.size(), 1u);
+        EXPECT_FALSE(shell.seen[0].redrawRequested);
+    }
+    {
+        EditorState state;
+        ObservingShell shell(state);
+        runCommand(state, shell, kBSpline);
+        ASSERT_EQ(shell.seen.size(), 1u);  // the title is reset first
+        EXPECT_FALSE(shell.seen[0].redrawRequested);
+        EXPECT_EQ(shell.seen[0].sliderT, 0.5f);
+    }
+    {
+        EditorState state;
+        state.continuityOn = true;
+        state.workingKnots = {4, 5};
+        ObservingShell shell(state);
+        runCommand(state, shell, kBSplineSetup);
+        ASSERT_EQ(shell.seen.size(), 1u);
+        EXPECT_FALSE(shell.seen[0].continuityOn);
+        EXPECT_EQ(shell.seen[0].knotSequence, (KnotSequence{4, 5}));
+        EXPECT_EQ(shell.seen[0].dialogs, 1u);
+        EXPECT_FALSE(shell.seen[0].redrawRequested);
+    }
+}
+
+TEST(Commands, AboutNamesTheProgramAndItsVersion) {
+    const std::string text = aboutText();
+    EXPECT_NE(text.find(kCaption), std::string::npos);
+    EXPECT_NE(text.find("1.0.0"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace veltro
