@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Renders every docs/scenes/NAME.replay into docs/images/NAME.png with veltro-replay, and
+# removes pictures whose scene is gone. The docs tests (ctest -L docs) fail until the
+# pictures are what the scenes render now.
+#
+# Usage: docs/scenes/regenerate.sh [BUILD_DIR]
+#   BUILD_DIR  a configured build tree; veltro-replay is built there first.
+#              Default: build/default, configured with the default preset if needed.
+#   VELTRO_REPLAY=/path/to/veltro-replay  use that program and build nothing.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+cd "$root"
+
+if [ -n "${VELTRO_REPLAY:-}" ]; then
+    replay=$VELTRO_REPLAY
+else
+    build=${1:-build/default}
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+        if [ "$build" != build/default ]; then
+            echo "regenerate.sh: $build is not a configured build tree" >&2
+            exit 2
+        fi
+        cmake --preset default >/dev/null
+    fi
+    cmake --build "$build" --target veltro-replay >/dev/null
+    replay=$build/tools/replay/veltro-replay
+fi
+[ -x "$replay" ] || { echo "regenerate.sh: no veltro-replay at $replay" >&2; exit 2; }
+
+mkdir -p docs/images
+shopt -s nullglob
+for scene in docs/scenes/*.replay; do
+    name=$(basename "$scene" .replay)
+    "$replay" --png "docs/images/$name.png" "$scene"
+    echo "docs/images/$name.png"
+done
+for picture in docs/images/*.png; do
+    name=$(basename "$picture" .png)
+    if [ ! -f "docs/scenes/$name.replay" ]; then
+        rm -- "$picture"
+        echo "removed $picture (no docs/scenes/$name.replay)"
+    fi
+done
