@@ -1,0 +1,93 @@
+#include "drawing_area.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace veltro::qt {
+
+namespace {
+
+constexpr int kWidth = static_cast<int>(FrameBuffer::kWidth);
+constexpr int kHeight = static_cast<int>(FrameBuffer::kHeight);
+// QImage::Format_RGB32 wants 0xffRRGGBB; the frame's top byte is unused.
+constexpr std::uint32_t kOpaque = 0xFF000000u;
+
+}  // namespace
+
+DrawingArea::DrawingArea(MessageQueue& queue, QWidget* parent)
+    : QWidget(parent), queue_(queue), shown_(kWidth, kHeight, QImage::Format_RGB32) {
+    shown_.fill(Qt::white);
+    setCursor(Qt::CrossCursor);
+    // Moves matter without a button too: the core sees every move over the
+    // area, as a native window procedure would.
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QSize DrawingArea::sizeHint() const {
+    return {kWidth, kHeight};
+}
+
+void DrawingArea::showFrame(const FrameBuffer& frame) {
+    if (frame.width() != FrameBuffer::kWidth || frame.height() != FrameBuffer::kHeight) {
+        return;
+    }
+    const std::uint32_t* words = frame.pixels();
+    for (int row = 0; row < kHeight; ++row) {
+        // The bottom-up buffer's last row is the top of the picture.
+        const std::uint32_t* source =
+            words + static_cast<std::size_t>(kHeight - 1 - row) * FrameBuffer::kWidth;
+        auto* target = reinterpret_cast<std::uint32_t*>(shown_.scanLine(row));
+        for (int column = 0; column < kWidth; ++column) {
+            target[column] = source[column] | kOpaque;
+        }
+    }
+    repaint(0, 0, kWidth, kHeight);
+}
+
+void DrawingArea::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRegion beyond = QRegion(event->rect()).subtracted(QRect(0, 0, kWidth, kHeight));
+    for (const QRect& rect : beyond) {
+        painter.fillRect(rect, Qt::white);
+    }
+    painter.drawImage(QPoint(0, 0), shown_);
+}
+
+void DrawingArea::post(Message::Kind kind, const QMouseEvent& event) {
+    // The pixel under the cursor, as a native mouse message reports it;
+    // positions beyond the area (a held button keeps the mouse) stay as
+    // they are, negative ones included.
+    const QPointF position = event.position();
+    queue_.post(Message::mouse(kind, static_cast<float>(std::floor(position.x())),
+                               static_cast<float>(std::floor(position.y()))));
+}
+
+void DrawingArea::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        post(Message::Kind::LeftPress, *event);
+    }
+}
+
+void DrawingArea::mouseMoveEvent(QMouseEvent* event) {
+    post(Message::Kind::MouseMove, *event);
+}
+
+void DrawingArea::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        post(Message::Kind::LeftRelease, *event);
+    }
+}
+
+void DrawingArea::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click is not a press; the base class
+    // would turn it into one.
+    if (event->button() == Qt::LeftButton) {
+        post(Message::Kind::LeftDoubleClick, *event);
+    }
+}
+
+}  // namespace veltro::qt

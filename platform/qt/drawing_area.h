@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "app/frame_buffer.h"
+#include "message_queue.h"
+
+namespace veltro::qt {
+
+// The client area: shows the last presented frame at its top-left corner,
+// white everywhere else, and turns left-button mouse input into messages.
+class DrawingArea final : public QWidget {
+  public:
+    explicit DrawingArea(MessageQueue& queue, QWidget* parent = nullptr);
+
+    // Keeps a top-down copy of the bottom-up frame and puts it on screen
+    // before returning, so a presented frame is visible when present ends.
+    void showFrame(const FrameBuffer& frame);
+    // What the area shows: the last presented frame, white before the first.
+    const QImage& shownFrame() const { return shown_; }
+
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    void post(Message::Kind kind, const QMouseEvent& event);
+
+    MessageQueue& queue_;
+    QImage shown_;
+};
+
+}  // namespace veltro::qt

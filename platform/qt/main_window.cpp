@@ -1,0 +1,142 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalBlocker>
+
+#include "key_codes.h"
+#include "ui/menu_table.h"
+
+namespace veltro::qt {
+
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Only a marked item is checkable: an unmarked one then looks like a plain
+// menu item instead of an empty check box.
+void showMark(QAction& action, bool checked) {
+    const QSignalBlocker block(&action);
+    action.setCheckable(checked);
+    action.setChecked(checked);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MessageQueue& queue) : queue_(queue), area_(new DrawingArea(queue, this)) {
+    setWindowTitle(toQString(kApplicationCaption));
+    setCentralWidget(area_);
+    buildMenuBar();
+    // The client area starts exactly as large as the frame, so every pixel
+    // a point can land on is in view.
+    resize(sizeHint());
+}
+
+void MainWindow::buildMenuBar() {
+    QMenuBar* bar = menuBar();
+    // In the window, never in a desktop-wide menu: the layout is the same
+    // everywhere and the bar item "Move Points" stays clickable.
+    bar->setNativeMenuBar(false);
+    for (const MenuBarEntry& entry : veltro::menuBar()) {
+        if (!entry.isPopup()) {
+            addCommand(bar->addAction(toQString(entry.text)), entry.id, false);
+            continue;
+        }
+        QMenu* popup = bar->addMenu(toQString(entry.text));
+        for (const MenuItemSpec& item : entry.items) {
+            addCommand(popup->addAction(toQString(item.text)), item.id, item.checkedAtStart);
+        }
+    }
+}
+
+void MainWindow::addCommand(QAction* action, int commandId, bool checkedAtStart) {
+    showMark(*action, checkedAtStart);
+    actions_[commandId] = action;
+    checked_[commandId] = checkedAtStart;
+    connect(action, &QAction::triggered, this, [this, action, commandId] {
+        // Qt has just toggled the mark on its own; only the core may change
+        // it, when it handles the command.
+        showMark(*action, checked_[commandId]);
+        queue_.post(Message::menu(commandId));
+    });
+}
+
+void MainWindow::setMenuChecked(int commandId, bool checked) {
+    const auto found = actions_.find(commandId);
+    if (found == actions_.end()) {
+        return;
+    }
+    checked_[commandId] = checked;
+    showMark(*found->second, checked);
+}
+
+bool MainWindow::isMenuChecked(int commandId) const {
+    const auto found = checked_.find(commandId);
+    return found != checked_.end() && found->second;
+}
+
+QAction* MainWindow::menuAction(int commandId) const {
+    const auto found = actions_.find(commandId);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+BSplineDialog* MainWindow::openBSplineDialog(int dialogId, std::string_view degreeText,
+                                             std::string_view knotText) {
+    auto* dialog = new BSplineDialog(
+        this, degreeText, knotText,
+        [this, dialogId](std::string degree, std::string knots) {
+            queue_.post(Message::dialogOk(dialogId, std::move(degree), std::move(knots)));
+        },
+        [this, dialogId] { queue_.post(Message::dialogCancel(dialogId)); });
+    dialogs_.push_back(dialog);
+    dialog->move(area_->mapToGlobal(QPoint(0, 0)));
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    return dialog;
+}
+
+std::vector<BSplineDialog*> MainWindow::openDialogs() const {
+    std::vector<BSplineDialog*> open;
+    for (BSplineDialog* dialog : dialogs_) {
+        if (!dialog->ended()) {
+            open.push_back(dialog);
+        }
+    }
+    return open;
+}
+
+void MainWindow::disposeEndedDialogs() {
+    std::vector<BSplineDialog*> kept;
+    for (BSplineDialog* dialog : dialogs_) {
+        if (dialog->ended()) {
+            delete dialog;
+        } else {
+            kept.push_back(dialog);
+        }
+    }
+    dialogs_ = std::move(kept);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The window stays until the frame loop has finished its turn and
+    // returns; closing is a message like any other.
+    event->ignore();
+    queue_.post(Message::close());
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const auto code = virtualKeyFor(event->key(), event->modifiers());
+    if (!code) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    queue_.post(Message::keyDown(*code));
+}
+
+}  // namespace veltro::qt

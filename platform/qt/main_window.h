@@ -1,0 +1,57 @@
+#pragma once
+
+#include <map>
+#include <string_view>
+#include <vector>
+
+#include <QMainWindow>
+
+#include "bspline_dialog.h"
+#include "drawing_area.h"
+#include "message_queue.h"
+
+class QAction;
+
+namespace veltro::qt {
+
+// The application window: the menu bar built from the core's menu table,
+// the drawing area as its client area, and the open "B-Spline Input"
+// dialogs. Every user action becomes a queued message; nothing here
+// decides what it means.
+class MainWindow final : public QMainWindow {
+  public:
+    explicit MainWindow(MessageQueue& queue);
+
+    DrawingArea& drawingArea() { return *area_; }
+
+    // The check mark as the core last set it.
+    void setMenuChecked(int commandId, bool checked);
+    bool isMenuChecked(int commandId) const;
+    // The menu entry of a command id; null for an unknown id.
+    QAction* menuAction(int commandId) const;
+
+    // A new dialog each time, placed at the client area's top-left.
+    BSplineDialog* openBSplineDialog(int dialogId, std::string_view degreeText,
+                                     std::string_view knotText);
+    // The dialogs still open, oldest first.
+    std::vector<BSplineDialog*> openDialogs() const;
+    // Frees the dialogs that have ended. Called between messages, never from
+    // inside one of the dialog's own handlers.
+    void disposeEndedDialogs();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void buildMenuBar();
+    void addCommand(QAction* action, int commandId, bool checkedAtStart);
+
+    MessageQueue& queue_;
+    DrawingArea* area_;
+    std::map<int, QAction*> actions_;
+    std::map<int, bool> checked_;
+    std::vector<BSplineDialog*> dialogs_;
+};
+
+}  // namespace veltro::qt

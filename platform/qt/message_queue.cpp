@@ -1,0 +1,25 @@
+#include "message_queue.h"
+
+#include <utility>
+
+namespace veltro::qt {
+
+void MessageQueue::post(Message message) {
+    if (message.kind == Message::Kind::MouseMove && !messages_.empty() &&
+        messages_.back().kind == Message::Kind::MouseMove) {
+        messages_.back() = std::move(message);
+        return;
+    }
+    messages_.push_back(std::move(message));
+}
+
+std::optional<Message> MessageQueue::take() {
+    if (messages_.empty()) {
+        return std::nullopt;
+    }
+    Message message = std::move(messages_.front());
+    messages_.pop_front();
+    return message;
+}
+
+}  // namespace veltro::qt

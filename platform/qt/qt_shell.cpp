@@ -1,0 +1,36 @@
+#include "qt_shell.h"
+
+#include <QMessageBox>
+
+namespace veltro::qt {
+
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void QtShell::setChecked(int commandId, bool checked) {
+    window_.setMenuChecked(commandId, checked);
+}
+
+void QtShell::showMessageBox(std::string_view text, std::string_view caption) {
+    QMessageBox box(QMessageBox::NoIcon, toQString(caption), toQString(text), QMessageBox::Ok,
+                    &window_);
+    // The texts are the program's own; line breaks are meant, markup is not.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtShell::setTitle(std::string_view title) {
+    window_.setWindowTitle(toQString(title));
+}
+
+void QtShell::openBSplineDialog(int dialogId, std::string_view degreeText,
+                                std::string_view knotText) {
+    window_.openBSplineDialog(dialogId, degreeText, knotText);
+}
+
+}  // namespace veltro::qt
