@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "png_codec.h"
+#include "scratch_dir.h"
+
+namespace veltro::replay {
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string shellQuoted(const std::string& word) {
+    std::string quoted = "'";
+    for (char c : word) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+// Runs the real binary in `dir` with `input` on standard input; the
+// binary's own outputs stay in the directory next to what the test reads.
+ToolRun runReplay(const ScratchDir& dir, const std::vector<std::string>& args,
+                  const std::string& input = "") {
+    writeTextFile(dir.file(".stdin"), input);
+    std::string command =
+        "cd " + shellQuoted(dir.file("")) + " && " + shellQuoted(VELTRO_REPLAY_BINARY);
+    for (const std::string& arg : args) {
+        command += " " + shellQuoted(arg);
+    }
+    command += " <.stdin >.stdout 2>.stderr";
+    ToolRun run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = readTextFile(dir.file(".stdout"));
+    run.err = readTextFile(dir.file(".stderr"));
+    return run;
+}
+
+// The names the binary left, without the test's own redirections.
+std::vector<std::string> outputs(const ScratchDir& dir) {
+    std::vector<std::string> names;
+    for (const std::string& name : dir.names()) {
+        if (name.empty() || name[0] != '.') {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+const std::string kArc = "click 100 300\nclick 320 80\nclick 540 300\n";
+
+TEST(ReplayCli, WritesTheFrameTheSegmentsAndTheState) {
+    ScratchDir dir;
+    ASSERT_TRUE(dir.ok());
+    const ToolRun run =
+        runReplay(dir, {"--png", "frame.png", "--segments=segments.txt", "--state", "-"}, kArc);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(outputs(dir), (std::vector<std::string>{"frame.png", "segments.txt"}));
+
+    const std::string png = readTextFile(dir.file("frame.png"));
+    std::string error;
+    const auto image = decodePng(std::vector<std::uint8_t>(png.begin(), png.end()), &error);
+    ASSERT_TRUE(image) << error;
+    EXPECT_EQ(image->width, 640u);
+    EXPECT_EQ(image->height, 480u);
+
+    const std::string segments = readTextFile(dir.file("segments.txt"));
+    EXPECT_EQ(segments.rfind("100 300 320 80 155 155 155 255\n", 0), 0u) << segments;
+
+    EXPECT_NE(run.out.find("\"points\": [[100, 300], [320, 80], [540, 300]]"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\"framesDrawn\": 3\n"), std::string::npos) << run.out;
+}
+
+TEST(ReplayCli, ReadsTheScriptFromAFile) {
+    ScratchDir dir;
+    ASSERT_TRUE(dir.ok());
+    writeTextFile(dir.file("session.replay"), "menu 40023\n");
+    const ToolRun run = runReplay(dir, {"--state", "session.replay"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\"editMode\": \"MovePoints\""), std::string::npos) << run.out;
+}
+
+TEST(ReplayCli, BadInputExitsTwoAndWritesNothing) {
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        std::string complaint;
+    } cases[] = {
+        {{"--png", "f.png", "--state", "-"},
+         "click 1 2\nclick 3\n",
+         "<stdin>:2: expected 'click X Y'"},
+        {{"--png", "f.png", "--segments", "s.txt", "-"},
+         "menu 40053\ndialog cancel\ndialog cancel\n",
+         "<stdin>:3: 'dialog cancel' but no B-Spline Input dialog is open"},
+        {{"--png", "f.png", "-"}, "press nan 1\n", "<stdin>:1: coordinate 'nan' is not a finite"},
+        {{"--png", "f.png", "missing.replay"}, "", "missing.replay: No such file or directory"},
+        {{"--png", "f.png", "."}, "", "Is a directory"},
+        {{"--png", "f.png"}, "", "no SCRIPT given"},
+        {{"--png"}, "", "--png needs a file name"},
+        {{"--png=", "-"}, "", "--png needs a file name"},
+        {{"--png", "a", "--png", "b", "-"}, "", "--png given twice"},
+        {{"--png", "same", "--segments", "same", "-"}, "", "name the same file"},
+        {{"--frame", "f.png", "-"}, "", "unknown option '--frame'"},
+        {{"--state", "a.replay", "b.replay"}, "", "more than one SCRIPT"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.back() + " / " + c.input);
+        ScratchDir dir;
+        ASSERT_TRUE(dir.ok());
+        const ToolRun run = runReplay(dir, c.args, c.input);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "") << "nothing on standard output";
+        EXPECT_NE(run.err.find(c.complaint), std::string::npos) << run.err;
+        EXPECT_TRUE(outputs(dir).empty()) << "left " << outputs(dir).size() << " file(s)";
+    }
+}
+
+TEST(ReplayCli, AFailedWriteExitsOneAndLeavesTheOtherOutputAlone) {
+    ScratchDir dir;
+    ASSERT_TRUE(dir.ok());
+    writeTextFile(dir.file("frame.png"), "old");
+    const ToolRun run =
+        runReplay(dir, {"--png", "frame.png", "--segments", "no/such/dir/s.txt", "-"}, kArc);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("no/such/dir/s.txt"), std::string::npos) << run.err;
+    EXPECT_EQ(readTextFile(dir.file("frame.png")), "old");
+    EXPECT_EQ(outputs(dir), (std::vector<std::string>{"frame.png"}));
+}
+
+TEST(ReplayCli, HelpExplainsEveryCommandAndOption) {
+    ScratchDir dir;
+    ASSERT_TRUE(dir.ok());
+    const ToolRun run = runReplay(dir, {"--help"});
+    ASSERT_EQ(run.status, 0);
+    for (const char* word :
+         {"Usage: veltro-replay [--png FILE] [--segments FILE] [--state] SCRIPT", "click X Y",
+          "press X Y", "move X Y", "release X Y", "dblclick X Y", "key K", "numminus (109)",
+          "menu ID", "dialog ok \"DEGREE\" \"KNOTS\"", "dialog cancel", "close", "--png FILE",
+          "--segments FILE", "%.9g", "--state", "framesDrawn", "exit status 2", "Example"}) {
+        EXPECT_NE(run.out.find(word), std::string::npos) << word;
+    }
+}
+
+TEST(ReplayCli, ASessionWithoutOutputsOnlyChecksTheScript) {
+    ScratchDir dir;
+    ASSERT_TRUE(dir.ok());
+    const ToolRun run = runReplay(dir, {"-"}, kArc);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(outputs(dir).empty());
+}
+
+}  // namespace
+}  // namespace veltro::replay
