@@ -104,10 +104,5 @@ TEST(ReadUnsignedField, CoversTheWholeUnsignedRange) {
     EXPECT_EQ(readUnsignedField("\t5"), 0u);
 }
 
-TEST(FormatDegreeText, IsPlainDecimal) {
-    EXPECT_EQ(formatDegreeText(3), "3");
-    EXPECT_EQ(formatDegreeText(1000), "1000");
-}
-
 }  // namespace
 }  // namespace veltro
