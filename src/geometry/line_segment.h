@@ -10,7 +10,7 @@ class FrameBuffer;
 // Two endpoints and the colour of every pixel drawn for them; the endpoints'
 // own colours play no part.
 class LineSegment {
-public:
+  public:
     LineSegment(const Point2& start, const Point2& end, const Colour& colour)
         : start_(start), end_(end), colour_(colour) {}
 
@@ -24,7 +24,7 @@ public:
     // Integer-decision rasterizer over float endpoints; every curve segment.
     void drawBresenham(FrameBuffer& frame) const;
 
-private:
+  private:
     Point2 start_;
     Point2 end_;
     Colour colour_;

@@ -1,0 +1,134 @@
+#include "geometry/line_segment.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "app/frame_buffer.h"
+#include "geometry/rasterize.h"
+#include "raster_reference.h"
+
+namespace veltro {
+namespace {
+
+using testing::Pixel;
+using testing::Recorder;
+
+// Wide enough to keep the pixels at 0 and below that setPixel would drop.
+const raster::PixelWindow kEverywhere{-1000, 1000, -1000, 1000};
+
+struct Case {
+    Point2 a;
+    Point2 b;
+    std::vector<Pixel> pixels;  // in drawing order
+};
+
+TEST(DrawDDA, SetsTheDocumentedPixelsInOrder) {
+    const Case cases[] = {
+        // Not horizontal (dy = -0.8): shallow, from column 11 down to 4.
+        {Point2(10.7f, 5.9f),
+         Point2(3.2f, 5.1f),
+         {{11, 6}, {10, 6}, {9, 6}, {8, 6}, {7, 5}, {6, 5}, {5, 5}, {4, 5}}},
+        // Horizontal: truncated ends, both included, left to right.
+        {Point2(10.7f, 5.9f),
+         Point2(3.2f, 5.9f),
+         {{3, 5}, {4, 5}, {5, 5}, {6, 5}, {7, 5}, {8, 5}, {9, 5}, {10, 5}}},
+        // Vertical: both ends included, top to bottom whichever way round.
+        {Point2(4, 2), Point2(4, 7), {{4, 2}, {4, 3}, {4, 4}, {4, 5}, {4, 6}, {4, 7}}},
+        {Point2(4, 7), Point2(4, 2), {{4, 2}, {4, 3}, {4, 4}, {4, 5}, {4, 6}, {4, 7}}},
+        {Point2(7.3f, 8.6f), Point2(7.3f, 8.6f), {{7, 8}}},
+        // Sloped: the end column (row) is not drawn.
+        {Point2(0, 0), Point2(5, 2), {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}}},
+        {Point2(5, 2), Point2(0, 0), {{5, 2}, {4, 2}, {3, 1}, {2, 1}, {1, 0}}},
+        {Point2(0, 0), Point2(2, 5), {{0, 0}, {0, 1}, {1, 2}, {1, 3}, {2, 4}}},
+        {Point2(2, 5), Point2(0, 0), {{2, 5}, {2, 4}, {1, 3}, {1, 2}, {0, 1}}},
+        // Both ends in one column: only the first pixel.
+        {Point2(3.2f, 1.0f), Point2(3.4f, 1.1f), {{3, 1}}},
+        // trunc(v + 0.5) of -2.7 is -2, not -3.
+        {Point2(-2.7f, 0.0f), Point2(2.3f, 1.0f), {{-2, 0}, {-1, 0}, {0, 0}, {1, 1}}},
+    };
+    for (const Case& c : cases) {
+        Recorder r;
+        raster::drawDDA(c.a, c.b, kEverywhere, r);
+        EXPECT_EQ(r.pixels, c.pixels)
+            << c.a.getX() << "," << c.a.getY() << " -> " << c.b.getX() << "," << c.b.getY();
+    }
+}
+
+TEST(DrawBresenham, SetsTheDocumentedPixelsInOrder) {
+    const Case cases[] = {
+        {Point2(0, 0), Point2(3, 1), {{0, 0}, {1, 0}, {2, 1}, {3, 1}}},
+        {Point2(3, 1), Point2(0, 0), {{3, 1}, {2, 1}, {1, 0}, {0, 0}}},
+        // A fractional extent overshoots: ceil(3.2) steps.
+        {Point2(0, 0), Point2(3.2f, 0), {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}}},
+        {Point2(0, 0), Point2(2.5f, 1), {{0, 0}, {1, 1}, {2, 1}, {3, 1}}},
+        // dx = 0 becomes 0.01.
+        {Point2(5, 5), Point2(5, 9), {{5, 5}, {5, 6}, {5, 7}, {5, 8}, {5, 9}}},
+        {Point2(5, 5), Point2(5, 5), {{5, 5}, {6, 6}}},
+        {Point2(10, 10), Point2(10, 11), {{10, 10}, {11, 11}}},
+        {Point2(10, 10), Point2(10, 9), {{10, 10}, {11, 9}}},
+        {Point2(10, 10), Point2(10, 12), {{10, 10}, {10, 11}, {10, 12}}},
+        {Point2(10, 12), Point2(10, 10), {{10, 12}, {10, 11}, {10, 10}}},
+        // Steep, both directions.
+        {Point2(0, 0), Point2(1, 3), {{0, 0}, {0, 1}, {1, 2}, {1, 3}}},
+        {Point2(1, 3), Point2(0, 0), {{1, 3}, {1, 2}, {0, 1}, {0, 0}}},
+        // Near zero, trunc(v + 0.5) maps both -0.7 and 0.3 to column 0.
+        {Point2(-2.7f, 0.0f), Point2(0.3f, 1.0f), {{-2, 0}, {-1, 0}, {0, 1}, {0, 1}}},
+    };
+    for (const Case& c : cases) {
+        Recorder r;
+        raster::drawBresenham(c.a, c.b, kEverywhere, r);
+        EXPECT_EQ(r.pixels, c.pixels)
+            << c.a.getX() << "," << c.a.getY() << " -> " << c.b.getX() << "," << c.b.getY();
+    }
+}
+
+struct Frame {
+    std::vector<std::uint32_t> words = std::vector<std::uint32_t>(640 * 480, 0xFFFFFFFFu);
+    FrameBuffer view{words.data(), 640, 480};
+
+    std::vector<Pixel> written() const {
+        std::vector<Pixel> out;
+        for (std::uint32_t y = 1; y <= 480; ++y) {
+            for (std::uint32_t x = 0; x < 640; ++x) {
+                if (view.at(x, y) != 0xFFFFFFFFu) {
+                    out.push_back({x, y});
+                }
+            }
+        }
+        return out;
+    }
+};
+
+TEST(LineSegment, DrawsInItsOwnColourNotTheEndpoints) {
+    Point2 a(0, 0);
+    a.setColour(Colour(1, 2, 3, 4));
+    Point2 b(3, 1);
+    b.setColour(Colour(5, 6, 7, 8));
+    Frame f;
+    LineSegment(a, b, Colour(255, 199, 204, 255)).drawBresenham(f.view);
+    // (0, 0) and (1, 0) lie in column 0 / row 0, which setPixel never writes.
+    EXPECT_EQ(f.written(), (std::vector<Pixel>{{2, 1}, {3, 1}}));
+    EXPECT_EQ(f.view.at(2, 1), 0x00FFC7CCu);
+
+    Frame g;
+    LineSegment segment(Point2(4, 2), Point2(4, 4), Colour());
+    segment.setColour(Colour(0, 0, 255, 255));
+    segment.drawDDA(g.view);
+    EXPECT_EQ(g.written(), (std::vector<Pixel>{{4, 2}, {4, 3}, {4, 4}}));
+    EXPECT_EQ(g.view.at(4, 3), 0x000000FFu);
+}
+
+TEST(LineSegment, FarOutsideSegmentsDrawOnlyTheirVisiblePart) {
+    Frame f;
+    LineSegment(Point2(-1e30f, -1e30f), Point2(1e30f, 1e30f), Colour()).drawBresenham(f.view);
+    const std::vector<Pixel> pixels = f.written();
+    ASSERT_EQ(pixels.size(), 479u);
+    for (const Pixel& p : pixels) {
+        EXPECT_EQ(p.x, p.y);
+    }
+}
+
+}  // namespace
+}  // namespace veltro
