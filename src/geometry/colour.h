@@ -5,7 +5,7 @@ namespace veltro {
 // An RGBA colour on the 0..255 scale. Alpha is carried along but the pixel
 // output never reads it.
 class Colour {
-public:
+  public:
     Colour() = default;
     Colour(float r, float g, float b, float a) : r_(r), g_(g), b_(b), a_(a) {}
 
@@ -21,7 +21,7 @@ public:
 
     friend bool operator==(const Colour&, const Colour&) = default;
 
-private:
+  private:
     float r_ = 0.0f;
     float g_ = 0.0f;
     float b_ = 0.0f;

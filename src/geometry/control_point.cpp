@@ -1,6 +1,8 @@
 #include "geometry/control_point.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "app/frame_buffer.h"
 #include "geometry/line_segment.h"
@@ -31,12 +33,17 @@ void ControlPoint::draw(FrameBuffer& frame, const Colour& markerColour) const {
     const float cy = centre.getY();
     const float r = radius;
     const float step = 1.0f / r;
-    const float c = std::cos(step);
-    const float s = std::sin(step);
+    // Rounded from double rather than taken from the float functions, whose
+    // last bit differs between C libraries: a disc must look the same on
+    // every platform.
+    const float c = static_cast<float>(std::cos(static_cast<double>(step)));
+    const float s = static_cast<float>(std::sin(static_cast<double>(step)));
     // Just above pi/4, so the eighth of a turn is covered including its end.
-    const float lastAngle = 0.78539914f;
-    // A tiny radius would make the angle loop near-endless; past this many
-    // turns the spans are all drawn already.
+    const float lastAngle = std::bit_cast<float>(std::uint32_t{0x3F490FEB});
+    // A huge radius makes the step so small that the float angle stops
+    // advancing, and a negative one walks away from the end: either would
+    // never finish. A radius-10 disc takes 8 turns; this many cover radii up
+    // to about 5000 exactly.
     constexpr int kMaxTurns = 4096;
 
     float x = 0.0f;

@@ -12,7 +12,7 @@ class FrameBuffer;
 // last valid position is its centre and it is not selected; assignment keeps
 // the target's box and selection.
 class ControlPoint : public SceneObject {
-public:
+  public:
     static constexpr float kRadius = 10.0f;
 
     ControlPoint(const Point2& centre, float radius);

@@ -6,7 +6,7 @@ namespace veltro {
 
 // A position in client pixels (x right, y down) carrying a colour of its own.
 class Point2 {
-public:
+  public:
     Point2() = default;
     Point2(float x, float y) : x_(x), y_(y) {}
 
@@ -19,7 +19,7 @@ public:
 
     friend bool operator==(const Point2&, const Point2&) = default;
 
-private:
+  private:
     float x_ = 0.0f;
     float y_ = 0.0f;
     Colour colour_;

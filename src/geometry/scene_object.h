@@ -9,7 +9,7 @@ namespace veltro {
 // The part every placed object starts with: its bounding box, the last
 // position accepted as inside the window, and the pick flag.
 class SceneObject {
-public:
+  public:
     // Corners: 0 = (min x, min y), 1 = (max x, min y), 2 = (min x, max y),
     // 3 = (max x, max y).
     void setBoundingBox(const Point2& c0, const Point2& c1, const Point2& c2, const Point2& c3) {
