@@ -6,26 +6,26 @@ namespace veltro {
 
 // A monotonic millisecond clock; differences are taken modulo 2^32.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual std::uint32_t nowMs() = 0;
 };
 
 // Gives the processor back while the frame wait runs.
 class Sleeper {
-public:
+  public:
     virtual ~Sleeper() = default;
     virtual void sleepMs(std::uint32_t ms) = 0;
 };
 
 // The real ones, on std::chrono's steady clock and std::this_thread.
 class SteadyClock final : public Clock {
-public:
+  public:
     std::uint32_t nowMs() override;
 };
 
 class ThreadSleeper final : public Sleeper {
-public:
+  public:
     void sleepMs(std::uint32_t ms) override;
 };
 

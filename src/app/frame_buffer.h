@@ -13,7 +13,7 @@ namespace veltro {
 // r * width + c is column c of the row r rows above the bottom edge. The host
 // owns the memory and shows it flipped.
 class FrameBuffer {
-public:
+  public:
     static constexpr std::uint32_t kWidth = 640;
     static constexpr std::uint32_t kHeight = 480;
 
@@ -50,12 +50,17 @@ public:
         std::memset(pixels_, 0xFF, static_cast<std::size_t>(width_) * height_ * sizeof(*pixels_));
     }
 
-    // The word that setPixel(x, y) writes, for readers of the buffer.
+    // The word that setPixel(x, y) writes, for readers of the buffer. Also
+    // reads the never-written column 0 and bottom row (y = height); positions
+    // beyond the image read as white.
     std::uint32_t at(std::uint32_t x, std::uint32_t y) const {
+        if (x >= width_ || y == 0 || y > height_) {
+            return 0xFFFFFFFFu;
+        }
         return pixels_[static_cast<std::size_t>(height_ - y) * width_ + x];
     }
 
-private:
+  private:
     std::uint32_t* pixels_;
     std::uint32_t width_;
     std::uint32_t height_;

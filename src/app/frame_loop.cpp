@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "geometry/float_to_int.h"
+
 namespace veltro {
 
 bool FrameLoop::turn(FrameHost& host) {
@@ -21,7 +23,9 @@ void FrameLoop::waitForInterval() {
     std::uint32_t elapsed = now - previous_;
     while (static_cast<float>(elapsed) < kFrameIntervalMs) {
         const float remaining = kFrameIntervalMs - static_cast<float>(elapsed);
-        sleeper_.sleepMs(static_cast<std::uint32_t>(std::ceil(remaining)));
+        // Never sleeps past the end of the interval by more than the clock's
+        // own millisecond; a sleep that ends early just goes round again.
+        sleeper_.sleepMs(static_cast<std::uint32_t>(truncToInt(std::ceil(remaining))));
         now = clock_.nowMs();
         elapsed = now - previous_;
     }

@@ -8,7 +8,7 @@ namespace veltro {
 
 // What one turn of the loop asks of its host.
 class FrameHost {
-public:
+  public:
     virtual ~FrameHost() = default;
     // Handle at most one pending message.
     virtual void pumpMessage() = 0;
@@ -23,7 +23,7 @@ public:
 // 33.333332 ms have passed since the previous wait ended, then draw and
 // present only when a redraw was requested.
 class FrameLoop {
-public:
+  public:
     static constexpr float kFrameIntervalMs = 33.333332f;
 
     FrameLoop(Clock& clock, Sleeper& sleeper) : clock_(clock), sleeper_(sleeper) {}
@@ -36,7 +36,7 @@ public:
 
     std::uint32_t previousFrameTime() const { return previous_; }
 
-private:
+  private:
     void waitForInterval();
 
     Clock& clock_;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 namespace veltro {
@@ -10,37 +11,79 @@ namespace {
 struct Frame {
     std::vector<std::uint32_t> words = std::vector<std::uint32_t>(640 * 480, 0xFFFFFFFFu);
     FrameBuffer view{words.data(), 640, 480};
+
+    int changedWords() const {
+        int n = 0;
+        for (std::uint32_t w : words) {
+            n += w != 0xFFFFFFFFu ? 1 : 0;
+        }
+        return n;
+    }
 };
 
 TEST(FrameBuffer, RejectsFirstColumnFirstRowAndOutOfRange) {
-    Frame f;
-    const Colour black(0, 0, 0, 255);
     const struct {
         std::int32_t x, y;
-    } rejected[] = {{0, 5}, {5, 0}, {640, 5}, {5, 480}, {-1, 5}, {5, -1}, {-100000, -100000}};
+    } rejected[] = {{0, 5},  {5, 0},  {0, 0},   {640, 5},       {5, 480},
+                    {-1, 5}, {5, -1}, {641, 1}, {1, 100000000}, {-100000, -100000}};
     for (const auto& c : rejected) {
-        f.view.setPixel(c.x, c.y, black);
-    }
-    for (std::uint32_t w : f.words) {
-        ASSERT_EQ(w, 0xFFFFFFFFu);
+        Frame f;
+        f.view.setPixel(c.x, c.y, Colour());
+        EXPECT_EQ(f.changedWords(), 0) << c.x << "," << c.y;
     }
 }
 
-TEST(FrameBuffer, StoresBottomUpAndPacksTruncatedComponents) {
-    Frame f;
-    f.view.setPixel(1, 1, Colour(255, 199, 204, 255));
-    EXPECT_EQ(f.words[(480 - 1) * 640 + 1], 0x00FFC7CCu);
-    f.view.setPixel(639, 479, Colour(12.9f, 0.5f, 255.99f, 0));
-    EXPECT_EQ(f.words[640 + 639], 0x000C00FFu);
+TEST(FrameBuffer, StoresBottomUp) {
+    const struct {
+        std::uint32_t x, y;
+        std::size_t word;
+    } cases[] = {
+        {1, 1, (480 - 1) * 640 + 1},  // top row of the image, second column
+        {639, 479, 640 + 639},        // second row from the bottom, last column
+        {320, 240, 240 * 640 + 320},
+    };
+    for (const auto& c : cases) {
+        Frame f;
+        f.view.setPixel(c.x, c.y, Colour());
+        EXPECT_EQ(f.words[c.word], 0u) << c.x << "," << c.y;
+        EXPECT_EQ(f.changedWords(), 1);
+        EXPECT_EQ(f.view.at(c.x, c.y), 0u);
+    }
+}
+
+TEST(FrameBuffer, PacksTruncatedComponentsIgnoringAlpha) {
+    const struct {
+        Colour colour;
+        std::uint32_t word;
+    } cases[] = {
+        {Colour(255, 199, 204, 255), 0x00FFC7CCu},
+        {Colour(12.9f, 0.5f, 255.99f, 0), 0x000C00FFu},
+        {Colour(255, 80, 72, 17), 0x00FF5048u},
+        {Colour(0, 0, 0, 255), 0x00000000u},
+    };
+    for (const auto& c : cases) {
+        Frame f;
+        f.view.setPixel(7, 9, c.colour);
+        EXPECT_EQ(f.view.at(7, 9), c.word);
+    }
 }
 
 TEST(FrameBuffer, ClearFillsEveryByte) {
     Frame f;
-    f.view.setPixel(10, 10, Colour());
-    f.view.clear();
-    for (std::uint32_t w : f.words) {
-        ASSERT_EQ(w, 0xFFFFFFFFu);
+    for (std::uint32_t i = 1; i < 480; ++i) {
+        f.view.setPixel(i, i, Colour());
     }
+    f.view.clear();
+    EXPECT_EQ(f.changedWords(), 0);
+}
+
+TEST(FrameBuffer, ReadsOutsideTheImageAsWhite) {
+    Frame f;
+    f.words.assign(f.words.size(), 0u);
+    EXPECT_EQ(f.view.at(0, 480), 0u);  // bottom-left word exists
+    EXPECT_EQ(f.view.at(640, 5), 0xFFFFFFFFu);
+    EXPECT_EQ(f.view.at(5, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(f.view.at(5, 481), 0xFFFFFFFFu);
 }
 
 }  // namespace
