@@ -1,0 +1,151 @@
+#include "front_end_units_test.h"
+
+#include <string>
+#include <vector>
+
+#include <QTest>
+
+#include "dialog_units.h"
+#include "display_check.h"
+#include "key_codes.h"
+#include "message_queue.h"
+
+namespace veltro::qt::testing {
+
+namespace {
+
+Message move(float x, float y) {
+    return Message::mouse(Message::Kind::MouseMove, x, y);
+}
+
+}  // namespace
+
+void FrontEndUnitsTest::queueCoalescesOnlyConsecutiveMoves() {
+    MessageQueue queue;
+    queue.post(move(1, 1));
+    queue.post(move(2, 2));
+    queue.post(move(3, 3));
+    queue.post(Message::mouse(Message::Kind::LeftPress, 3, 3));
+    queue.post(move(4, 4));
+    queue.post(Message::keyDown(key::kSpace));
+    queue.post(move(5, 5));
+    queue.post(move(-6, -7));
+
+    struct Expected {
+        Message::Kind kind;
+        float x;
+        float y;
+    };
+    const std::vector<Expected> expected = {
+        {Message::Kind::MouseMove, 3, 3},   {Message::Kind::LeftPress, 3, 3},
+        {Message::Kind::MouseMove, 4, 4},   {Message::Kind::KeyDown, 0, 0},
+        {Message::Kind::MouseMove, -6, -7},
+    };
+    QCOMPARE(queue.size(), expected.size());
+    for (const Expected& e : expected) {
+        const auto taken = queue.take();
+        QVERIFY(taken.has_value());
+        QCOMPARE(taken->kind, e.kind);
+        QCOMPARE(taken->x, e.x);
+        QCOMPARE(taken->y, e.y);
+    }
+    QVERIFY(!queue.take().has_value());
+    // A move posted after the queue drained is not merged into anything.
+    queue.post(move(8, 8));
+    QCOMPARE(queue.size(), std::size_t{1});
+}
+
+void FrontEndUnitsTest::keysMapToVirtualKeyCodes_data() {
+    QTest::addColumn<int>("qtKey");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<int>("code");  // 0: no message
+
+    QTest::newRow("space") << int(Qt::Key_Space) << false << key::kSpace;
+    QTest::newRow("keypad plus") << int(Qt::Key_Plus) << true << key::kNumPlus;
+    QTest::newRow("keypad minus") << int(Qt::Key_Minus) << true << key::kNumMinus;
+    QTest::newRow("equals key") << int(Qt::Key_Equal) << false << key::kPlus;
+    QTest::newRow("shifted equals key") << int(Qt::Key_Plus) << false << key::kPlus;
+    QTest::newRow("minus key") << int(Qt::Key_Minus) << false << key::kMinus;
+    QTest::newRow("shifted minus key") << int(Qt::Key_Underscore) << false << key::kMinus;
+    QTest::newRow("keypad equals") << int(Qt::Key_Equal) << true << 0;
+    QTest::newRow("letter") << int(Qt::Key_A) << false << 0;
+    QTest::newRow("keypad digit") << int(Qt::Key_7) << true << 0;
+    QTest::newRow("return") << int(Qt::Key_Return) << false << 0;
+}
+
+void FrontEndUnitsTest::keysMapToVirtualKeyCodes() {
+    QFETCH(int, qtKey);
+    QFETCH(bool, keypad);
+    QFETCH(int, code);
+    const auto mapped = virtualKeyFor(qtKey, keypad ? Qt::KeypadModifier : Qt::KeyboardModifiers());
+    QCOMPARE(mapped.value_or(0), code);
+}
+
+void FrontEndUnitsTest::displayProblemIsFoundBeforeQtTries_data() {
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("wayland");
+    QTest::addColumn<bool>("problem");
+
+    QTest::newRow("nothing set") << ""
+                                 << ""
+                                 << "" << true;
+    QTest::newRow("X display") << ""
+                               << ":0"
+                               << "" << false;
+    QTest::newRow("Wayland display") << ""
+                                     << ""
+                                     << "wayland-0" << false;
+    QTest::newRow("xcb without display") << "xcb"
+                                         << ""
+                                         << "wayland-0" << true;
+    QTest::newRow("xcb with display") << "xcb"
+                                      << ":1"
+                                      << "" << false;
+    QTest::newRow("wayland without display") << "wayland"
+                                             << ":1"
+                                             << "" << true;
+    QTest::newRow("fallback list, second works") << "wayland;xcb"
+                                                 << ":1"
+                                                 << "" << false;
+    QTest::newRow("fallback list, none works") << "wayland;xcb"
+                                               << ""
+                                               << "" << true;
+    QTest::newRow("offscreen needs nothing") << "offscreen"
+                                             << ""
+                                             << "" << false;
+    QTest::newRow("platform with options") << "xcb:foo=1"
+                                           << ""
+                                           << "" << true;
+    QTest::newRow("only separators") << ";;"
+                                     << ""
+                                     << "" << true;
+}
+
+void FrontEndUnitsTest::displayProblemIsFoundBeforeQtTries() {
+    QFETCH(QString, platform);
+    QFETCH(QString, display);
+    QFETCH(QString, wayland);
+    QFETCH(bool, problem);
+    const std::string p = platform.toStdString();
+    const std::string d = display.toStdString();
+    const std::string w = wayland.toStdString();
+    const auto found = displayProblem(DisplaySettings{p, d, w});
+    QCOMPARE(found.has_value(), problem);
+    if (found) {
+        // The message must tell a user what to do about it.
+        QVERIFY(found->find("xvfb-run") != std::string::npos);
+    }
+}
+
+void FrontEndUnitsTest::dialogUnitsScaleWithTheFont() {
+    // The classic dialog font: 6 pixels average width, 13 high.
+    const DialogUnits classic(6, 13);
+    QCOMPARE(classic.rect(230, 7, 50, 14), QRect(345, 11, 75, 23));
+    QCOMPARE(classic.x(287), 431);  // 430.5 rounds up
+    QCOMPARE(classic.y(153), 249);
+    const DialogUnits wide(8, 16);
+    QCOMPARE(wide.rect(0, 0, 287, 153), QRect(0, 0, 574, 306));
+}
+
+}  // namespace veltro::qt::testing

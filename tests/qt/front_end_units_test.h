@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+
+namespace veltro::qt::testing {
+
+// The translation tables of the front end, without widgets.
+class FrontEndUnitsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void queueCoalescesOnlyConsecutiveMoves();
+    void keysMapToVirtualKeyCodes_data();
+    void keysMapToVirtualKeyCodes();
+    void displayProblemIsFoundBeforeQtTries_data();
+    void displayProblemIsFoundBeforeQtTries();
+    void dialogUnitsScaleWithTheFont();
+};
+
+}  // namespace veltro::qt::testing

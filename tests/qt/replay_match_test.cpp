@@ -1,0 +1,154 @@
+#include "replay_match_test.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "editor_harness.h"
+#include "frame_image.h"
+#include "png_codec.h"
+#include "script.h"
+#include "script_driver.h"
+#include "session.h"
+
+namespace veltro::qt::testing {
+
+namespace {
+
+// The first pixel where the window and the replayed frame differ, or an
+// empty string when they are equal.
+QString firstDifference(const QImage& shown, const replay::RgbImage& expected) {
+    if (shown.width() != static_cast<int>(expected.width) ||
+        shown.height() != static_cast<int>(expected.height)) {
+        return QStringLiteral("sizes differ");
+    }
+    const int rowBytes = shown.width() * 3;
+    for (int y = 0; y < shown.height(); ++y) {
+        const uchar* row = shown.constScanLine(y);
+        const std::uint8_t* want = expected.rgb.data() + static_cast<std::size_t>(y) * rowBytes;
+        for (int i = 0; i < rowBytes; ++i) {
+            if (row[i] != want[i]) {
+                const int x = i / 3;
+                return QStringLiteral("pixel (%1, %2): window %3 %4 %5, replay %6 %7 %8")
+                    .arg(x)
+                    .arg(y)
+                    .arg(row[x * 3])
+                    .arg(row[x * 3 + 1])
+                    .arg(row[x * 3 + 2])
+                    .arg(want[x * 3])
+                    .arg(want[x * 3 + 1])
+                    .arg(want[x * 3 + 2]);
+            }
+        }
+    }
+    return {};
+}
+
+QString readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+// The session the end-to-end check plays on a real window.
+QString e2eSession() {
+    return readFile(QStringLiteral(VELTRO_QT_E2E_SESSION));
+}
+
+}  // namespace
+
+void ReplayMatchTest::sessionsLookTheSameAsReplayed_data() {
+    QTest::addColumn<QString>("script");
+
+    QTest::newRow("empty session") << "";
+    QTest::newRow("space draws the empty scene") << "key space\n";
+    QTest::newRow("end-to-end session") << e2eSession();
+    QTest::newRow("points at the edges and outside")
+        << "click 0 0\nclick 639 479\nclick -5 200\nclick 320 -3\nclick 700 500\n";
+    QTest::newRow("double click adds no point") << "click 300 200\ndblclick 300 200\n"
+                                                   "release 300 200\nclick 100 400\n";
+    QTest::newRow("drag a point in Move Points mode")
+        << "click 100 100\nclick 300 120\nclick 500 300\nmenu 40023\n"
+           "press 300 120\nmove 310 160\nmove 320 200\nrelease 320 200\nkey space\n";
+    QTest::newRow("drag dropped outside goes back")
+        << "click 100 100\nclick 300 300\nmenu 40023\npress 100 100\nmove -20 -20\n"
+           "release -20 -20\n";
+    QTest::newRow("B-spline with typed knots and slider")
+        << "click 80 400\nclick 160 100\nclick 320 60\nclick 480 380\nclick 600 200\n"
+           "menu 40045\nmenu 40053\ndialog ok \"2\" \"0, 0, 0, 1, 2, 3, 4, 4, 4\"\n"
+           "menu 40036\nkey numplus\nkey minus\n";
+    QTest::newRow("two dialogs, cancel one")
+        << "click 50 50\nclick 250 400\nclick 450 50\nmenu 40045\nmenu 40053\nmenu 40053\n"
+           "dialog cancel\ndialog ok \"3\" \"0 1 2 3 4 5 6\"\n";
+    QTest::newRow("methods and shells")
+        << "click 60 420\nclick 200 80\nclick 420 440\nclick 580 120\nmenu 40038\n"
+           "menu 40031\nmenu 40041\nmenu 40043\nmenu 40030\n";
+    QTest::newRow("clear points then new ones")
+        << "click 100 100\nclick 200 200\nmenu 40024\nclick 300 300\nclick 400 100\n";
+
+    // Every scene the replay tests keep, played through the widgets.
+    const QDir scenes(QStringLiteral(VELTRO_REPLAY_SCENES_DIR));
+    for (const QString& name : scenes.entryList({QStringLiteral("*.replay")}, QDir::Files)) {
+        QTest::newRow(qPrintable("scene " + name)) << readFile(scenes.filePath(name));
+    }
+}
+
+void ReplayMatchTest::sessionsLookTheSameAsReplayed() {
+    QFETCH(QString, script);
+    const std::string text = script.toStdString();
+    const replay::ParsedScript parsed = replay::parseScript(text);
+    if (parsed.error) {
+        QSKIP(qPrintable(QString::fromStdString(parsed.error->what)));
+    }
+    replay::Session session;
+    if (const auto error = session.playAll(parsed.steps)) {
+        QSKIP(qPrintable(QString::fromStdString(error->what)));
+    }
+    const replay::RgbImage expected = replay::imageFromFrameWords(
+        session.presentedWords(), FrameBuffer::kWidth, FrameBuffer::kHeight);
+
+    EditorHarness harness;
+    MessageBoxWatcher watcher;
+    if (const QString why = playThroughWidgets(harness, parsed.steps); !why.isEmpty()) {
+        QSKIP(qPrintable(why));
+    }
+    QCOMPARE(harness.editor().framesPresented(), session.framesDrawn());
+    QCOMPARE(firstDifference(harness.shownPixels(), expected), QString());
+    QCOMPARE(harness.window().windowTitle().toStdString(), session.shell().title());
+}
+
+void ReplayMatchTest::matchesTheReplayToolsPng() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString png = dir.filePath(QStringLiteral("expected.png"));
+    QProcess tool;
+    tool.start(QStringLiteral(VELTRO_REPLAY_TOOL), {QStringLiteral("--png"), png, "-"});
+    QVERIFY(tool.waitForStarted());
+    const QString session = e2eSession();
+    QVERIFY(!session.isEmpty());
+    tool.write(session.toUtf8());
+    tool.closeWriteChannel();
+    QVERIFY(tool.waitForFinished());
+    QCOMPARE(tool.exitCode(), 0);
+
+    QFile file(png);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    std::string error;
+    const auto expected =
+        replay::decodePng(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), &error);
+    QVERIFY2(expected.has_value(), error.c_str());
+
+    EditorHarness harness;
+    MessageBoxWatcher watcher;
+    const replay::ParsedScript parsed = replay::parseScript(session.toStdString());
+    QVERIFY(!parsed.error);
+    QCOMPARE(playThroughWidgets(harness, parsed.steps), QString());
+    QCOMPARE(firstDifference(harness.shownPixels(), *expected), QString());
+}
+
+}  // namespace veltro::qt::testing

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+namespace veltro::qt::testing {
+
+// The window shows, pixel for pixel, what veltro-replay renders for the
+// same session.
+class ReplayMatchTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void sessionsLookTheSameAsReplayed_data();
+    void sessionsLookTheSameAsReplayed();
+    void matchesTheReplayToolsPng();
+};
+
+}  // namespace veltro::qt::testing

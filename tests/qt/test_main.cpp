@@ -1,0 +1,42 @@
+#include <QApplication>
+#include <QTest>
+
+#include "dialog_test.h"
+#include "front_end_units_test.h"
+#include "menu_test.h"
+#include "pointer_keys_test.h"
+#include "replay_match_test.h"
+#include "window_test.h"
+
+// One program for all widget tests: Qt allows one application object per
+// process, and they all share it.
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    int failures = 0;
+    {
+        veltro::qt::testing::FrontEndUnitsTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    {
+        veltro::qt::testing::WindowTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    {
+        veltro::qt::testing::MenuTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    {
+        veltro::qt::testing::DialogTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    {
+        veltro::qt::testing::PointerKeysTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    {
+        veltro::qt::testing::ReplayMatchTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}

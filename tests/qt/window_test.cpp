@@ -1,0 +1,107 @@
+#include "window_test.h"
+
+#include <QTest>
+#include <QTimer>
+
+#include "editor_harness.h"
+#include "ui/command_ids.h"
+
+namespace veltro::qt::testing {
+
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFF;
+
+bool allWhite(const QImage& image, const QRect& rect) {
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            if (image.pixel(x, y) != kWhite) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void WindowTest::startsWithCaptionWhiteAreaAndCrosshair() {
+    EditorHarness harness;
+    QCOMPARE(harness.window().windowTitle(), QStringLiteral("VELTRO Project by Maelkin"));
+    QCOMPARE(harness.area().size(), QSize(640, 480));
+    QCOMPARE(harness.area().cursor().shape(), Qt::CrossCursor);
+    QVERIFY(harness.area().hasMouseTracking());
+    // Nothing is drawn until something asks for a frame.
+    harness.settle();
+    QCOMPARE(harness.editor().framesPresented(), 0);
+    const QImage shown = harness.shownPixels();
+    QVERIFY(allWhite(shown, shown.rect()));
+}
+
+void WindowTest::showsFramesTopDownAndKeepsTheLastOne() {
+    EditorHarness harness;
+    // A point near the top-left corner: its disc must appear there, not
+    // mirrored to the bottom.
+    QTest::mouseClick(&harness.area(), Qt::LeftButton, {}, QPoint(40, 30));
+    harness.settle();
+    QCOMPARE(harness.editor().framesPresented(), 1);
+    QImage shown = harness.shownPixels();
+    QVERIFY(shown.pixel(40, 30 - 1) != kWhite);  // the disc's centre row, one up
+    QVERIFY(allWhite(shown, QRect(0, 240, 640, 240)));
+
+    // Exposure repaints from the kept frame: the buffer itself is white
+    // again after presenting, yet the window still shows the disc.
+    harness.area().repaint();
+    shown = harness.shownPixels();
+    QVERIFY(shown.pixel(40, 29) != kWhite);
+    QCOMPARE(harness.area().shownFrame().pixel(40, 29), shown.pixel(40, 29));
+
+    // A redraw with nothing changed shows the same picture again.
+    const QImage before = shown;
+    QTest::keyClick(&harness.area(), Qt::Key_Space);
+    harness.settle();
+    QCOMPARE(harness.editor().framesPresented(), 2);
+    QCOMPARE(harness.shownPixels(), before);
+}
+
+void WindowTest::resizingShowsWhiteBeyondTheFrame() {
+    EditorHarness harness;
+    // Points on the frame's right and bottom edges, so its last column and
+    // row are not white.
+    QTest::mouseClick(&harness.area(), Qt::LeftButton, {}, QPoint(635, 300));
+    QTest::mouseClick(&harness.area(), Qt::LeftButton, {}, QPoint(300, 475));
+    harness.settle();
+    harness.window().resize(harness.window().width() + 160, harness.window().height() + 120);
+    QTRY_COMPARE(harness.area().size(), QSize(800, 600));
+    const QImage whole = harness.area().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(whole.size(), QSize(800, 600));
+    QVERIFY(whole.pixel(638, 300) != kWhite);
+    QVERIFY(whole.pixel(300, 478) != kWhite);
+    QVERIFY(allWhite(whole, QRect(640, 0, 160, 600)));
+    QVERIFY(allWhite(whole, QRect(0, 480, 800, 120)));
+}
+
+void WindowTest::closingEndsTheLoopWithExitCodeZero() {
+    EditorHarness harness;
+    InstantClock clock;
+    QTimer::singleShot(0, &harness.window(), [&harness] { harness.window().close(); });
+    QCOMPARE(harness.editor().run(clock, clock), 0);
+    QVERIFY(harness.state().quitRequested);
+    // The window is not torn down by the close itself; the program ends.
+    QVERIFY(harness.window().isVisible());
+}
+
+void WindowTest::closingFinishesTheTurnAndItsPendingFrame() {
+    EditorHarness harness;
+    QTest::mouseClick(&harness.area(), Qt::LeftButton, {}, QPoint(200, 200));
+    harness.window().close();
+    // Press, release, close: the press's frame is drawn on its own turn and
+    // the loop ends after the close's turn.
+    InstantClock clock;
+    QCOMPARE(harness.editor().run(clock, clock), 0);
+    QCOMPARE(harness.state().controlPoints.size(), std::size_t{1});
+    QCOMPARE(harness.editor().framesPresented(), 1);
+    QVERIFY(harness.queue().empty());
+}
+
+}  // namespace veltro::qt::testing

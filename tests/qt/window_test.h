@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QObject>
+
+namespace veltro::qt::testing {
+
+// The application window itself: caption, drawing area, frames, closing.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startsWithCaptionWhiteAreaAndCrosshair();
+    void showsFramesTopDownAndKeepsTheLastOne();
+    void resizingShowsWhiteBeyondTheFrame();
+    void closingEndsTheLoopWithExitCodeZero();
+    void closingFinishesTheTurnAndItsPendingFrame();
+};
+
+}  // namespace veltro::qt::testing
