@@ -106,5 +106,23 @@ TEST(ReplaySession, MessageBoxesAreDismissedAndRecordedInOrder) {
     EXPECT_FALSE(std::count(host.checked.begin(), host.checked.end(), command::kMakePoints));
 }
 
+// The script accepts any finite float, so every method must cope with points
+// at the ends of the float range: no hang, no crash, nothing undefined.
+TEST(ReplaySession, ExtremeFiniteCoordinatesPlayThroughEveryMethod) {
+    for (const int method : {40028, 40030, 40031, 40041, 40043, 40045}) {
+        SCOPED_TRACE(method);
+        Session session;
+        const std::string script = "menu " + std::to_string(method) +
+                                   "\n"
+                                   "menu 40038\nmenu 40036\n"
+                                   "click 3.4e38 -3.4e38\nclick -3.4e38 3.4e38\nclick 1e-38 5\n"
+                                   "click 320 240\nclick 320 240.0001\n"
+                                   "key plus\nkey minus\nmenu 40050\n"
+                                   "menu 40023\npress 320 240\nmove 3e38 3e38\nrelease 3e38 3e38\n";
+        ASSERT_FALSE(session.playAll(stepsOf(script)));
+        EXPECT_EQ(session.state().controlPoints.size(), 5u);
+    }
+}
+
 }  // namespace
 }  // namespace veltro::replay
