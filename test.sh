@@ -27,3 +27,12 @@ if [ -n "${CI:-}" ]; then
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir build/asan-ubsan --output-on-failure -j "$jobs"
 fi
+
+# ---- Windows: veltro.exe cross-built with MinGW-w64, tested under Wine ----
+echo "== build (windows)"
+cmake --preset windows -DVELTRO_WERROR="$werror" >/dev/null
+cmake --build --preset windows -j "$jobs"
+echo "== test (windows, under Wine)"
+bash tests/win32/wine_end_to_end.sh build/windows/platform/win32/veltro.exe \
+    build/windows/tests/win32/probe/win32-probe.exe build/default/tools/replay/veltro-replay
+# ---- end of the Windows section ----

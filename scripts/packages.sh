@@ -3,5 +3,8 @@
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libpng-dev qt6-base-dev)
 TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
                x11-utils
+               # the Windows program: MinGW-w64 cross build, run under Wine
+               g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
+               wine wine64 jq
                # the Debian package check: cpack's dependency scan, dpkg-deb, the entry check
                dpkg-dev file desktop-file-utils)

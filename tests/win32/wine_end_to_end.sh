@@ -6,8 +6,10 @@
 #
 # usage: wine_end_to_end.sh VELTRO_EXE PROBE_EXE VELTRO_REPLAY [ARTIFACT_DIR]
 #
-# ARTIFACT_DIR, if given, keeps the screenshots, the expected frames and the
-# replay script. Needs wine (64-bit), Xvfb, xdotool, ImageMagick and jq.
+# The screenshots, the expected frames, the replay script and the logs go to
+# ARTIFACT_DIR if given (kept), else to a temporary folder that is removed
+# when the test passes and kept when it fails. Needs wine (64-bit), Xvfb,
+# xdotool, ImageMagick and jq.
 set -euo pipefail
 
 if [ $# -lt 3 ]; then
@@ -18,8 +20,14 @@ exe=$(realpath "$1")
 probe_exe=$(realpath "$2")
 replay=$(realpath "$3")
 work=$(mktemp -d "${TMPDIR:-/tmp}/veltro-wine.XXXXXX")
-keep_artifacts=${4:+yes}
-artifacts=${4:-$work/artifacts}
+if [ -n "${4:-}" ]; then
+    keep_artifacts=yes
+    artifacts=$4
+    rm -rf "$artifacts"
+else
+    keep_artifacts=""
+    artifacts=$(mktemp -d "${TMPDIR:-/tmp}/veltro-wine-artifacts.XXXXXX")
+fi
 mkdir -p "$artifacts"
 artifacts=$(realpath "$artifacts")
 
@@ -39,8 +47,14 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 xvfb_pid=""
 app_pid=""
 failed=0
+checks=0
 
 log() { echo "wine-e2e: $*"; }
+
+passed() {
+    checks=$((checks + 1))
+    log "$*"
+}
 
 fail() {
     echo "wine-e2e: FAIL: $*" >&2
@@ -48,6 +62,7 @@ fail() {
         import -window root "$artifacts/screen-at-failure.png" 2>/dev/null || true
     fi
     echo "wine-e2e: artifacts in $artifacts" >&2
+    echo "wine-e2e: $checks passed, 1 failed"
     failed=1
     exit 1
 }
@@ -65,9 +80,9 @@ cleanup() {
         kill "$xvfb_pid" 2>/dev/null
         wait "$xvfb_pid" 2>/dev/null
     fi
-    rm -rf "$WINEPREFIX"
+    rm -rf "$work"
     if [ "$failed" -eq 0 ] && [ -z "$keep_artifacts" ]; then
-        rm -rf "$work"
+        rm -rf "$artifacts"
     fi
 }
 trap cleanup EXIT
@@ -82,12 +97,12 @@ start_x() {
     local fd_file=$work/display
     : >"$fd_file"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" \
-        >"$work/xvfb.log" 2>&1 &
+        >"$artifacts/xvfb.log" 2>&1 &
     xvfb_pid=$!
     local deadline=$((SECONDS + 30))
     while [ ! -s "$fd_file" ]; do
         [ $SECONDS -lt $deadline ] || fail "Xvfb did not start"
-        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb exited: $(cat "$work/xvfb.log")"
+        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb exited: $(cat "$artifacts/xvfb.log")"
         sleep 0.1
     done
     export DISPLAY=":$(head -n1 "$fd_file")"
@@ -97,7 +112,7 @@ start_x() {
 boot_wine() {
     log "creating a fresh Wine prefix (this can take a while)"
     local started=$SECONDS
-    timeout "$boot_timeout" wineboot --init >"$work/wineboot.log" 2>&1 ||
+    timeout "$boot_timeout" wineboot --init >"$artifacts/wineboot.log" 2>&1 ||
         fail "wineboot failed or took over ${boot_timeout}s"
     timeout "$boot_timeout" wineserver -w || fail "Wine did not settle after wineboot"
     log "prefix ready after $((SECONDS - started))s"
@@ -105,7 +120,7 @@ boot_wine() {
 
 # One call of the probe; Wine's console output ends lines with CR LF.
 probe() {
-    timeout "$step_timeout" wine "$probe_exe" "$@" 2>>"$work/probe.log" | tr -d '\r'
+    timeout "$step_timeout" wine "$probe_exe" "$@" 2>>"$artifacts/probe.log" | tr -d '\r'
 }
 
 # Runs "$@" until it succeeds or the given number of seconds has passed.
@@ -231,7 +246,7 @@ expect_frame() {
     while true; do
         capture "$actual"
         if same_pixels "$actual" "$expected"; then
-            log "frame '$name' matches veltro-replay pixel for pixel"
+            passed "frame '$name' matches veltro-replay pixel for pixel"
             return 0
         fi
         [ $SECONDS -lt $deadline ] || break
@@ -276,7 +291,7 @@ check_message_box() {
     actual=$(probe text "$caption" 65535)
     [ "$actual" = "$expected" ] ||
         fail "message box '$caption' says '$actual', expected '$expected'"
-    log "message box '$caption' shows the expected text"
+    passed "message box '$caption' shows the expected text"
     xdotool key Return
     wait_for_no_window "$caption"
 }
@@ -303,7 +318,7 @@ check_bspline_dialog() {
     expect_control "$listing" -1 Static "For knot sequence, enter integers seperated by commas."
     expect_control "$listing" 1001 Edit "$degree"
     expect_control "$listing" 1002 Edit "$knots"
-    log "B-Spline Input shows degree '$degree' and knots '$knots'"
+    passed "B-Spline Input shows its texts, degree '$degree' and knots '$knots'"
 }
 
 # Clicks into a field of the B-Spline Input dialog, replaces its text by
@@ -332,12 +347,12 @@ start_x
 boot_wine
 
 log "starting veltro.exe"
-wine "$exe" >"$work/veltro.log" 2>&1 &
+wine "$exe" >"$artifacts/veltro.log" 2>&1 &
 app_pid=$!
 wait_until "$window_timeout" find_client_area ||
     fail "veltro.exe showed no 640 x 480 client area within ${window_timeout}s"
-log "client area at ($client_x, $client_y), 640 x 480"
-[ "$(probe title)" = "$caption" ] || fail "the title is '$(probe title)'"
+title_is "$caption" || fail "the title is '$(probe title)'"
+passed "client area 640 x 480 at ($client_x, $client_y), title '$caption'"
 
 # Nothing is drawn before the first request: a white window.
 expect_frame start
@@ -376,7 +391,7 @@ expect_frame bspline-slider
 expected_title=$(replay_state | jq -r .title)
 wait_until "$step_timeout" title_is "$expected_title" ||
     fail "the title is '$(probe title)', expected '$expected_title'"
-log "title shows '$expected_title'"
+passed "the title shows '$expected_title'"
 
 # The B-Spline Input dialog: its texts, then new values typed in and OK
 # pressed with Enter.
@@ -406,5 +421,5 @@ status=0
 wait "$app_pid" || status=$?
 app_pid=""
 [ "$status" -eq 0 ] || fail "veltro.exe exited with $status"
-log "veltro.exe exited with 0"
-log "passed"
+passed "veltro.exe exited with 0"
+echo "wine-e2e: $checks passed, 0 failed"
