@@ -1,7 +1,9 @@
 #include "geometry/float_steps.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <limits>
 
 #include "geometry/float_to_int.h"
 
@@ -26,14 +28,63 @@ struct UniformGrid {
     }
 };
 
+// 2^e for -149 <= e <= 128, built directly: this runs in the rasterizers'
+// inner searches, where the library functions would dominate.
+double powerOfTwo(int e) {
+    return std::bit_cast<double>(static_cast<std::uint64_t>(e + 1023) << 52);
+}
+
+// The exponent e with 2^e <= |v| < 2^(e + 1); v finite and nonzero.
+int binadeExponent(float v) {
+    const std::uint32_t bits = std::bit_cast<std::uint32_t>(v) & 0x7FFFFFFFu;
+    const int biased = static_cast<int>(bits >> 23);
+    if (biased == 0) {
+        return std::bit_width(bits) - 1 - 149;  // subnormal
+    }
+    return biased - 127;
+}
+
+// The largest e such that v is a multiple of 2^e; v finite and nonzero.
+int lowestBitExponent(float v) {
+    const std::uint32_t bits = std::bit_cast<std::uint32_t>(v) & 0x7FFFFFFFu;
+    const int biased = static_cast<int>(bits >> 23);
+    const std::uint32_t mantissa = bits & 0x7FFFFFu;
+    if (biased == 0) {
+        return std::countr_zero(mantissa) - 149;
+    }
+    return std::countr_zero(mantissa | 0x800000u) + biased - 150;
+}
+
 UniformGrid gridAround(float v) {
-    const int exponent = std::ilogb(v);
-    const double low = std::ldexp(1.0, exponent);
-    const double spacing = std::ldexp(1.0, std::max(exponent - 23, -149));
+    const int exponent = binadeExponent(v);
+    const double low = powerOfTwo(exponent);
+    const double spacing = powerOfTwo(std::max(exponent - 23, -149));
     if (v > 0.0f) {
         return {low, 2.0 * low, spacing};
     }
     return {-2.0 * low, -low, spacing};
+}
+
+// When x and s are multiples of 2^g and every partial sum stays within
+// 2^(g + 24) in magnitude, every sum is a float and nothing rounds: the
+// result is x + count * s. The common case of a cursor moving by whole
+// pixels takes this path.
+bool addExactly(float x, float s, std::uint64_t count, float& result) {
+    if (!std::isfinite(x) || !std::isfinite(s) || s == 0.0f) {
+        return false;
+    }
+    const int g =
+        x == 0.0f ? lowestBitExponent(s) : std::min(lowestBitExponent(x), lowestBitExponent(s));
+    const double limit = std::min(powerOfTwo(std::min(g + 24, 128)),
+                                  static_cast<double>(std::numeric_limits<float>::max()));
+    // Exact whenever it matters: a true end within the limit needs at most
+    // 25 significant bits, and one beyond it cannot round back inside.
+    const double end = static_cast<double>(x) + static_cast<double>(count) * static_cast<double>(s);
+    if (std::fabs(static_cast<double>(x)) > limit || !(std::fabs(end) <= limit)) {
+        return false;
+    }
+    result = static_cast<float>(end);
+    return true;
 }
 
 }  // namespace
@@ -45,6 +96,10 @@ UniformGrid gridAround(float v) {
 // for the remaining steps inside it as well. So two steps taken one by one
 // fix the increment, and the rest of the stretch is crossed in one jump.
 float addRepeatedly(float x, float s, std::uint64_t count) {
+    float exact = 0.0f;
+    if (addExactly(x, s, count, exact)) {
+        return exact;
+    }
     while (count > 0) {
         const float a = x;
         const float b = a + s;

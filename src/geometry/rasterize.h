@@ -96,48 +96,97 @@ struct StepRange {
     std::int64_t last;
 };
 
+// The first k in [lo, hi] where a monotone predicate (false, then true)
+// holds, or hi + 1. Gallops out from a guess and bisects what is left, so a
+// good guess costs a handful of probes and a bad one no more than bisection.
+template <class Predicate>
+std::int64_t firstTrue(std::int64_t lo, std::int64_t hi, std::int64_t guess,
+                       const Predicate& holds) {
+    if (lo > hi) {
+        return lo;
+    }
+    std::int64_t below = lo - 1;  // known false (or outside the range)
+    std::int64_t above = hi + 1;  // known true (or outside the range)
+    guess = std::clamp(guess, lo, hi);
+    if (holds(guess)) {
+        above = guess;
+        for (std::int64_t step = 1; above - step > below; step *= 2) {
+            if (!holds(above - step)) {
+                below = above - step;
+                break;
+            }
+            above -= step;
+        }
+    } else {
+        below = guess;
+        for (std::int64_t step = 1; below + step < above; step *= 2) {
+            if (holds(below + step)) {
+                above = below + step;
+                break;
+            }
+            below += step;
+        }
+    }
+    while (above - below > 1) {
+        const std::int64_t mid = below + (above - below) / 2;
+        if (holds(mid)) {
+            above = mid;
+        } else {
+            below = mid;
+        }
+    }
+    return above;
+}
+
+// How a walk moves, roughly: the major cursor by one per step from u0, the
+// minor one by minorRate per step from v0. Only guides the search.
+struct Motion {
+    double u0;
+    double v0;
+    double minorRate;
+};
+
+// Steps needed to carry a cursor from `from` by `rate` per step to `to`.
+inline std::int64_t stepsToReach(double from, double to, double rate) {
+    const double steps = (to - from) / rate;
+    return truncToInt64(steps != steps ? 0.0 : steps);
+}
+
 // For a walk of steps 0..lastStep whose major and minor pixel coordinates
 // move monotonically (directions majorDir and minorDir), the steps with a
 // pixel inside the window form one run: those that have entered the window on
-// both axes and not yet left it on either. Both borders are found by
-// bisection. `pixelAt(k)` gives the (major, minor) pixel of step k.
+// both axes and not yet left it on either. `pixelAt(k)` gives the (major,
+// minor) pixel of step k; `motion` tells where to start looking.
 template <class PixelAt>
 StepRange visibleSteps(std::int64_t lastStep, int majorDir, int minorDir, const AxisWindow& w,
-                       const PixelAt& pixelAt) {
+                       const Motion& motion, const PixelAt& pixelAt) {
     const auto entered = [&](std::int64_t k) {
         const auto [p, q] = pixelAt(k);
         return (majorDir > 0 ? p >= w.major.lo : p <= w.major.hi) &&
                (minorDir > 0 ? q >= w.minor.lo : q <= w.minor.hi);
     };
-    const auto notLeft = [&](std::int64_t k) {
+    const auto left = [&](std::int64_t k) {
         const auto [p, q] = pixelAt(k);
-        return (majorDir > 0 ? p <= w.major.hi : p >= w.major.lo) &&
-               (minorDir > 0 ? q <= w.minor.hi : q >= w.minor.lo);
+        return (majorDir > 0 ? p > w.major.hi : p < w.major.lo) ||
+               (minorDir > 0 ? q > w.minor.hi : q < w.minor.lo);
     };
-    std::int64_t lo = 0;
-    std::int64_t hi = lastStep + 1;
-    while (lo < hi) {
-        const std::int64_t mid = lo + (hi - lo) / 2;
-        if (entered(mid)) {
-            hi = mid;
-        } else {
-            lo = mid + 1;
-        }
-    }
-    const std::int64_t first = lo;
-    // The last step that has not left, searched from just before `first`:
-    // if `first` itself has left, the run is empty.
-    lo = first - 1;
-    hi = lastStep;
-    while (lo < hi) {
-        const std::int64_t mid = lo + (hi - lo + 1) / 2;
-        if (notLeft(mid)) {
-            lo = mid;
-        } else {
-            hi = mid - 1;
-        }
-    }
-    return {first, lo};
+    // Window edges as cursor positions, in the order the walk meets them.
+    const double majorNear = majorDir > 0 ? w.major.lo - 0.5 : w.major.hi + 0.5;
+    const double majorFar = majorDir > 0 ? w.major.hi + 0.5 : w.major.lo - 0.5;
+    const double minorNear = minorDir > 0 ? w.minor.lo - 0.5 : w.minor.hi + 0.5;
+    const double minorFar = minorDir > 0 ? w.minor.hi + 0.5 : w.minor.lo - 0.5;
+    const double majorRate = majorDir;
+    const double minorRate = minorDir * motion.minorRate;
+    const std::int64_t enterGuess = std::max(stepsToReach(motion.u0, majorNear, majorRate),
+                                             stepsToReach(motion.v0, minorNear, minorRate));
+    const std::int64_t leaveGuess = std::min(stepsToReach(motion.u0, majorFar, majorRate),
+                                             stepsToReach(motion.v0, minorFar, minorRate)) +
+                                    1;
+    const std::int64_t first = firstTrue(0, lastStep, enterGuess, entered);
+    // Once left, a walk never comes back: the run ends before the first step
+    // at or after `first` that has left.
+    const std::int64_t end = firstTrue(first, lastStep, leaveGuess, left);
+    return {first, end - 1};
 }
 
 // ---------------------------------------------------------------- DDA --
@@ -374,7 +423,8 @@ void drawDDA(const Point2& a, const Point2& b, const PixelWindow& window, Emit&&
         return std::pair<std::int64_t, std::int64_t>(u0 + k * dir, roundHalfUp(v));
     };
     const detail::StepRange run =
-        detail::visibleSteps(lastStep, dir, vStep < 0.0f ? -1 : 1, w, pixelAt);
+        detail::visibleSteps(lastStep, dir, vStep < 0.0f ? -1 : 1, w,
+                             {static_cast<double>(u0), va, std::fabs(vStep)}, pixelAt);
     if (run.first <= run.last) {
         walk.emitSteps(addRepeatedly(va, vStep, static_cast<std::uint64_t>(run.first)), run.first,
                        run.last, emit);
@@ -433,8 +483,11 @@ void drawBresenham(const Point2& start, const Point2& end, const PixelWindow& wi
     };
     const int majorDir = (yMajor ? sy : sx) < 0.0f ? -1 : 1;
     const int minorDir = (yMajor ? sx : sy) < 0.0f ? -1 : 1;
-    const detail::StepRange run = detail::visibleSteps(walk.steps(), majorDir, minorDir,
-                                                       detail::axisWindow(window, yMajor), pixelAt);
+    const detail::Motion motion{
+        yMajor ? y0 : x0, yMajor ? x0 : y0,
+        yMajor ? static_cast<double>(dx) / dy : static_cast<double>(dy) / dx};
+    const detail::StepRange run = detail::visibleSteps(
+        walk.steps(), majorDir, minorDir, detail::axisWindow(window, yMajor), motion, pixelAt);
     if (run.first <= run.last) {
         walk.emitSteps(walk.at(run.first), run.first, run.last, emit);
     }
