@@ -54,7 +54,8 @@ for _ in $(seq 100); do
     sleep 0.05
 done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
+display_number=$(head -n1 "$work/display")
+export DISPLAY=":$display_number"
 # Only the X display: the program must find its platform on its own.
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR="$work"
