@@ -1,34 +1,33 @@
 #include "curves/update_scene.h"
 
+#include "curves/curve_colours.h"
+#include "curves/polyline.h"
+
 namespace veltro {
 
 namespace {
 
-const Colour kPolygonColour{155.0f, 155.0f, 155.0f, 255.0f};
-const Colour kDiscColour{255.0f, 199.0f, 204.0f, 255.0f};
-
-void appendPolyline(std::vector<LineSegment>& segments, const std::vector<Point2>& points,
-                    const Colour& colour) {
-    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-        segments.emplace_back(points[i], points[i + 1], colour);
+// The control polygon and the chosen curve, from scratch.
+void rebuildSegments(SceneState& state, FrameBuffer& /*frame*/) {
+    state.sliderMarkers.clear();
+    state.segmentList.clear();
+    state.workPolyline.clear();
+    state.casteljauLevels.clear();
+    for (const ControlPoint& p : state.controlPoints) {
+        state.workPolyline.push_back(p.centre);
     }
+    appendPolyline(state.segmentList, state.workPolyline, kControlPolygonColour);
 }
 
 }  // namespace
 
-// Skeleton: control polygon and discs only; the curve methods join it.
 void updateScene(SceneState& state, FrameBuffer& frame) {
+    // With fewer than two points the segments of the last frame stay as
+    // they are.
     if (state.controlPoints.size() >= 2) {
-        state.sliderMarkers.clear();
-        state.segmentList.clear();
-        state.workPolyline.clear();
-        state.casteljauLevels.clear();
-        for (const ControlPoint& p : state.controlPoints) {
-            state.workPolyline.push_back(p.centre);
-        }
-        appendPolyline(state.segmentList, state.workPolyline, kPolygonColour);
+        rebuildSegments(state, frame);
     }
-    state.markerColour = kDiscColour;
+    state.markerColour = kControlPointColour;
     for (const ControlPoint& p : state.controlPoints) {
         p.draw(frame, state.markerColour);
     }

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/frame_buffer.h"
+#include "curves/scene_state.h"
+#include "geometry/control_point.h"
+
+namespace veltro {
+
+// Paints the slider marker at once, under everything the frame draws later.
+// A marker at a point that is not finite (a degenerate B-spline knot vector
+// can give one) paints nothing.
+void paintSliderMarker(SceneState& state, const ControlPoint& marker, FrameBuffer& frame);
+
+}  // namespace veltro

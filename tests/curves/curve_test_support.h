@@ -1,0 +1,111 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+#include "app/frame_buffer.h"
+#include "curves/scene_state.h"
+#include "geometry/colour.h"
+#include "geometry/control_point.h"
+#include "geometry/line_segment.h"
+#include "geometry/point2.h"
+
+namespace veltro::testing {
+
+// A 640 x 480 frame with memory of its own, white to start with.
+class OwnedFrame {
+  public:
+    OwnedFrame()
+        : pixels_(static_cast<std::size_t>(FrameBuffer::kWidth) * FrameBuffer::kHeight),
+          frame_(pixels_.data(), FrameBuffer::kWidth, FrameBuffer::kHeight) {
+        frame_.clear();
+    }
+    FrameBuffer& frame() { return frame_; }
+    const std::vector<std::uint32_t>& pixels() const { return pixels_; }
+
+  private:
+    std::vector<std::uint32_t> pixels_;
+    FrameBuffer frame_;
+};
+
+enum class Method { NestedLinear, Bernstein, Midpoint, Polynomial, Spline, BSpline };
+
+inline void selectMethod(SceneState& state, Method method) {
+    state.useNestedLinear = method == Method::NestedLinear;
+    state.useBernstein = method == Method::Bernstein;
+    state.useMidpoint = method == Method::Midpoint;
+    state.useParametricPolynomial = method == Method::Polynomial;
+    state.useInterpolatingSpline = method == Method::Spline;
+    state.useBSpline = method == Method::BSpline;
+}
+
+inline void setPoints(SceneState& state, const std::vector<Point2>& centres) {
+    state.controlPoints.clear();
+    for (const Point2& c : centres) {
+        state.controlPoints.emplace_back(c, ControlPoint::kRadius);
+    }
+}
+
+inline SceneState sceneWith(Method method, const std::vector<Point2>& centres) {
+    SceneState state;
+    selectMethod(state, method);
+    setPoints(state, centres);
+    return state;
+}
+
+// Points spread over the drawing area by a fixed linear congruential
+// sequence, the same on every run.
+inline std::vector<Point2> scatteredPoints(std::size_t count, std::uint32_t seed = 12345) {
+    std::vector<Point2> points;
+    std::uint32_t s = seed;
+    const auto next = [&s](float range) {
+        s = s * 1664525u + 1013904223u;
+        return static_cast<float>(s >> 8) / static_cast<float>(1u << 24) * range;
+    };
+    for (std::size_t i = 0; i < count; ++i) {
+        const float x = 20.0f + next(600.0f);
+        const float y = 20.0f + next(440.0f);
+        points.emplace_back(std::floor(x), std::floor(y));
+    }
+    return points;
+}
+
+inline std::vector<LineSegment> segmentsIn(const std::vector<LineSegment>& segments,
+                                           const Colour& colour) {
+    std::vector<LineSegment> result;
+    for (const LineSegment& s : segments) {
+        if (s.colour() == colour) {
+            result.push_back(s);
+        }
+    }
+    return result;
+}
+
+// The points of a polyline given as its segments: the start of the first and
+// the end of every segment.
+inline std::vector<Point2> polylinePoints(const std::vector<LineSegment>& segments) {
+    std::vector<Point2> points;
+    if (!segments.empty()) {
+        points.push_back(segments.front().start());
+    }
+    for (const LineSegment& s : segments) {
+        points.push_back(s.end());
+    }
+    return points;
+}
+
+inline bool sameBits(float a, float b) {
+    return (std::isnan(a) && std::isnan(b)) || a == b;
+}
+
+inline bool samePoint(const Point2& a, const Point2& b) {
+    return sameBits(a.getX(), b.getX()) && sameBits(a.getY(), b.getY());
+}
+
+inline bool finitePoint(const Point2& p) {
+    return std::isfinite(p.getX()) && std::isfinite(p.getY());
+}
+
+}  // namespace veltro::testing
