@@ -1,5 +1,6 @@
 #include "curves/knots.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace veltro {
@@ -11,12 +12,33 @@ std::int32_t nextKnot(std::int32_t v) {
     return v == std::numeric_limits<std::int32_t>::max() ? v : v + 1;
 }
 
+std::int32_t saturated(std::int64_t v) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
 void fitToLength(KnotSequence& knots, std::size_t length) {
     if (knots.size() > length) {
         knots.resize(length);
     }
+    knots.reserve(length);
     while (knots.size() < length) {
-        knots.push_back(nextKnot(knots.back()));
+        knots.push_back(knots.empty() ? 0 : nextKnot(knots.back()));
+    }
+}
+
+// d zeros, 0, 1, ..., top, then d copies of top, stopping at `length`
+// entries: for a degree below the point count exactly the clamped uniform
+// vector.
+void appendClamped(KnotSequence& knots, std::size_t d, std::int64_t top, std::size_t length) {
+    for (std::size_t i = 0; i < d && knots.size() < length; ++i) {
+        knots.push_back(0);
+    }
+    for (std::int64_t v = 0; v <= top && knots.size() < length; ++v) {
+        knots.push_back(saturated(v));
+    }
+    for (std::size_t i = 0; i < d && knots.size() < length; ++i) {
+        knots.push_back(saturated(top));
     }
 }
 
@@ -25,16 +47,15 @@ void fitToLength(KnotSequence& knots, std::size_t length) {
 void prepareKnots(KnotSequence& knotSequence, KnotSequence& workingKnots, std::size_t pointCount,
                   std::int32_t degree, bool continuityOn) {
     const std::size_t d = degree > 0 ? static_cast<std::size_t>(degree) : 0;
-    const std::size_t length = pointCount + d + 1;
+    std::size_t length = pointCount + d + 1;
+    if (d >= pointCount) {
+        length = std::min(length, kMaxKnotsWithoutCurve);
+    }
     if (continuityOn && pointCount >= 3) {
-        const std::int64_t top = static_cast<std::int64_t>(pointCount) - degree;
-        workingKnots.assign(d, 0);
-        for (std::int64_t v = 0; v <= top; ++v) {
-            workingKnots.push_back(static_cast<std::int32_t>(v));
-        }
-        workingKnots.insert(workingKnots.end(), d, static_cast<std::int32_t>(top));
-        // With a degree above the point count the clamped vector comes out
-        // longer than the curve needs; keep the length every caller relies on.
+        const std::int64_t top =
+            static_cast<std::int64_t>(pointCount) - static_cast<std::int64_t>(d);
+        appendClamped(workingKnots, d, top, length);
+        // Keeps the length every caller relies on whatever the degree.
         fitToLength(workingKnots, length);
         return;
     }
@@ -45,7 +66,9 @@ void prepareKnots(KnotSequence& knotSequence, KnotSequence& workingKnots, std::s
     if (knotSequence.empty()) {
         knotSequence.push_back(0);
     }
-    workingKnots = knotSequence;
+    workingKnots.assign(
+        knotSequence.begin(),
+        knotSequence.begin() + static_cast<std::ptrdiff_t>(std::min(knotSequence.size(), length)));
     fitToLength(workingKnots, length);
 }
 

@@ -7,12 +7,18 @@
 
 namespace veltro {
 
+// A degree of the point count or more draws no curve; its knot vector is cut
+// at this many entries, so that a typed degree of two billion costs no more
+// than a few kilobytes.
+inline constexpr std::size_t kMaxKnotsWithoutCurve = 4096;
+
 // Builds the B-spline's knot vector into workingKnots (which the caller has
 // emptied) for `pointCount` points of the given degree: the clamped uniform
 // vector when continuity is on and there are three points or more, otherwise
 // the entered knots padded upwards in steps of one or cut to length
-// pointCount + degree + 1. May store a single 0 into an empty knotSequence,
-// and empties it when continuity is on with fewer than three points.
+// pointCount + degree + 1 (at most kMaxKnotsWithoutCurve when the degree is
+// pointCount or more). May store a single 0 into an empty knotSequence, and
+// empties it when continuity is on with fewer than three points.
 void prepareKnots(KnotSequence& knotSequence, KnotSequence& workingKnots, std::size_t pointCount,
                   std::int32_t degree, bool continuityOn);
 
