@@ -1,6 +1,8 @@
 #include "curves/update_scene.h"
 
 #include "curves/curve_colours.h"
+#include "curves/midpoint_subdivision.h"
+#include "curves/nested_linear.h"
 #include "curves/polyline.h"
 
 namespace veltro {
@@ -8,7 +10,7 @@ namespace veltro {
 namespace {
 
 // The control polygon and the chosen curve, from scratch.
-void rebuildSegments(SceneState& state, FrameBuffer& /*frame*/) {
+void rebuildSegments(SceneState& state, FrameBuffer& frame) {
     state.sliderMarkers.clear();
     state.segmentList.clear();
     state.workPolyline.clear();
@@ -17,6 +19,13 @@ void rebuildSegments(SceneState& state, FrameBuffer& /*frame*/) {
         state.workPolyline.push_back(p.centre);
     }
     appendPolyline(state.segmentList, state.workPolyline, kControlPolygonColour);
+
+    if (state.useNestedLinear) {
+        drawNestedLinear(state, frame);
+    }
+    if (state.useMidpoint) {
+        drawMidpointSubdivision(state);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "geometry/colour.h"
+#include "geometry/line_segment.h"
+#include "geometry/point2.h"
+
+namespace veltro {
+
+// The working polygon of an in-place de Casteljau evaluation, one array per
+// coordinate so that a level is a tight loop over floats.
+struct CasteljauScratch {
+    std::vector<float> x;
+    std::vector<float> y;
+
+    void load(const std::vector<Point2>& polygon) {
+        x.resize(polygon.size());
+        y.resize(polygon.size());
+        for (std::size_t i = 0; i < polygon.size(); ++i) {
+            x[i] = polygon[i].getX();
+            y[i] = polygon[i].getY();
+        }
+    }
+
+    Point2 at(std::size_t i) const { return Point2(x[i], y[i]); }
+};
+
+// One coordinate of lerp(a, b, t), rounded exactly as lerp rounds it: t * b
+// is rounded to float, (1 - t) * a joins the sum unrounded, the sum is
+// rounded to float. `oneMinusT` is 1 - t in float.
+inline float lerpCoordinate(float a, float b, float t, float oneMinusT) {
+    const float tb = t * b;
+    return static_cast<float>(static_cast<double>(tb) +
+                              static_cast<double>(oneMinusT) * static_cast<double>(a));
+}
+
+// The next level in place over the first `size` entries: entry j becomes
+// lerp(entry j, entry j + 1, t) for j < size - 1. Entry j + 1 is overwritten
+// only after entry j has read it; entry size - 1 keeps the level's last
+// point.
+inline void casteljauLevel(CasteljauScratch& s, std::size_t size, float t) {
+    const float oneMinusT = 1.0f - t;
+    float* x = s.x.data();
+    float* y = s.y.data();
+    for (std::size_t j = 0; j + 1 < size; ++j) {
+        x[j] = lerpCoordinate(x[j], x[j + 1], t, oneMinusT);
+        y[j] = lerpCoordinate(y[j], y[j + 1], t, oneMinusT);
+    }
+}
+
+// The polyline of the first `count` entries.
+inline void appendScratchPolyline(std::vector<LineSegment>& segments, const CasteljauScratch& s,
+                                  std::size_t count, const Colour& colour) {
+    for (std::size_t i = 0; i + 1 < count; ++i) {
+        segments.emplace_back(s.at(i), s.at(i + 1), colour);
+    }
+}
+
+}  // namespace veltro

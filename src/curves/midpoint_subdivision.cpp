@@ -1,0 +1,60 @@
+#include "curves/midpoint_subdivision.h"
+
+#include "curves/curve_colours.h"
+#include "curves/nested_linear.h"
+#include "curves/polyline.h"
+
+namespace veltro {
+
+namespace {
+
+constexpr float kSplitAt = 0.5f;
+
+}  // namespace
+
+void splitAtHalf(const std::vector<Point2>& polygon, std::vector<Point2>& refined,
+                 CasteljauScratch& scratch, std::vector<LineSegment>* shells) {
+    const std::size_t m = polygon.size();
+    refined.clear();
+    if (m < 2) {
+        refined = polygon;
+        return;
+    }
+    refined.reserve(2 * m - 1);
+    scratch.load(polygon);
+    // In place, entry 0 holds the first point of the current level, and the
+    // last point of level r stays behind at index m - 1 - r, never touched
+    // again. So the firsts are collected on the way down, and afterwards the
+    // scratch holds the lasts from the bottom level up to level 0: exactly
+    // the right half's polygon.
+    for (std::size_t size = m; size >= 2; --size) {
+        refined.push_back(scratch.at(0));
+        casteljauLevel(scratch, size, kSplitAt);
+        if (shells != nullptr) {
+            appendScratchPolyline(*shells, scratch, size - 1, kShellColour);
+        }
+    }
+    for (std::size_t i = 0; i < m; ++i) {
+        refined.push_back(scratch.at(i));
+    }
+}
+
+void drawMidpointSubdivision(SceneState& state) {
+    CasteljauScratch scratch;
+    std::vector<Point2> refined;
+    for (int pass = 0; pass < 2; ++pass) {
+        state.casteljauLevels.clear();
+        std::vector<LineSegment>* shells =
+            shellRuleHolds(state, kSplitAt) ? &state.segmentList : nullptr;
+        splitAtHalf(state.workPolyline, refined, scratch, shells);
+        state.workPolyline.swap(refined);
+        state.casteljauLevels.clear();
+        if (pass == 1) {
+            appendPolyline(state.segmentList, state.workPolyline, kMidpointSecondPassColour);
+        } else if (state.shellsOn) {
+            appendPolyline(state.segmentList, state.workPolyline, kMidpointFirstPassColour);
+        }
+    }
+}
+
+}  // namespace veltro
