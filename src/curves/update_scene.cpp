@@ -1,5 +1,6 @@
 #include "curves/update_scene.h"
 
+#include "curves/bernstein.h"
 #include "curves/curve_colours.h"
 #include "curves/midpoint_subdivision.h"
 #include "curves/nested_linear.h"
@@ -25,6 +26,9 @@ void rebuildSegments(SceneState& state, FrameBuffer& frame) {
     }
     if (state.useMidpoint) {
         drawMidpointSubdivision(state);
+    }
+    if (state.useBernstein) {
+        drawBernstein(state);
     }
 }
 

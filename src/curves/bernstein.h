@@ -1,0 +1,30 @@
+#pragma once
+
+#include <vector>
+
+#include "curves/scene_state.h"
+#include "geometry/point2.h"
+
+namespace veltro {
+
+// Row n of Pascal's triangle, built row by row by the triangle's additions.
+// The entries are doubles: exact while they stay below 2^53 (up to row 56),
+// in particular for every row whose entries fit a 32-bit int (up to row 33);
+// from row 1030 on the middle entries overflow to infinity.
+std::vector<double> binomialRow(int n);
+
+// C(n, k) from binomialRow; 1 for n of 0 or 1 whatever k is, 0 for a k
+// outside 0..n.
+double binomial(int n, int k);
+
+// The Bezier curve of `points` at t as the weighted sum of the points with
+// the Bernstein polynomials of degree points.size() - 1 as weights;
+// `coefficients` is binomialRow of that degree.
+Point2 bernsteinPoint(const std::vector<Point2>& points, const std::vector<double>& coefficients,
+                      float t);
+
+// The Bernstein curve of the control points, 51 samples from t = 0 to
+// t = 0.99999958.
+void drawBernstein(SceneState& state);
+
+}  // namespace veltro
