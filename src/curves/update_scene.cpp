@@ -4,6 +4,7 @@
 #include "curves/curve_colours.h"
 #include "curves/midpoint_subdivision.h"
 #include "curves/nested_linear.h"
+#include "curves/newton_polynomial.h"
 #include "curves/polyline.h"
 
 namespace veltro {
@@ -29,6 +30,9 @@ void rebuildSegments(SceneState& state, FrameBuffer& frame) {
     }
     if (state.useBernstein) {
         drawBernstein(state);
+    }
+    if (state.useParametricPolynomial) {
+        drawParametricPolynomial(state);
     }
 }
 
