@@ -2,6 +2,7 @@
 
 #include "curves/bernstein.h"
 #include "curves/curve_colours.h"
+#include "curves/interpolating_spline.h"
 #include "curves/midpoint_subdivision.h"
 #include "curves/nested_linear.h"
 #include "curves/newton_polynomial.h"
@@ -33,6 +34,9 @@ void rebuildSegments(SceneState& state, FrameBuffer& frame) {
     }
     if (state.useParametricPolynomial) {
         drawParametricPolynomial(state);
+    }
+    if (state.useInterpolatingSpline) {
+        drawInterpolatingSpline(state);
     }
 }
 
