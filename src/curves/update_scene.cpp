@@ -1,6 +1,7 @@
 #include "curves/update_scene.h"
 
 #include "curves/bernstein.h"
+#include "curves/bspline.h"
 #include "curves/curve_colours.h"
 #include "curves/interpolating_spline.h"
 #include "curves/midpoint_subdivision.h"
@@ -37,6 +38,9 @@ void rebuildSegments(SceneState& state, FrameBuffer& frame) {
     }
     if (state.useInterpolatingSpline) {
         drawInterpolatingSpline(state);
+    }
+    if (state.useBSpline && state.controlPoints.size() >= 3) {
+        drawBSpline(state, frame);
     }
 }
 

@@ -1,0 +1,186 @@
+#include "curves/bspline.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "curves/curve_colours.h"
+#include "curves/knots.h"
+#include "curves/parameter_walk.h"
+#include "curves/polyline.h"
+#include "curves/slider_marker.h"
+
+namespace veltro {
+
+namespace {
+
+// Half the width of the window in which the marker and the shells appear.
+constexpr double kWindowHalfWidth = 0.03;
+// How far the walk may run past the last domain knot.
+constexpr double kEndAllowance = 0.011;
+
+// lo <= t <= hi with the lower bound formed in double and the upper bound
+// rounded to float.
+class ParameterWindow {
+  public:
+    explicit ParameterWindow(float centre)
+        : low_(static_cast<double>(centre) - kWindowHalfWidth),
+          high_(static_cast<float>(static_cast<double>(centre) + kWindowHalfWidth)) {}
+
+    bool contains(float t) const { return low_ <= static_cast<double>(t) && t <= high_; }
+
+  private:
+    double low_;
+    float high_;
+};
+
+// q * alpha + previous * beta, each product rounded to float, then the sum.
+float combine(float q, float previous, float alpha, float beta) {
+    const float a = static_cast<float>(static_cast<double>(q) * static_cast<double>(alpha));
+    const float b = static_cast<float>(static_cast<double>(previous) * static_cast<double>(beta));
+    return static_cast<float>(static_cast<double>(a) + static_cast<double>(b));
+}
+
+// The last span within the domain that is not empty: where the walk ends at
+// or past the last domain knot, it evaluates there so that the curve reaches
+// its end. -1 when every span of the domain is empty.
+std::int64_t lastNonEmptySpan(const KnotSequence& knots, std::int64_t degree,
+                              std::int64_t pointCount) {
+    for (std::int64_t j = pointCount - 1; j >= degree; --j) {
+        const auto i = static_cast<std::size_t>(j);
+        if (knots[i] < knots[i + 1]) {
+            return j;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+std::size_t maxBSplineSamples(std::int64_t degree) {
+    const auto d = static_cast<std::size_t>(std::max<std::int64_t>(degree, 1));
+    // d (d + 1) / 2 without overflow for any 32-bit degree.
+    const std::size_t perSample = d % 2 == 0 ? (d / 2) * (d + 1) : d * ((d + 1) / 2);
+    return std::clamp<std::size_t>(kMaxDeBoorCombinations / perSample, 1, kMaxCurveSamples);
+}
+
+SpanFinder::SpanFinder(const KnotSequence& knots) : knots_(knots) {
+    asFloats_.reserve(knots.size());
+    for (std::int32_t k : knots) {
+        asFloats_.push_back(static_cast<float>(k));
+    }
+    nonDecreasing_ = std::is_sorted(asFloats_.begin(), asFloats_.end());
+}
+
+std::int64_t SpanFinder::find(float t) const {
+    if (!nonDecreasing_) {
+        return findSpan(knots_, t);
+    }
+    // The first knot above t ends the span; the knot before it starts it.
+    const auto above = std::upper_bound(asFloats_.begin(), asFloats_.end(), t);
+    if (above == asFloats_.begin() || above == asFloats_.end()) {
+        return -1;
+    }
+    return static_cast<std::int64_t>(above - asFloats_.begin()) - 1;
+}
+
+Point2 deBoorPoint(const std::vector<ControlPoint>& points, const KnotSequence& knots,
+                   std::int64_t degree, std::int64_t span, float t, std::vector<Point2>& scratch,
+                   std::vector<LineSegment>* shells) {
+    const auto d = static_cast<std::size_t>(degree);
+    const auto first = static_cast<std::size_t>(span - degree);
+    scratch.resize(d + 1);
+    for (std::size_t m = 0; m <= d; ++m) {
+        scratch[m] = points[first + m].centre;
+    }
+    const double td = static_cast<double>(t);
+    // Level r from level r - 1 in place: entry m - 1 of the new level needs
+    // entries m - 1 and m of the old one, and m is overwritten only after.
+    for (std::size_t r = 1; r <= d; ++r) {
+        const std::size_t count = d + 1 - r;
+        for (std::size_t m = 1; m <= count; ++m) {
+            const std::size_t i = first + r + m - 1;
+            const std::int64_t lowKnot = knots[i];
+            const std::int64_t highKnot = knots[i + d - r + 1];
+            // Knots differ by up to 2^32, so the difference is taken in 64
+            // bits, where it is exact.
+            const std::int64_t width = highKnot - lowKnot;
+            float alpha = std::numeric_limits<float>::quiet_NaN();
+            float beta = std::numeric_limits<float>::quiet_NaN();
+            if (width != 0) {
+                const double w = static_cast<double>(width);
+                alpha = static_cast<float>((td - static_cast<double>(lowKnot)) / w);
+                beta = static_cast<float>((static_cast<double>(highKnot) - td) / w);
+            }
+            const Point2& q = scratch[m];
+            const Point2& previous = scratch[m - 1];
+            scratch[m - 1] = Point2(combine(q.getX(), previous.getX(), alpha, beta),
+                                    combine(q.getY(), previous.getY(), alpha, beta));
+        }
+        if (shells != nullptr) {
+            appendPolyline(*shells, scratch.data(), count, kShellColour);
+        }
+    }
+    return scratch.front();
+}
+
+void drawBSpline(SceneState& state, FrameBuffer& frame) {
+    const std::vector<ControlPoint>& points = state.controlPoints;
+    const auto n = static_cast<std::int64_t>(points.size());
+    state.workingKnots.clear();
+    prepareKnots(state.knotSequence, state.workingKnots, points.size(), state.bsplineDegree,
+                 state.continuityOn);
+    const std::int64_t d = state.bsplineDegree;
+    // De Boor needs d + 1 points P(J - d) ... P(J) with d <= J <= N - 1: a
+    // degree of N or more has no such span, and degree 0 has no levels.
+    if (d < 1 || d >= n) {
+        return;
+    }
+    const KnotSequence& knots = state.workingKnots;
+    const std::int64_t a = knots[static_cast<std::size_t>(d)];
+    const std::int64_t b = knots[static_cast<std::size_t>(n)];
+    // Both sums in 64 bits: the knots may lie at the ends of the 32-bit range.
+    const auto mid = static_cast<float>(static_cast<double>(a + b) * 0.5);
+    const auto end = static_cast<float>(static_cast<double>(b) + kEndAllowance);
+    const auto start = static_cast<float>(a);
+    if (start > end) {
+        return;
+    }
+    const SpanFinder spans(knots);
+    const std::int64_t lastSpan = lastNonEmptySpan(knots, d, n);
+    const auto lastDomainKnot = static_cast<float>(b);
+    const ParameterWindow sliderWindow(state.sliderT);
+    const ParameterWindow midWindow(mid);
+
+    bool markerDrawn = false;
+    bool shellsDrawn = false;
+    std::vector<Point2> scratch;
+    std::vector<Point2> samples;
+    walkParameter(start, end, maxBSplineSamples(d), [&](float t) {
+        std::int64_t span = spans.find(t);
+        if (span < d || span > n - 1) {
+            // Past the domain findSpan finds the span after it, or none where
+            // the last knot repeats; before it (only with knots that are not
+            // sorted) there is nothing to evaluate.
+            if (t < lastDomainKnot || lastSpan < 0) {
+                return;
+            }
+            span = lastSpan;
+        }
+        const bool inSliderWindow = sliderWindow.contains(t);
+        const bool shellsHere = state.shellsOn && !shellsDrawn &&
+                                (state.sliderOn ? inSliderWindow : midWindow.contains(t));
+        const Point2 c = deBoorPoint(points, knots, d, span, t, scratch,
+                                     shellsHere ? &state.segmentList : nullptr);
+        if (state.sliderOn && !markerDrawn && inSliderWindow) {
+            paintSliderMarker(state, ControlPoint(c, ControlPoint::kRadius), frame);
+            markerDrawn = true;
+        }
+        if (shellsHere) {
+            shellsDrawn = true;
+        }
+        samples.push_back(c);
+    });
+    appendPolyline(state.segmentList, samples, kBSplineColour);
+}
+
+}  // namespace veltro

@@ -1,0 +1,235 @@
+#include "curves/bspline.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "curve_test_support.h"
+#include "curves/curve_colours.h"
+#include "curves/knots.h"
+#include "curves/parameter_walk.h"
+#include "curves/update_scene.h"
+
+namespace veltro {
+namespace {
+
+using testing::finitePoint;
+using testing::Method;
+using testing::OwnedFrame;
+using testing::polylinePoints;
+using testing::samePoint;
+using testing::scatteredPoints;
+using testing::sceneWith;
+using testing::segmentsIn;
+
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+
+float distanceToSegment(const Point2& p, const LineSegment& s) {
+    const float dx = s.end().getX() - s.start().getX();
+    const float dy = s.end().getY() - s.start().getY();
+    const float px = p.getX() - s.start().getX();
+    const float py = p.getY() - s.start().getY();
+    const float length2 = dx * dx + dy * dy;
+    const float along =
+        length2 > 0.0f ? std::fmax(0.0f, std::fmin(1.0f, (px * dx + py * dy) / length2)) : 0.0f;
+    return std::hypot(px - along * dx, py - along * dy);
+}
+
+struct Drawn {
+    SceneState state;
+    std::vector<Point2> curve;
+    std::vector<LineSegment> shells;
+    std::size_t markerPixels = 0;
+};
+
+Drawn drawBSplineScene(const std::vector<Point2>& points, std::int32_t degree,
+                       const KnotSequence& knots, bool continuity = false, bool slider = false,
+                       bool shells = false, float sliderT = 0.5f) {
+    Drawn d;
+    d.state = sceneWith(Method::BSpline, points);
+    d.state.bsplineDegree = degree;
+    d.state.knotSequence = knots;
+    d.state.continuityOn = continuity;
+    d.state.sliderOn = slider;
+    d.state.shellsOn = shells;
+    d.state.sliderT = sliderT;
+    OwnedFrame frame;
+    updateScene(d.state, frame.frame());
+    // The curve shares its colour with nothing else this method draws.
+    d.curve = polylinePoints(segmentsIn(d.state.segmentList, kBSplineColour));
+    d.shells = segmentsIn(d.state.segmentList, kShellColour);
+    for (std::uint32_t word : frame.pixels()) {
+        d.markerPixels += word == 0xFF5048u ? 1 : 0;
+    }
+    return d;
+}
+
+TEST(BSpline, DefaultCubicOverFourPoints) {
+    const std::vector<Point2> points = scatteredPoints(4);
+    const Drawn d = drawBSplineScene(points, 3, {});
+    EXPECT_EQ(d.state.workingKnots, (KnotSequence{0, 1, 2, 3, 4, 5, 6, 7}));
+    ASSERT_EQ(d.curve.size(), 51u);
+    // Uniform knots: the curve starts at (P0 + 4 P1 + P2) / 6.
+    EXPECT_NEAR(d.curve.front().getX(),
+                (points[0].getX() + 4.0f * points[1].getX() + points[2].getX()) / 6.0f, 0.01f);
+}
+
+TEST(BSpline, ClampedCurveEndsOnTheFirstAndLastPoint) {
+    for (std::size_t n = 3; n <= 12; ++n) {
+        const std::vector<Point2> points = scatteredPoints(n, static_cast<std::uint32_t>(n));
+        for (std::int32_t degree = 1; degree < static_cast<std::int32_t>(n); ++degree) {
+            const Drawn d = drawBSplineScene(points, degree, {}, true);
+            ASSERT_EQ(d.curve.size(), 50 * (n - static_cast<std::size_t>(degree)) + 1);
+            EXPECT_TRUE(samePoint(d.curve.front(), points.front())) << n << " " << degree;
+            EXPECT_NEAR(d.curve.back().getX(), points.back().getX(), 0.1f) << n << " " << degree;
+            EXPECT_NEAR(d.curve.back().getY(), points.back().getY(), 0.1f) << n << " " << degree;
+        }
+    }
+}
+
+TEST(BSpline, FourPointClampedCubicIsTheBezierCurve) {
+    const std::vector<Point2> points = scatteredPoints(4);
+    const Drawn d = drawBSplineScene(points, 3, {}, true);
+    ASSERT_EQ(d.curve.size(), 51u);
+    const float t = 0.5f;
+    const float u = 1.0f - t;
+    const float bx = u * u * u * points[0].getX() + 3 * u * u * t * points[1].getX() +
+                     3 * u * t * t * points[2].getX() + t * t * t * points[3].getX();
+    // Sample 25 lies at 0.5 within the float walk's drift.
+    EXPECT_NEAR(d.curve[25].getX(), bx, 0.05f);
+}
+
+TEST(BSpline, DegreeOneFollowsThePolygon) {
+    const std::vector<Point2> points{{100.0f, 100.0f}, {200.0f, 300.0f}, {400.0f, 300.0f}};
+    const Drawn d = drawBSplineScene(points, 1, {});
+    // Knots 0..4, domain 1..3: from P0 to P2 through P1.
+    ASSERT_EQ(d.curve.size(), 101u);
+    EXPECT_TRUE(samePoint(d.curve[0], points[0]));
+    EXPECT_NEAR(d.curve[50].getX(), 200.0f, 0.01f);
+    EXPECT_NEAR(d.curve[50].getY(), 300.0f, 0.01f);
+    EXPECT_NEAR(d.curve[100].getX(), 400.0f, 0.01f);
+    for (std::size_t i = 50; i <= 100; ++i) {
+        EXPECT_NEAR(d.curve[i].getY(), 300.0f, 0.01f);
+    }
+}
+
+TEST(BSpline, WalksEndingPastTheDomainUseTheLastSpan) {
+    // Wherever the float walk ends just past the last domain knot, findSpan
+    // names the span after the domain (or none); the curve still takes every
+    // sample and ends where the uniform cubic ends.
+    for (std::size_t n = 4; n <= 60; ++n) {
+        const std::vector<Point2> p = scatteredPoints(n, static_cast<std::uint32_t>(n));
+        const Drawn d = drawBSplineScene(p, 3, {});
+        ASSERT_EQ(d.curve.size(), 50 * (n - 3) + 1) << n;
+        for (const Point2& c : d.curve) {
+            ASSERT_TRUE(finitePoint(c)) << n;
+        }
+        const float endX = (p[n - 3].getX() + 4.0f * p[n - 2].getX() + p[n - 1].getX()) / 6.0f;
+        EXPECT_NEAR(d.curve.back().getX(), endX, 0.5f) << n;
+    }
+}
+
+TEST(BSpline, MarkerAndShellsAppearOnceAtTheFirstSampleInTheWindow) {
+    const std::vector<Point2> points = scatteredPoints(6);
+    // Default knots 0..9, domain 3..6; the window around 4.5 holds three
+    // samples, the marker and the shells take the first.
+    const Drawn on = drawBSplineScene(points, 3, {}, false, true, true, 4.5f);
+    EXPECT_EQ(on.shells.size(), 3u);
+    EXPECT_GT(on.markerPixels, 0u);
+    ASSERT_EQ(on.curve.size(), 151u);
+    const std::size_t first = 74;  // t = 3 + 74 * 0.02 = 4.48, inside [4.47, 4.53]
+    // The last shell is the level of two points whose blend is the sample.
+    EXPECT_LT(distanceToSegment(on.curve[first], on.shells.back()), 0.01f);
+    EXPECT_GT(distanceToSegment(on.curve[first - 1], on.shells.back()), 0.01f);
+    // Slider off: the shells sit in the middle of the domain, no marker.
+    const Drawn off = drawBSplineScene(points, 3, {}, false, false, true, 0.5f);
+    EXPECT_EQ(off.shells.size(), 3u);
+    EXPECT_EQ(off.markerPixels, 0u);
+    // A slider outside the domain finds no sample.
+    const Drawn outside = drawBSplineScene(points, 3, {}, false, true, true, 0.5f);
+    EXPECT_TRUE(outside.shells.empty());
+    EXPECT_EQ(outside.markerPixels, 0u);
+}
+
+TEST(BSpline, FewerThanThreePointsDrawOnlyThePolygon) {
+    const Drawn d = drawBSplineScene(scatteredPoints(2), 1, {});
+    EXPECT_EQ(d.state.segmentList.size(), 1u);
+    EXPECT_TRUE(d.state.workingKnots.empty());
+}
+
+TEST(BSpline, BadKnotsAndDegreesFinishAtOnce) {
+    struct Case {
+        const char* name;
+        std::size_t points;
+        std::int32_t degree;
+        KnotSequence knots;
+        std::size_t maxSamples;
+    };
+    const std::vector<Case> cases{
+        {"0, max", 4, 3, {0, kMax}, 1},
+        {"min, max", 4, 3, {kMin, kMax}, 1},
+        {"two billion wide domain", 4, 3, {0, 0, 0, 0, 2000000000}, kMaxCurveSamples},
+        {"whole 32-bit domain", 4, 3, {kMin, kMin, kMin, kMin, kMax}, kMaxCurveSamples},
+        {"decreasing", 4, 3, {5, 4, 3, 2, 1}, 0},
+        {"decreasing, degree 1", 5, 1, {5, 4, 3, 2, 1}, 51},
+        {"all equal", 4, 3, {0, 0, 0, 0, 0, 0}, 1},
+        {"degree of the point count", 3, 3, {}, 0},
+        {"degree 1000", 3, 1000, {}, 0},
+        {"degree max", 3, kMax, {}, 0},
+        {"repeated end knots", 5, 2, {0, 0, 0, 1, 1, 1, 1, 1}, 51},
+    };
+    for (const Case& c : cases) {
+        const Drawn d =
+            drawBSplineScene(scatteredPoints(c.points), c.degree, c.knots, false, true, true, 0.5f);
+        EXPECT_LE(d.curve.size(), c.maxSamples) << c.name;
+        EXPECT_GE(d.state.segmentList.size(), c.points - 1) << c.name;
+    }
+}
+
+TEST(BSpline, ZeroKnotDifferencesGiveNaNNotGarbage) {
+    std::vector<ControlPoint> points;
+    for (const Point2& p : scatteredPoints(3)) {
+        points.emplace_back(p, ControlPoint::kRadius);
+    }
+    const KnotSequence knots{0, 1, 1, 1, 2};  // degree 1, span 2: k(2) == k(3)
+    std::vector<Point2> scratch;
+    const Point2 c = deBoorPoint(points, knots, 2, 2, 1.0f, scratch, nullptr);
+    EXPECT_TRUE(std::isnan(c.getX()));
+}
+
+TEST(SpanFinder, FindsWhatFindSpanFinds) {
+    const std::vector<KnotSequence> sequences{
+        {},
+        {3},
+        {0, 1, 2, 3, 4, 5, 6, 7},
+        {0, 0, 0, 0, 1, 1, 1, 1},
+        {0, 2, 4, 5, 6, 7, 8, 9},
+        {5, 4, 3, 2, 1, 2, 3, 4},
+        {0, 0, 0, 0, 0, 0},
+        {kMin, kMax, kMax, kMax},
+        {16777216, 16777217, 16777218, 16777219},  // equal as floats
+        {3, 1, 1, 4, 1, 5, 9, 2, 6},
+    };
+    const std::vector<float> ts{-1e10f, -3.0f, -0.5f,       0.0f,   0.25f,  0.5f,
+                                1.0f,   1.5f,  2.0f,        3.99f,  4.0f,   5.5f,
+                                9.0f,   10.0f, 16777216.0f, 2.2e9f, -2.2e9f};
+    for (const KnotSequence& knots : sequences) {
+        const SpanFinder finder(knots);
+        for (float t : ts) {
+            EXPECT_EQ(finder.find(t), findSpan(knots, t)) << knots.size() << " " << t;
+        }
+    }
+}
+
+TEST(BSpline, SampleCapShrinksWithTheDegree) {
+    EXPECT_EQ(maxBSplineSamples(1), kMaxCurveSamples);
+    EXPECT_EQ(maxBSplineSamples(25), kMaxCurveSamples);
+    EXPECT_LT(maxBSplineSamples(26), kMaxCurveSamples);
+    EXPECT_EQ(maxBSplineSamples(kMax), 1u);
+    EXPECT_LE(maxBSplineSamples(1333) * 1333u * 1334u / 2u, kMaxDeBoorCombinations);
+}
+
+}  // namespace
+}  // namespace veltro
