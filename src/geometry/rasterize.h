@@ -38,7 +38,7 @@ struct PixelWindow {
 struct Limits {
     // Up to this many steps the whole walk is run: dropping invisible pixels
     // one by one is cheaper than finding where the visible ones start.
-    std::int64_t wholeWalkSteps = 2048;
+    std::int64_t wholeWalkSteps = 512;
     // Up to this major extent the Bresenham walk is reproduced exactly
     // (2^24: float steps of one pixel are exact below it).
     double exactExtent = 16777216.0;
@@ -98,7 +98,7 @@ struct StepRange {
 
 // The first k in [lo, hi] where a monotone predicate (false, then true)
 // holds, or hi + 1. Gallops out from a guess and bisects what is left, so a
-// good guess costs a handful of probes and a bad one no more than bisection.
+// good guess costs a handful of probes and a bad one about two bisections.
 template <class Predicate>
 std::int64_t firstTrue(std::int64_t lo, std::int64_t hi, std::int64_t guess,
                        const Predicate& holds) {
@@ -149,7 +149,7 @@ struct Motion {
 // Steps needed to carry a cursor from `from` by `rate` per step to `to`.
 inline std::int64_t stepsToReach(double from, double to, double rate) {
     const double steps = (to - from) / rate;
-    return truncToInt64(steps != steps ? 0.0 : steps);
+    return std::isnan(steps) ? 0 : truncToInt64(steps);
 }
 
 // For a walk of steps 0..lastStep whose major and minor pixel coordinates
@@ -196,7 +196,6 @@ StepRange visibleSteps(std::int64_t lastStep, int majorDir, int minorDir, const 
 struct DdaWalk {
     std::int64_t u0;
     int dir;
-    float v0;
     float vStep;
     bool yMajor;
 
@@ -238,8 +237,9 @@ class BresenhamWalk {
     std::int64_t steps() const { return steps_; }
     BresenhamState start() const { return {u0_, v0_, d0_}; }
 
-    // Holds for every walk within the exact extent (the float rounding of
-    // the three terms is monotone); checked rather than assumed.
+    // Follows from the monotone float rounding of the three terms whenever
+    // minor <= major, which the slope test all but guarantees; checked
+    // rather than assumed, and a walk without it is run whole.
     bool hasClosedForm() const {
         return straight_ >= 0 && diagonal_ <= 0 && diagonal_ <= d0_ && d0_ <= straight_;
     }
@@ -412,7 +412,7 @@ void drawDDA(const Point2& a, const Point2& b, const PixelWindow& window, Emit&&
     const int dir = n >= 0 ? 1 : -1;
     const std::int64_t count = n >= 0 ? n : -n;
     const std::int64_t lastStep = std::max<std::int64_t>(count - 1, 0);
-    const detail::DdaWalk walk{u0, dir, va, vStep, steep};
+    const detail::DdaWalk walk{u0, dir, vStep, steep};
     if (count <= limits.wholeWalkSteps) {
         walk.emitSteps(va, 0, lastStep, emit);
         return;
