@@ -105,7 +105,8 @@ start_x() {
         kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb exited: $(cat "$artifacts/xvfb.log")"
         sleep 0.1
     done
-    export DISPLAY=":$(head -n1 "$fd_file")"
+    DISPLAY=":$(head -n1 "$fd_file")"
+    export DISPLAY
     log "X server on $DISPLAY"
 }
 
