@@ -1,0 +1,271 @@
+#include "checked_session.h"
+
+#include <array>
+#include <cmath>
+#include <set>
+#include <utility>
+
+#include "curves/knots.h"
+#include "curves/update_scene.h"
+#include "ui/command_ids.h"
+#include "ui/input.h"
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELTRO_HAVE_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define VELTRO_HAVE_ASAN 1
+#endif
+
+#if defined(VELTRO_HAVE_ASAN)
+#include <sanitizer/allocator_interface.h>
+#else
+#include <malloc.h>
+#endif
+
+namespace veltro::hardening {
+
+namespace {
+
+constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
+constexpr std::size_t kPixelCount =
+    static_cast<std::size_t>(FrameBuffer::kWidth) * FrameBuffer::kHeight;
+
+struct MethodFlag {
+    bool SceneState::*flag;
+    int commandId;
+};
+
+constexpr std::array kMethods{
+    MethodFlag{&SceneState::useNestedLinear, command::kNestedLinear},
+    MethodFlag{&SceneState::useBernstein, command::kBernstein},
+    MethodFlag{&SceneState::useMidpoint, command::kMidpoint},
+    MethodFlag{&SceneState::useParametricPolynomial, command::kParametricPolynomial},
+    MethodFlag{&SceneState::useInterpolatingSpline, command::kInterpolatingSpline},
+    MethodFlag{&SceneState::useBSpline, command::kBSpline},
+};
+
+// The check marks a window would show for this state.
+std::set<int> expectedCheckMarks(const EditorState& state) {
+    std::set<int> marks;
+    for (const MethodFlag& method : kMethods) {
+        if (state.*method.flag) {
+            marks.insert(method.commandId);
+        }
+    }
+    if (state.editMode == EditMode::MakePoints) {
+        marks.insert(command::kMakePoints);
+    }
+    marks.insert(state.sliderOn ? command::kSliderOn : command::kSliderOff);
+    marks.insert(state.shellsOn ? command::kShellsOn : command::kShellsOff);
+    marks.insert(state.continuityOn ? command::kContinuityOn : command::kContinuityOff);
+    return marks;
+}
+
+std::string describeMarks(const std::set<int>& marks) {
+    std::string text;
+    for (int id : marks) {
+        text += (text.empty() ? "" : " ") + std::to_string(id);
+    }
+    return "{" + text + "}";
+}
+
+std::string describeMessage(const Message& m) {
+    switch (m.kind) {
+        case Message::Kind::LeftPress:
+            return "press";
+        case Message::Kind::MouseMove:
+            return "move";
+        case Message::Kind::LeftRelease:
+            return "release";
+        case Message::Kind::LeftDoubleClick:
+            return "dblclick";
+        case Message::Kind::KeyDown:
+            return "key " + std::to_string(m.key);
+        case Message::Kind::MenuCommand:
+            return "menu " + std::to_string(m.commandId);
+        case Message::Kind::DialogOk:
+            return "dialog ok (degree text of " + std::to_string(m.degreeText.size()) +
+                   " chars, knot text of " + std::to_string(m.knotText.size()) + " chars)";
+        case Message::Kind::DialogCancel:
+            return "dialog cancel";
+        case Message::Kind::Close:
+            return "close";
+    }
+    return "?";
+}
+
+bool hasFinitePosition(const Message& m) {
+    return std::isfinite(m.x) && std::isfinite(m.y);
+}
+
+}  // namespace
+
+CheckedSession::CheckedSession(std::chrono::milliseconds frameBound)
+    : pixels_(kPixelCount, kWhite),
+      frame_(pixels_.data(), FrameBuffer::kWidth, FrameBuffer::kHeight),
+      frameBound_(frameBound) {
+    loop_.start();
+}
+
+void CheckedSession::play(const Message& message) {
+    if (ended()) {
+        return;
+    }
+    const std::size_t pointsBefore = state_.controlPoints.size();
+    // A press in Make Points mode is the one way to add a point; one at a
+    // position no window can report is dropped by the handler.
+    const bool addsPoint = message.kind == Message::Kind::LeftPress &&
+                           state_.editMode == EditMode::MakePoints && hasFinitePosition(message);
+    pending_ = message;
+    drewThisTurn_ = false;
+    loop_.turn(*this);
+    ++messagesPlayed_;
+    // Nothing reads the log; without this it would grow with the session.
+    shell_.clearEvents();
+    check(message, pointsBefore, addsPoint);
+    if (trace_ != nullptr) {
+        std::fprintf(
+            trace_, "%zu: %s at (%g, %g) -> %zu points, %s\n", messagesPlayed_,
+            describeMessage(message).c_str(), static_cast<double>(message.x),
+            static_cast<double>(message.y), state_.controlPoints.size(),
+            drewThisTurn_
+                ? (std::to_string(std::chrono::duration<double, std::milli>(lastFrame_).count()) +
+                   " ms frame")
+                      .c_str()
+                : "no frame");
+    }
+}
+
+void CheckedSession::pressWithoutFrame(float x, float y) {
+    handleMessage(state_, shell_, Message::mouse(Message::Kind::LeftPress, x, y));
+    handleMessage(state_, shell_, Message::mouse(Message::Kind::LeftRelease, x, y));
+    shell_.clearEvents();
+}
+
+int CheckedSession::newestOpenDialog() const {
+    for (std::size_t i = state_.dialogs.size(); i > 0; --i) {
+        if (state_.dialogs[i - 1].open) {
+            return static_cast<int>(i - 1);
+        }
+    }
+    return -1;
+}
+
+std::uint32_t CheckedSession::presentedAt(std::uint32_t x, std::uint32_t y) const {
+    if (presented_.empty()) {
+        return kWhite;
+    }
+    const FrameBuffer view(const_cast<std::uint32_t*>(presented_.data()), FrameBuffer::kWidth,
+                           FrameBuffer::kHeight);
+    return view.at(x, y);
+}
+
+void CheckedSession::pumpMessage() {
+    if (pending_) {
+        const Message message = std::move(*pending_);
+        pending_.reset();
+        handleMessage(state_, shell_, message);
+    }
+}
+
+bool CheckedSession::redrawRequested() const {
+    return state_.redrawRequested;
+}
+
+void CheckedSession::drawFrame() {
+    const auto start = std::chrono::steady_clock::now();
+    updateScene(state_, frame_);
+    lastFrame_ = std::chrono::steady_clock::now() - start;
+    if (lastFrame_ > longestFrame_) {
+        longestFrame_ = lastFrame_;
+    }
+    ++framesDrawn_;
+    drewThisTurn_ = true;
+}
+
+void CheckedSession::present() {
+    if (keepPresented_) {
+        presented_ = pixels_;
+    }
+    frame_.clear();
+}
+
+void CheckedSession::fail(std::string what) {
+    if (!violation_) {
+        violation_ = "after message " + std::to_string(messagesPlayed_) + ": " + std::move(what);
+    }
+}
+
+void CheckedSession::check(const Message& message, std::size_t pointsBefore, bool addsPoint) {
+    const std::string after = " (after " + describeMessage(message) + ")";
+
+    int methods = 0;
+    for (const MethodFlag& method : kMethods) {
+        methods += state_.*method.flag ? 1 : 0;
+    }
+    if (methods != 1) {
+        fail(std::to_string(methods) + " curve methods are set" + after);
+    }
+
+    const std::set<int> expected = expectedCheckMarks(state_);
+    if (shell_.checkedIds() != expected) {
+        fail("check marks " + describeMarks(shell_.checkedIds()) + " but the state implies " +
+             describeMarks(expected) + after);
+    }
+
+    const bool clears =
+        message.kind == Message::Kind::MenuCommand && message.commandId == command::kClearPoints;
+    const std::size_t expectedPoints = clears ? 0 : pointsBefore + (addsPoint ? 1 : 0);
+    if (state_.controlPoints.size() != expectedPoints) {
+        fail("point count went from " + std::to_string(pointsBefore) + " to " +
+             std::to_string(state_.controlPoints.size()) + after);
+    }
+
+    for (std::size_t i = 0; i < state_.controlPoints.size(); ++i) {
+        const Point2& c = state_.controlPoints[i].centre;
+        if (!std::isfinite(c.getX()) || !std::isfinite(c.getY())) {
+            fail("point " + std::to_string(i) + " has a centre that is not finite" + after);
+            break;
+        }
+    }
+
+    if (!std::isfinite(state_.sliderT)) {
+        fail("sliderT is not finite" + after);
+    }
+
+    const std::size_t n = state_.controlPoints.size();
+    if (drewThisTurn_ && state_.useBSpline && n >= 3) {
+        const auto d = static_cast<std::size_t>(state_.bsplineDegree);
+        std::size_t length = n + d + 1;
+        if (d >= n && length > kMaxKnotsWithoutCurve) {
+            length = kMaxKnotsWithoutCurve;
+        }
+        if (state_.workingKnots.size() != length) {
+            fail("workingKnots holds " + std::to_string(state_.workingKnots.size()) +
+                 " knots for " + std::to_string(n) + " points of degree " +
+                 std::to_string(state_.bsplineDegree) + after);
+        }
+    }
+    if (drewThisTurn_ && state_.redrawRequested) {
+        fail("a drawn frame left the redraw request set" + after);
+    }
+    if (drewThisTurn_ && lastFrame_ > frameBound_) {
+        fail("a frame took " +
+             std::to_string(
+                 std::chrono::duration_cast<std::chrono::milliseconds>(lastFrame_).count()) +
+             " ms, over the bound of " + std::to_string(frameBound_.count()) + " ms" + after);
+    }
+}
+
+std::size_t heapBytesInUse() {
+#if defined(VELTRO_HAVE_ASAN)
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    return mallinfo2().uordblks;
+#endif
+}
+
+}  // namespace veltro::hardening

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/clock.h"
+#include "app/frame_buffer.h"
+#include "app/frame_loop.h"
+#include "ui/editor_state.h"
+#include "ui/message.h"
+#include "ui/recording_shell.h"
+
+namespace veltro::hardening {
+
+// A clock that moves only when the loop sleeps, so a session costs no real
+// waiting and every run sees the same readings.
+class ManualClock final : public Clock, public Sleeper {
+  public:
+    std::uint32_t nowMs() override { return now_; }
+    void sleepMs(std::uint32_t ms) override { now_ += ms == 0 ? 1 : ms; }
+
+  private:
+    std::uint32_t now_ = 0;
+};
+
+// The whole editor without a window: the real input handler, the real frame
+// loop and the real scene update into a 640 x 480 buffer. After every
+// message (and the frame it may cause) it checks what must hold whatever the
+// user did; the first broken rule is kept as the violation.
+class CheckedSession final : private FrameHost {
+  public:
+    // frameBound: the longest a single scene update may take.
+    explicit CheckedSession(std::chrono::milliseconds frameBound);
+    CheckedSession(const CheckedSession&) = delete;
+    CheckedSession& operator=(const CheckedSession&) = delete;
+
+    // One message and one frame turn, then the checks. Messages after the
+    // close message are not delivered, as the host has left its loop.
+    void play(const Message& message);
+
+    // Puts a point down without a frame turn: sets up large scenes without
+    // drawing every intermediate one. Goes through the input handler.
+    void pressWithoutFrame(float x, float y);
+
+    // The id of the most recently opened dialog that is still open, or -1.
+    int newestOpenDialog() const;
+
+    const std::optional<std::string>& violation() const { return violation_; }
+    bool ended() const { return state_.quitRequested; }
+    const EditorState& state() const { return state_; }
+    const RecordingShell& shell() const { return shell_; }
+    std::size_t messagesPlayed() const { return messagesPlayed_; }
+    std::size_t framesDrawn() const { return framesDrawn_; }
+    std::chrono::nanoseconds longestFrame() const { return longestFrame_; }
+    std::chrono::nanoseconds lastFrame() const { return lastFrame_; }
+    // The pixel word the last presented frame showed at (x, y), in the
+    // frame buffer's own coordinates; only kept when asked for.
+    void keepPresentedFrame(bool keep) { keepPresented_ = keep; }
+    // Writes one line per message (what it was, the points, the frame time)
+    // to the stream; null stops it.
+    void trace(std::FILE* stream) { trace_ = stream; }
+    std::uint32_t presentedAt(std::uint32_t x, std::uint32_t y) const;
+
+  private:
+    void pumpMessage() override;
+    bool redrawRequested() const override;
+    void drawFrame() override;
+    void present() override;
+
+    void check(const Message& message, std::size_t pointsBefore, bool addsPoint);
+    void fail(std::string what);
+
+    EditorState state_;
+    RecordingShell shell_;
+    ManualClock clock_;
+    FrameLoop loop_{clock_, clock_};
+    std::vector<std::uint32_t> pixels_;
+    std::vector<std::uint32_t> presented_;
+    FrameBuffer frame_;
+    std::optional<Message> pending_;
+    std::chrono::milliseconds frameBound_;
+    std::chrono::nanoseconds longestFrame_{0};
+    std::chrono::nanoseconds lastFrame_{0};
+    std::size_t messagesPlayed_ = 0;
+    std::size_t framesDrawn_ = 0;
+    bool drewThisTurn_ = false;
+    bool keepPresented_ = false;
+    std::optional<std::string> violation_;
+    std::FILE* trace_ = nullptr;
+};
+
+// Bytes the allocator has handed out and not yet taken back, from the
+// sanitizer's allocator under AddressSanitizer and from glibc otherwise.
+std::size_t heapBytesInUse();
+
+}  // namespace veltro::hardening
