@@ -99,13 +99,19 @@ struct UsageError {
 };
 
 std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Options& options) {
+    // Asking for help is never an error, whatever else the line holds.
+    for (const std::string& arg : args) {
+        if (arg == "--") {
+            break;
+        }
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            return std::nullopt;
+        }
+    }
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (!optionsEnded && (arg == "--help" || arg == "-h")) {
-            options.help = true;
-            continue;
-        }
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
             continue;
@@ -153,9 +159,6 @@ std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Opt
                               "')"};
         }
         options.script = arg;
-    }
-    if (options.help) {
-        return std::nullopt;
     }
     if (!options.script) {
         return UsageError{"no SCRIPT given"};
