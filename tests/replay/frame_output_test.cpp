@@ -26,10 +26,6 @@ TEST(FrameImage, ShowsTheBottomUpBufferFlipped) {
     EXPECT_EQ(pixel(0, 0), (std::array<int, 3>{255, 255, 255}));
 }
 
-TEST(FrameImage, RefusesWordsThatDoNotFillTheSize) {
-    EXPECT_TRUE(imageFromFrameWords(std::vector<std::uint32_t>(10), 640, 480).rgb.empty());
-}
-
 TEST(PngCodec, RoundTripsEveryByte) {
     RgbImage image;
     image.width = 7;

@@ -164,17 +164,5 @@ TEST(ScriptParser, CommentsAndBlankLinesMayFollowClose) {
     expectSteps("close\n# done\n\n", {{Kind::Close}});
 }
 
-TEST(ScriptParser, LongWordsAreShortenedInComplaints) {
-    const ParsedScript script = parseScript("press " + std::string(5000, '9') + "x 1");
-    ASSERT_TRUE(script.error);
-    EXPECT_LT(script.error->what.size(), 120u);
-}
-
-TEST(ScriptParser, TheFirstBadLineIsReported) {
-    const ParsedScript script = parseScript("click 1 2\nkey what\nmenu 1\n");
-    ASSERT_TRUE(script.error);
-    EXPECT_EQ(script.error->line, 2);
-}
-
 }  // namespace
 }  // namespace veltro::replay

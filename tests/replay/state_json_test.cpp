@@ -85,25 +85,5 @@ TEST(StateJson, ListsEveryFieldInOrder) {
               "}\n");
 }
 
-TEST(StateJson, MethodNameFollowsTheOneSetFlag) {
-    const struct {
-        bool SceneState::*flag;
-        const char* name;
-    } cases[] = {
-        {&SceneState::useNestedLinear, "useNestedLinear"},
-        {&SceneState::useBernstein, "useBernstein"},
-        {&SceneState::useMidpoint, "useMidpoint"},
-        {&SceneState::useParametricPolynomial, "useParametricPolynomial"},
-        {&SceneState::useInterpolatingSpline, "useInterpolatingSpline"},
-        {&SceneState::useBSpline, "useBSpline"},
-    };
-    for (const auto& c : cases) {
-        SceneState state;
-        state.useNestedLinear = false;
-        state.*c.flag = true;
-        EXPECT_EQ(methodName(state), c.name);
-    }
-}
-
 }  // namespace
 }  // namespace veltro::replay
