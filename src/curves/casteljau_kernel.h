@@ -31,7 +31,7 @@ struct CasteljauScratch {
 // is rounded to float, (1 - t) * a joins the sum unrounded, the sum is
 // rounded to float. `oneMinusT` is 1 - t in float.
 inline float lerpCoordinate(float a, float b, float t, float oneMinusT) {
-    const float tb = t * b;
+    const float tb = static_cast<float>(static_cast<double>(t) * static_cast<double>(b));
     return static_cast<float>(static_cast<double>(tb) +
                               static_cast<double>(oneMinusT) * static_cast<double>(a));
 }
@@ -41,7 +41,7 @@ inline float lerpCoordinate(float a, float b, float t, float oneMinusT) {
 // only after entry j has read it; entry size - 1 keeps the level's last
 // point.
 inline void casteljauLevel(CasteljauScratch& s, std::size_t size, float t) {
-    const float oneMinusT = 1.0f - t;
+    const float oneMinusT = static_cast<float>(1.0 - static_cast<double>(t));
     float* x = s.x.data();
     float* y = s.y.data();
     for (std::size_t j = 0; j + 1 < size; ++j) {

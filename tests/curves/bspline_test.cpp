@@ -223,6 +223,17 @@ TEST(SpanFinder, FindsWhatFindSpanFinds) {
     }
 }
 
+TEST(BSpline, HighDegreeOverManyPointsIsCutByTheWorkBound) {
+    // Degree 400 over 600 points: 10,001 samples of 80,200 combinations each
+    // would take most of a minute; the bound keeps the first 418 samples.
+    const Drawn d = drawBSplineScene(scatteredPoints(600), 400, {});
+    EXPECT_EQ(d.curve.size(), maxBSplineSamples(400));
+    EXPECT_EQ(d.curve.size(), 418u);
+    for (const Point2& c : d.curve) {
+        ASSERT_TRUE(finitePoint(c));
+    }
+}
+
 TEST(BSpline, SampleCapShrinksWithTheDegree) {
     EXPECT_EQ(maxBSplineSamples(1), kMaxCurveSamples);
     EXPECT_EQ(maxBSplineSamples(25), kMaxCurveSamples);
