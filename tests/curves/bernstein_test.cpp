@@ -48,15 +48,8 @@ TEST(Binomial, RowsOverflowToInfinityNotToNaN) {
     }
 }
 
-TEST(Powers, RepeatedSquaring) {
-    EXPECT_EQ(powerFloat(2.0f, 10), 1024.0);
+TEST(Powers, IntegerPowersReachPastThirtyTwoBitsAndSaturate) {
     EXPECT_EQ(powerFloat(0.0f, 0), 1.0);
-    EXPECT_EQ(powerFloat(0.0f, 3), 0.0);
-    EXPECT_EQ(powerFloat(-3.0f, 3), -27.0);
-    EXPECT_EQ(powerFloat(0.5f, 2), 0.25);
-    EXPECT_EQ(powerInt(3, 3), 27);
-    EXPECT_EQ(powerInt(0, 0), 1);
-    // Past the 32-bit range, exact; past the 64-bit range, held at its end.
     EXPECT_EQ(powerInt(1291, 3), 2151685171);
     EXPECT_EQ(powerInt(std::int64_t{1} << 40, 2), std::numeric_limits<std::int64_t>::max());
     EXPECT_EQ(powerInt(-(std::int64_t{1} << 40), 3), std::numeric_limits<std::int64_t>::min());

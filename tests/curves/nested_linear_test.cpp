@@ -76,27 +76,6 @@ TEST(NestedLinear, ShellCountIsTheTriangleBelowThePolygon) {
     }
 }
 
-TEST(NestedLinear, OptionsDecideMarkerAndShells) {
-    struct Case {
-        bool slider;
-        bool shells;
-        std::size_t markers;
-        std::size_t shellSegments;
-    };
-    for (const Case c : {Case{false, false, 0, 0}, Case{true, false, 1, 0}, Case{false, true, 0, 6},
-                         Case{true, true, 1, 6}}) {
-        const SceneState state = drawn(scatteredPoints(5), c.slider, c.shells, 0.5f);
-        EXPECT_EQ(state.sliderMarkers.size(), c.markers) << c.slider << c.shells;
-        EXPECT_EQ(segmentsIn(state.segmentList, kShellColour).size(), c.shellSegments)
-            << c.slider << c.shells;
-        // After the slider evaluation the work buffers are emptied.
-        if (c.slider) {
-            EXPECT_TRUE(state.workPolyline.empty());
-            EXPECT_TRUE(state.casteljauLevels.empty());
-        }
-    }
-}
-
 TEST(NestedLinear, MarkerSitsOnTheEndPointsAtTheEndsOfTheRange) {
     const std::vector<Point2> points = scatteredPoints(7);
     EXPECT_TRUE(samePoint(drawn(points, true, false, 0.0f).sliderMarkers[0].centre, points[0]));
@@ -129,12 +108,6 @@ TEST(NestedLinear, InPlaceEvaluationMatchesTheRecordedLevels) {
             }
         }
     }
-}
-
-TEST(NestedLinear, EmptyPolygonGivesTheDefaultPoint) {
-    SceneState state;
-    EXPECT_TRUE(samePoint(evaluateNested(state, 0.5f), Point2()));
-    ASSERT_EQ(state.casteljauLevels.size(), 1u);
 }
 
 }  // namespace

@@ -74,14 +74,6 @@ TEST(ParametricPolynomial, TwoPointsGiveTheSegment) {
     }
 }
 
-TEST(ParametricPolynomial, ThreePointsMeetTheMiddlePointAtOne) {
-    const std::vector<Point2> points{{100.0f, 100.0f}, {123.0f, 456.0f}, {300.0f, 100.0f}};
-    const std::vector<Point2> curve = polynomialCurve(points);
-    ASSERT_EQ(curve.size(), 101u);
-    EXPECT_NEAR(curve[50].getX(), 123.0f, 0.01f);
-    EXPECT_NEAR(curve[50].getY(), 456.0f, 0.01f);
-}
-
 TEST(ParametricPolynomial, ThousandsOfPointsFinishAndDrawOnlyWhatIsFinite) {
     // The node products overflow, so most of this curve is not finite; it
     // must still finish, and nothing it hands the rasterizer may fault.
