@@ -22,7 +22,11 @@ else
         fi
         cmake --preset default >/dev/null
     fi
-    cmake --build "$build" --target veltro-replay >/dev/null
+    if ! log=$(cmake --build "$build" --target veltro-replay 2>&1); then
+        echo "$log" >&2
+        echo "regenerate.sh: building veltro-replay in $build failed" >&2
+        exit 1
+    fi
     replay=$build/tools/replay/veltro-replay
 fi
 [ -x "$replay" ] || { echo "regenerate.sh: no veltro-replay at $replay" >&2; exit 2; }
