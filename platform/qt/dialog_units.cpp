@@ -16,6 +16,6 @@ int averageCharWidth(const QFontMetrics& metrics) {
 }  // namespace
 
 DialogUnits::DialogUnits(const QFontMetrics& metrics)
-    : DialogUnits(averageCharWidth(metrics), metrics.height()) {}
+    : baseX_(averageCharWidth(metrics)), baseY_(metrics.height()) {}
 
 }  // namespace veltro::qt

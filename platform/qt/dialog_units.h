@@ -11,8 +11,6 @@ namespace veltro::qt {
 class DialogUnits {
   public:
     explicit DialogUnits(const QFontMetrics& metrics);
-    DialogUnits(int averageCharWidth, int charHeight)
-        : baseX_(averageCharWidth), baseY_(charHeight) {}
 
     int x(int units) const { return scale(units, baseX_, 4); }
     int y(int units) const { return scale(units, baseY_, 8); }

@@ -5,7 +5,6 @@
 
 #include <QTest>
 
-#include "dialog_units.h"
 #include "display_check.h"
 #include "key_codes.h"
 #include "message_queue.h"
@@ -136,16 +135,6 @@ void FrontEndUnitsTest::displayProblemIsFoundBeforeQtTries() {
         // The message must tell a user what to do about it.
         QVERIFY(found->find("xvfb-run") != std::string::npos);
     }
-}
-
-void FrontEndUnitsTest::dialogUnitsScaleWithTheFont() {
-    // The classic dialog font: 6 pixels average width, 13 high.
-    const DialogUnits classic(6, 13);
-    QCOMPARE(classic.rect(230, 7, 50, 14), QRect(345, 11, 75, 23));
-    QCOMPARE(classic.x(287), 431);  // 430.5 rounds up
-    QCOMPARE(classic.y(153), 249);
-    const DialogUnits wide(8, 16);
-    QCOMPARE(wide.rect(0, 0, 287, 153), QRect(0, 0, 574, 306));
 }
 
 }  // namespace veltro::qt::testing

@@ -14,7 +14,6 @@ class FrontEndUnitsTest : public QObject {
     void keysMapToVirtualKeyCodes();
     void displayProblemIsFoundBeforeQtTries_data();
     void displayProblemIsFoundBeforeQtTries();
-    void dialogUnitsScaleWithTheFont();
 };
 
 }  // namespace veltro::qt::testing
