@@ -106,11 +106,16 @@ def svg_text(items):
     return "\n".join(out) + "\n"
 
 
+def length(x, y):
+    # sqrt is correctly rounded everywhere; hypot's last bit has changed between Python versions.
+    return math.sqrt(x * x + y * y)
+
+
 def segment_distance(px, py, a, b):
     dx, dy = b[0] - a[0], b[1] - a[1]
     length2 = dx * dx + dy * dy
     s = 0.0 if length2 == 0 else max(0.0, min(1.0, ((px - a[0]) * dx + (py - a[1]) * dy) / length2))
-    return math.hypot(px - a[0] - s * dx, py - a[1] - s * dy)
+    return length(px - a[0] - s * dx, py - a[1] - s * dy)
 
 
 def coverage(shape, stroke):
@@ -137,14 +142,14 @@ def coverage(shape, stroke):
         for y in ys:
             for x in xs:
                 qx, qy = abs(x + 0.5 - cx) - hx, abs(y + 0.5 - cy) - hy
-                d = math.hypot(max(qx, 0), max(qy, 0)) + min(max(qx, qy), 0) - r
+                d = length(max(qx, 0), max(qy, 0)) + min(max(qx, qy), 0) - r
                 put(x, y, abs(d) - stroke / 2 if stroke else d)
     elif kind == "disc":
         _, c, r = shape
         xs, ys = box(c[0] - r, c[1] - r, c[0] + r, c[1] + r)
         for y in ys:
             for x in xs:
-                d = math.hypot(x + 0.5 - c[0], y + 0.5 - c[1]) - r
+                d = length(x + 0.5 - c[0], y + 0.5 - c[1]) - r
                 put(x, y, abs(d) - stroke / 2 if stroke else d)
     else:
         pts = curve_polyline(shape[1]) if kind == "cubic" else shape[1]
