@@ -20,6 +20,8 @@ class LineSegment {
     void setColour(const Colour& colour) { colour_ = colour; }
 
     // Slope-stepping rasterizer; the disc markers draw their spans with it.
+    // Both cost time in proportion to the part of the segment that can reach
+    // the buffer, however far out its endpoints lie (geometry/rasterize.h).
     void drawDDA(FrameBuffer& frame) const;
     // Integer-decision rasterizer over float endpoints; every curve segment.
     void drawBresenham(FrameBuffer& frame) const;

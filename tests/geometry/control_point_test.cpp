@@ -103,18 +103,6 @@ TEST(ControlPoint, ContainsTheRimAndNoMore) {
     }
 }
 
-TEST(ControlPoint, ConstructionStoresTheCentreAsLastValid) {
-    Point2 c(30, 40);
-    c.setColour(Colour(1, 2, 3, 4));
-    const ControlPoint p(c, 10.0f);
-    EXPECT_EQ(p.centre, c);
-    EXPECT_EQ(p.getLastValidPosition(), c);
-    EXPECT_FALSE(p.selected);
-    for (const Point2& corner : p.boxCorners) {
-        EXPECT_EQ(corner, Point2());
-    }
-}
-
 ControlPoint usedPoint() {
     ControlPoint p(Point2(50, 50), 10.0f);
     p.storeLastValidPosition(Point2(20, 20));

@@ -9,19 +9,6 @@
 namespace veltro {
 namespace {
 
-TEST(Point2, CarriesItsOwnColourThroughCoordinateChanges) {
-    EXPECT_EQ(Point2().getColour(), Colour(0, 0, 0, 255));
-    Point2 p(3, 4);
-    EXPECT_EQ(p.getColour(), Colour(0, 0, 0, 255));
-    p.setColour(Colour(1, 2, 3, 4));
-    p.setX(7);
-    p.setY(8);
-    EXPECT_EQ(p.getColour(), Colour(1, 2, 3, 4));
-    Point2 q(0, 0);
-    q = p;
-    EXPECT_EQ(q.getColour(), Colour(1, 2, 3, 4));
-}
-
 // 1 - t and t * b are rounded to float, (1 - t) * a joins the sum exactly.
 float expectedLerp(float a, float b, float t) {
     const float oneMinusT = 1.0f - t;
