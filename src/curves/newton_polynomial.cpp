@@ -47,6 +47,37 @@ Point2 evaluateNewton(const std::vector<float>& xCoefficients,
     return Point2(x, y);
 }
 
+void evaluateNewtonAt(const std::vector<float>& xCoefficients,
+                      const std::vector<float>& yCoefficients, const std::vector<float>& ts,
+                      std::vector<Point2>& out) {
+    constexpr std::size_t kLanes = 4;
+    const std::size_t n = std::min(xCoefficients.size(), yCoefficients.size());
+    std::size_t first = 0;
+    for (; first + kLanes <= ts.size(); first += kLanes) {
+        float x[kLanes] = {};
+        float y[kLanes] = {};
+        double product[kLanes] = {1.0, 1.0, 1.0, 1.0};
+        for (std::size_t i = 0; i < n; ++i) {
+            const double cx = static_cast<double>(xCoefficients[i]);
+            const double cy = static_cast<double>(yCoefficients[i]);
+            const double node = i > 0 ? static_cast<double>(static_cast<float>(i - 1)) : 0.0;
+            for (std::size_t lane = 0; lane < kLanes; ++lane) {
+                if (i > 0) {
+                    product[lane] = product[lane] * (static_cast<double>(ts[first + lane]) - node);
+                }
+                x[lane] = static_cast<float>(static_cast<double>(x[lane]) + product[lane] * cx);
+                y[lane] = static_cast<float>(static_cast<double>(y[lane]) + product[lane] * cy);
+            }
+        }
+        for (std::size_t lane = 0; lane < kLanes; ++lane) {
+            out.emplace_back(x[lane], y[lane]);
+        }
+    }
+    for (; first < ts.size(); ++first) {
+        out.push_back(evaluateNewton(xCoefficients, yCoefficients, ts[first]));
+    }
+}
+
 void drawParametricPolynomial(SceneState& state) {
     const std::size_t n = state.workPolyline.size();
     if (n < 2) {
@@ -65,10 +96,10 @@ void drawParametricPolynomial(SceneState& state) {
     const float lastNode = static_cast<float>(n - 1);
     const float end = static_cast<float>(static_cast<double>(lastNode) + 0.011);
 
+    std::vector<float> ts;
+    walkParameter(0.0f, end, kMaxCurveSamples, [&](float t) { ts.push_back(t); });
     state.workPolyline.clear();
-    walkParameter(0.0f, end, kMaxCurveSamples, [&](float t) {
-        state.workPolyline.push_back(evaluateNewton(xCoefficients, yCoefficients, t));
-    });
+    evaluateNewtonAt(xCoefficients, yCoefficients, ts, state.workPolyline);
     appendPolyline(state.segmentList, state.workPolyline, kParametricPolynomialColour);
     state.workPolyline.clear();
 }

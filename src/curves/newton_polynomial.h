@@ -20,6 +20,14 @@ std::vector<float> dividedDifferences(const std::vector<float>& values);
 Point2 evaluateNewton(const std::vector<float>& xCoefficients,
                       const std::vector<float>& yCoefficients, float t);
 
+// evaluateNewton at each of `count` parameters, appended to `out` in order.
+// Four samples run side by side: each one's arithmetic is exactly that of
+// evaluateNewton, but the four chains of rounded sums overlap instead of
+// waiting on each other.
+void evaluateNewtonAt(const std::vector<float>& xCoefficients,
+                      const std::vector<float>& yCoefficients, const std::vector<float>& ts,
+                      std::vector<Point2>& out);
+
 // The interpolating polynomial curve through workPolyline, 50 (N - 1) + 1
 // samples from t = 0 to t = N - 1.
 void drawParametricPolynomial(SceneState& state);

@@ -66,6 +66,30 @@ TEST(ParametricPolynomial, PassesThroughEveryPoint) {
     }
 }
 
+TEST(ParametricPolynomial, SideBySideEvaluationIsBitForBitTheSingleOne) {
+    for (std::size_t n : {2u, 5u, 40u, 300u}) {
+        std::vector<float> xs;
+        std::vector<float> ys;
+        for (const Point2& p : scatteredPoints(n, static_cast<std::uint32_t>(n))) {
+            xs.push_back(p.getX());
+            ys.push_back(p.getY());
+        }
+        const std::vector<float> cx = dividedDifferences(xs);
+        const std::vector<float> cy = dividedDifferences(ys);
+        std::vector<float> ts;
+        for (float t = 0.0f; t < static_cast<float>(n - 1); t += 0.13f) {
+            ts.push_back(t);
+        }
+        std::vector<Point2> batch;
+        evaluateNewtonAt(cx, cy, ts, batch);
+        ASSERT_EQ(batch.size(), ts.size());
+        for (std::size_t i = 0; i < ts.size(); ++i) {
+            EXPECT_TRUE(testing::samePoint(batch[i], evaluateNewton(cx, cy, ts[i])))
+                << n << " " << ts[i];
+        }
+    }
+}
+
 TEST(ParametricPolynomial, TwoPointsGiveTheSegment) {
     const std::vector<Point2> curve = polynomialCurve({{10.0f, 20.0f}, {110.0f, 220.0f}});
     ASSERT_EQ(curve.size(), 51u);
