@@ -1,6 +1,6 @@
 # Debian packages, by what needs them. Sourced by run.sh and test.sh.
 # shellcheck disable=SC2034
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libpng-dev qt6-base-dev)
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libpng-dev qt6-base-dev qt6-qpa-plugins)
 TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
                x11-utils libx11-dev
                # the Windows program: MinGW-w64 cross build, run under Wine
