@@ -94,6 +94,11 @@ class CheckedSession final : private FrameHost {
     std::FILE* trace_ = nullptr;
 };
 
+// The length of a long run (the soak, the slider held down): `full` in
+// optimized builds and a fifth of it under AddressSanitizer, which is about
+// ten times slower; VELTRO_FULL_LENGTH=1 asks for the full length there too.
+std::size_t runLength(std::size_t full);
+
 // Bytes the allocator has handed out and not yet taken back, from the
 // sanitizer's allocator under AddressSanitizer and from glibc otherwise.
 std::size_t heapBytesInUse();
