@@ -36,3 +36,23 @@ echo "== test (windows, under Wine)"
 bash tests/win32/wine_end_to_end.sh build/windows/platform/win32/veltro.exe \
     build/windows/tests/win32/probe/win32-probe.exe build/default/tools/replay/veltro-replay
 # ---- end of the Windows section ----
+
+# ---- hardening: the full-length soak and the fuzz target (CI only) ----
+if [ -n "${CI:-}" ]; then
+    echo "== soak (full length, under AddressSanitizer and LeakSanitizer)"
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        VELTRO_FULL_LENGTH=1 build/asan-ubsan/tests/soak/veltro_soak_tests
+    echo "== build (fuzz: clang, libFuzzer, ASan, UBSan)"
+    CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVELTRO_FUZZ=ON -DVELTRO_BUILD_QT=OFF -DVELTRO_BUILD_BENCH=OFF >/dev/null
+    cmake --build build/fuzz --target veltro_fuzz_session -j "$jobs"
+    echo "== fuzz (60 s from the seed corpus)"
+    # New inputs go to build/fuzz/corpus, the seeds stay as they are. A crash,
+    # a broken rule, a leak or an input that runs over 60 s fails the run and
+    # leaves the input in build/fuzz/.
+    mkdir -p build/fuzz/corpus
+    build/fuzz/tests/fuzz/veltro_fuzz_session -max_total_time=60 -max_len=16384 -timeout=60 \
+        -rss_limit_mb=2048 -dict=tests/fuzz/replay.dict -artifact_prefix=build/fuzz/ \
+        -print_final_stats=1 build/fuzz/corpus tests/fuzz/corpus
+fi
+# ---- end of the hardening section ----
