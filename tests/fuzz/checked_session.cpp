@@ -117,18 +117,28 @@ void CheckedSession::play(const Message& message) {
     if (ended()) {
         return;
     }
-    const std::size_t pointsBefore = state_.controlPoints.size();
+    Before before;
+    before.points = state_.controlPoints.size();
     // A press in Make Points mode is the one way to add a point; one at a
     // position no window can report is dropped by the handler.
-    const bool addsPoint = message.kind == Message::Kind::LeftPress &&
-                           state_.editMode == EditMode::MakePoints && hasFinitePosition(message);
+    before.addsPoint = message.kind == Message::Kind::LeftPress &&
+                       state_.editMode == EditMode::MakePoints && hasFinitePosition(message);
+    // Only dragging moves a point: a move while the button is down, and the
+    // release that may send it back.
+    before.mayMovePoints =
+        state_.editMode == EditMode::MovePoints &&
+        (message.kind == Message::Kind::MouseMove || message.kind == Message::Kind::LeftRelease);
+    centresBefore_.clear();
+    for (const ControlPoint& p : state_.controlPoints) {
+        centresBefore_.push_back(p.centre);
+    }
     pending_ = message;
     drewThisTurn_ = false;
     loop_.turn(*this);
     ++messagesPlayed_;
     // Nothing reads the log; without this it would grow with the session.
     shell_.clearEvents();
-    check(message, pointsBefore, addsPoint);
+    check(message, before);
     if (trace_ != nullptr) {
         std::fprintf(
             trace_, "%zu: %s at (%g, %g) -> %zu points, %s\n", messagesPlayed_,
@@ -202,7 +212,7 @@ void CheckedSession::fail(std::string what) {
     }
 }
 
-void CheckedSession::check(const Message& message, std::size_t pointsBefore, bool addsPoint) {
+void CheckedSession::check(const Message& message, const Before& before) {
     const std::string after = " (after " + describeMessage(message) + ")";
 
     int methods = 0;
@@ -221,10 +231,22 @@ void CheckedSession::check(const Message& message, std::size_t pointsBefore, boo
 
     const bool clears =
         message.kind == Message::Kind::MenuCommand && message.commandId == command::kClearPoints;
-    const std::size_t expectedPoints = clears ? 0 : pointsBefore + (addsPoint ? 1 : 0);
+    const std::size_t expectedPoints = clears ? 0 : before.points + (before.addsPoint ? 1 : 0);
     if (state_.controlPoints.size() != expectedPoints) {
-        fail("point count went from " + std::to_string(pointsBefore) + " to " +
+        fail("point count went from " + std::to_string(before.points) + " to " +
              std::to_string(state_.controlPoints.size()) + after);
+    }
+    if (!clears && !before.mayMovePoints) {
+        for (std::size_t i = 0; i < centresBefore_.size() && i < state_.controlPoints.size(); ++i) {
+            const Point2& was = centresBefore_[i];
+            const Point2& now = state_.controlPoints[i].centre;
+            if (was.getX() != now.getX() || was.getY() != now.getY()) {
+                fail("point " + std::to_string(i) + " moved from (" + std::to_string(was.getX()) +
+                     ", " + std::to_string(was.getY()) + ") to (" + std::to_string(now.getX()) +
+                     ", " + std::to_string(now.getY()) + ")" + after);
+                break;
+            }
+        }
     }
 
     for (std::size_t i = 0; i < state_.controlPoints.size(); ++i) {

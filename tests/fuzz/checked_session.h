@@ -72,7 +72,12 @@ class CheckedSession final : private FrameHost {
     void drawFrame() override;
     void present() override;
 
-    void check(const Message& message, std::size_t pointsBefore, bool addsPoint);
+    struct Before {
+        std::size_t points;
+        bool addsPoint;
+        bool mayMovePoints;
+    };
+    void check(const Message& message, const Before& before);
     void fail(std::string what);
 
     EditorState state_;
@@ -83,6 +88,7 @@ class CheckedSession final : private FrameHost {
     std::vector<std::uint32_t> presented_;
     FrameBuffer frame_;
     std::optional<Message> pending_;
+    std::vector<Point2> centresBefore_;
     std::chrono::milliseconds frameBound_;
     std::chrono::nanoseconds longestFrame_{0};
     std::chrono::nanoseconds lastFrame_{0};

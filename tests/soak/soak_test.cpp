@@ -177,6 +177,7 @@ class HeapWatch {
 // What the baseline may drift by while containers settle at their largest
 // capacity; a kept record per opened dialog adds about five times this.
 constexpr std::size_t kBaselineSlack = 32 * 1024;
+constexpr std::size_t kMessagesToJudgeTheHeap = 50000;
 
 TEST(Soak, LongRandomSessionKeepsEveryRuleAndAFlatHeap) {
     const std::size_t total = messageCount();
@@ -204,6 +205,15 @@ TEST(Soak, LongRandomSessionKeepsEveryRuleAndAFlatHeap) {
         std::chrono::duration<double, std::milli>(session.longestFrame()).count(), heap.peak(),
         heap.lows().c_str(), session.state().dialogs.size());
 
+    // The buffers reach their largest capacity only when the rarer events
+    // (sixty points with every method, degree 1000, a full knot field) have
+    // all come by: some ten thousand messages. Shorter runs check the rules
+    // and, under LeakSanitizer, leaks.
+    if (total < kMessagesToJudgeTheHeap) {
+        std::printf("soak: the heap is judged on runs of %zu messages or more\n",
+                    kMessagesToJudgeTheHeap);
+        return;
+    }
     EXPECT_LE(heap.finalLow(), heap.settledLow() + kBaselineSlack)
         << "the heap's low point rose from " << heap.settledLow() << " to " << heap.finalLow()
         << " bytes over the session";
