@@ -1,6 +1,8 @@
 #include "ui/bspline_dialog_session.h"
 
-#include <cstddef>
+#include <algorithm>
+#include <limits>
+#include <string>
 
 #include "ui/bspline_dialog.h"
 
@@ -8,12 +10,14 @@ namespace veltro {
 
 namespace {
 
-DialogRecord* openDialog(EditorState& state, int dialogId) {
-    if (dialogId < 0 || static_cast<std::size_t>(dialogId) >= state.dialogs.size()) {
-        return nullptr;
+// Ends the dialog with the given id; false when no such dialog is open.
+bool endDialog(EditorState& state, int dialogId) {
+    const auto it = std::find(state.openDialogs.begin(), state.openDialogs.end(), dialogId);
+    if (it == state.openDialogs.end()) {
+        return false;
     }
-    DialogRecord& record = state.dialogs[static_cast<std::size_t>(dialogId)];
-    return record.open ? &record : nullptr;
+    state.openDialogs.erase(it);
+    return true;
 }
 
 }  // namespace
@@ -22,36 +26,35 @@ int openBSplineInput(EditorState& state, Shell& shell) {
     // From here on the entered list is the one the curve last used, whether
     // or not the user confirms.
     state.knotSequence = state.workingKnots;
-    DialogRecord record;
-    record.degreeText = formatDegreeText(state.bsplineDegree);
-    record.knotText = formatKnotText(state.knotSequence);
-    const int dialogId = static_cast<int>(state.dialogs.size());
-    state.dialogs.push_back(record);
-    shell.openBSplineDialog(dialogId, record.degreeText, record.knotText);
+    const std::string degreeText = formatDegreeText(state.bsplineDegree);
+    const std::string knotText = formatKnotText(state.knotSequence);
+    const int dialogId = state.nextDialogId;
+    // Ids start over rather than overflow; one still open that long is
+    // never met in practice.
+    state.nextDialogId =
+        dialogId == std::numeric_limits<int>::max() ? 0 : state.nextDialogId + 1;
+    state.openDialogs.push_back(dialogId);
+    shell.openBSplineDialog(dialogId, degreeText, knotText);
     return dialogId;
 }
 
 bool confirmBSplineInput(EditorState& state, int dialogId, std::string_view degreeText,
                          std::string_view knotText) {
-    DialogRecord* record = openDialog(state, dialogId);
-    if (record == nullptr) {
+    if (!endDialog(state, dialogId)) {
         return false;
     }
     state.redrawRequested = true;
     state.bsplineDegree = parseDegreeText(degreeText);
     // A fresh vector, so an empty field leaves no storage behind.
     state.knotSequence = parseKnotText(knotText);
-    record->open = false;
     return true;
 }
 
 bool cancelBSplineInput(EditorState& state, int dialogId) {
-    DialogRecord* record = openDialog(state, dialogId);
-    if (record == nullptr) {
+    if (!endDialog(state, dialogId)) {
         return false;
     }
     state.redrawRequested = true;
-    record->open = false;
     return true;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "curves/scene_state.h"
@@ -12,21 +11,18 @@ enum class EditMode : int {
     MovePoints = 7,
 };
 
-// A "B-Spline Input" dialog the core has opened, with the texts it showed.
-struct DialogRecord {
-    std::string degreeText;
-    std::string knotText;
-    bool open = true;
-};
-
 // The whole editor: one object, owned by the front end.
 struct EditorState : SceneState {
     EditMode editMode = EditMode::MakePoints;
     bool mouseDown = false;
     // Set by the close message; the host ends its loop after this turn.
     bool quitRequested = false;
-    // Every dialog opened so far, indexed by its dialog id.
-    std::vector<DialogRecord> dialogs;
+    // The ids of the "B-Spline Input" dialogs still open, oldest first. Only
+    // open ones are kept, so opening and answering dialogs all day costs no
+    // memory; what a dialog shows is its host's business.
+    std::vector<int> openDialogs;
+    // The id the next dialog gets.
+    int nextDialogId = 0;
 };
 
 }  // namespace veltro

@@ -159,12 +159,7 @@ void CheckedSession::pressWithoutFrame(float x, float y) {
 }
 
 int CheckedSession::newestOpenDialog() const {
-    for (std::size_t i = state_.dialogs.size(); i > 0; --i) {
-        if (state_.dialogs[i - 1].open) {
-            return static_cast<int>(i - 1);
-        }
-    }
-    return -1;
+    return state_.openDialogs.empty() ? -1 : state_.openDialogs.back();
 }
 
 std::uint32_t CheckedSession::presentedAt(std::uint32_t x, std::uint32_t y) const {

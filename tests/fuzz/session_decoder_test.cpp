@@ -37,8 +37,7 @@ TEST(SessionDecoder, ScriptDialogMessagesAimAtTheNewestOpenDialog) {
     CheckedSession session(std::chrono::milliseconds(60000));
     playSession(steps, session);
     ASSERT_FALSE(session.violation()) << *session.violation();
-    EXPECT_FALSE(session.state().dialogs[1].open);
-    EXPECT_TRUE(session.state().dialogs[0].open);
+    EXPECT_EQ(session.state().openDialogs, (std::vector<int>{0}));
     EXPECT_EQ(session.state().bsplineDegree, 7);
 }
 

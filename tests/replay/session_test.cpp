@@ -54,14 +54,20 @@ TEST(ReplaySession, ThePresentedFrameSurvivesTheClearAfterPresenting) {
 TEST(ReplaySession, DialogMessagesGoToTheNewestOpenDialog) {
     Session session;
     ASSERT_FALSE(session.playAll(stepsOf("menu 40053\nmenu 40053\n")));
-    ASSERT_EQ(session.state().dialogs.size(), 2u);
+    const auto openFlags = [&session] {
+        std::vector<bool> open;
+        for (const DialogRecord& d : session.hostView().dialogs) {
+            open.push_back(d.open);
+        }
+        return open;
+    };
+    EXPECT_EQ(openFlags(), (std::vector<bool>{true, true}));
 
     ASSERT_FALSE(session.playAll(stepsOf("dialog cancel\n")));
-    EXPECT_TRUE(session.state().dialogs[0].open);
-    EXPECT_FALSE(session.state().dialogs[1].open);
+    EXPECT_EQ(openFlags(), (std::vector<bool>{true, false}));
 
     ASSERT_FALSE(session.playAll(stepsOf("dialog ok \"5\" \"0, 1, 2\"\n")));
-    EXPECT_FALSE(session.state().dialogs[0].open);
+    EXPECT_EQ(openFlags(), (std::vector<bool>{false, false}));
     EXPECT_EQ(session.state().bsplineDegree, 5);
     EXPECT_EQ(session.state().knotSequence, (KnotSequence{0, 1, 2}));
 }

@@ -54,8 +54,8 @@ TEST(StateJson, ListsEveryFieldInOrder) {
     state.workingKnots = {0, 1, 2};
     state.controlPoints.emplace_back(Point2(10.5f, 20.0f), 10.0f);
     state.controlPoints.emplace_back(Point2(-1.0f, 0.25f), 10.0f);
-    state.dialogs.push_back(DialogRecord{"3", "0, 1, 2", false});
     HostView host;
+    host.dialogs.push_back(DialogRecord{"3", "0, 1, 2", false});
     host.title = "t = 3.51";
     host.checked = {40051, 40036, 40039, 40045};
     host.messageBoxes.push_back({"Slider Activated", "Adjust\non pad."});

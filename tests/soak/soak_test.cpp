@@ -200,10 +200,10 @@ TEST(Soak, LongRandomSessionKeepsEveryRuleAndAFlatHeap) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf(
         "soak: %zu messages, %zu frames in %.1f s; longest frame %.3f ms; heap peak %zu bytes; "
-        "heap low per tenth: %s; %zu dialogs opened\n",
+        "heap low per tenth: %s; %d dialogs opened\n",
         total, session.framesDrawn(), seconds,
         std::chrono::duration<double, std::milli>(session.longestFrame()).count(), heap.peak(),
-        heap.lows().c_str(), session.state().dialogs.size());
+        heap.lows().c_str(), session.state().nextDialogId);
 
     // The buffers reach their largest capacity only when the rarer events
     // (sixty points with every method, degree 1000, a full knot field) have

@@ -241,7 +241,7 @@ TEST(Commands, BSplinePutsTheSliderInTheMiddleOfTheDefaultDomain) {
         EXPECT_EQ(state.knotSequence, c.knotSequenceAfter);
         EXPECT_TRUE(state.workingKnots.empty());
         EXPECT_EQ(state.workingKnots.capacity(), 0u);
-        EXPECT_TRUE(state.dialogs.empty());  // only B-Spline Setup opens the dialog
+        EXPECT_TRUE(state.openDialogs.empty());  // only B-Spline Setup opens the dialog
     }
 }
 

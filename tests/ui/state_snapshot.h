@@ -32,7 +32,7 @@ struct Snapshot {
           points(s.controlPoints.size()),
           segments(s.segmentList.size()),
           markers(s.sliderMarkers.size()),
-          dialogs(s.dialogs.size()),
+          dialogs(s.openDialogs.size()),
           mouseDown(s.mouseDown),
           redrawRequested(s.redrawRequested),
           quitRequested(s.quitRequested) {}

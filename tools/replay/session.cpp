@@ -1,5 +1,6 @@
 #include "session.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "curves/update_scene.h"
@@ -32,19 +33,12 @@ std::optional<std::string> Session::play(const Message& message) {
     }
     Message delivered = message;
     if (isDialogMessage(message)) {
-        int target = -1;
-        for (std::size_t i = state_.dialogs.size(); i > 0; --i) {
-            if (state_.dialogs[i - 1].open) {
-                target = static_cast<int>(i - 1);
-                break;
-            }
-        }
-        if (target < 0) {
+        if (state_.openDialogs.empty()) {
             return std::string(message.kind == Message::Kind::DialogOk ? "'dialog ok'"
                                                                        : "'dialog cancel'") +
                    " but no B-Spline Input dialog is open (menu 40053 opens one)";
         }
-        delivered.dialogId = target;
+        delivered.dialogId = state_.openDialogs.back();
     }
     pending_ = std::move(delivered);
     loop_.turn(*this);
@@ -70,6 +64,12 @@ HostView Session::hostView() const {
     for (const RecordingShell::Event& event :
          shell_.eventsOf(RecordingShell::Event::Kind::MessageBox)) {
         view.messageBoxes.push_back(MessageBoxRecord{event.second, event.first});
+    }
+    for (const RecordingShell::Event& event :
+         shell_.eventsOf(RecordingShell::Event::Kind::Dialog)) {
+        const bool open = std::find(state_.openDialogs.begin(), state_.openDialogs.end(),
+                                    event.id) != state_.openDialogs.end();
+        view.dialogs.push_back(DialogRecord{event.first, event.second, open});
     }
     view.framesDrawn = framesDrawn_;
     return view;

@@ -202,14 +202,14 @@ std::string stateJson(const EditorState& state, const HostView& host) {
     field("messageBoxes", list);
 
     list = "[";
-    for (std::size_t i = 0; i < state.dialogs.size(); ++i) {
-        const DialogRecord& d = state.dialogs[i];
+    for (std::size_t i = 0; i < host.dialogs.size(); ++i) {
+        const DialogRecord& d = host.dialogs[i];
         list += i > 0 ? ",\n    " : "\n    ";
         list += "{\"degreeText\": " + jsonString(d.degreeText) +
                 ", \"knotText\": " + jsonString(d.knotText) + ", \"open\": " + jsonBool(d.open) +
                 "}";
     }
-    list += state.dialogs.empty() ? "]" : "\n  ]";
+    list += host.dialogs.empty() ? "]" : "\n  ]";
     field("dialogs", list);
 
     field("framesDrawn", std::to_string(host.framesDrawn), true);

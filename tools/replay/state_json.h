@@ -13,11 +13,19 @@ struct MessageBoxRecord {
     std::string text;
 };
 
+// A "B-Spline Input" dialog of the session, with the texts it showed.
+struct DialogRecord {
+    std::string degreeText;
+    std::string knotText;
+    bool open = true;
+};
+
 // What the host saw of a session besides the editor state itself.
 struct HostView {
     std::string title;
     std::vector<int> checked;  // command ids with a check mark, any order
     std::vector<MessageBoxRecord> messageBoxes;
+    std::vector<DialogRecord> dialogs;  // every dialog opened, in order
     int framesDrawn = 0;
 };
 
