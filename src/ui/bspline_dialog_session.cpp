@@ -31,8 +31,7 @@ int openBSplineInput(EditorState& state, Shell& shell) {
     const int dialogId = state.nextDialogId;
     // Ids start over rather than overflow; one still open that long is
     // never met in practice.
-    state.nextDialogId =
-        dialogId == std::numeric_limits<int>::max() ? 0 : state.nextDialogId + 1;
+    state.nextDialogId = dialogId == std::numeric_limits<int>::max() ? 0 : state.nextDialogId + 1;
     state.openDialogs.push_back(dialogId);
     shell.openBSplineDialog(dialogId, degreeText, knotText);
     return dialogId;
