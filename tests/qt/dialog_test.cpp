@@ -139,7 +139,8 @@ void DialogTest::okHandsTheTypedTextsToTheCore() {
     QVERIFY(again != nullptr);
     QCOMPARE(again->degreeField()->text(), QStringLiteral("3"));
     QVERIFY(!again->knotField()->text().isEmpty());
-    QCOMPARE(again->knotField()->text().toStdString(), formatKnotText(harness.state().knotSequence));
+    QCOMPARE(again->knotField()->text().toStdString(),
+             formatKnotText(harness.state().knotSequence));
 }
 
 void DialogTest::everyWayOfCancellingIsCancel_data() {
