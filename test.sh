@@ -12,12 +12,18 @@ if [ -n "${CI:-}" ]; then
 fi
 
 jobs=$(nproc)
+stages=0
+
+echo "== format"
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+stages=$((stages + 1))
 
 echo "== build (default)"
 cmake --preset default -DVELTRO_WERROR="$werror" >/dev/null
 cmake --build --preset default -j "$jobs"
 echo "== test (default)"
 ctest --test-dir build/default --output-on-failure -j "$jobs"
+stages=$((stages + 1))
 
 if [ -n "${CI:-}" ]; then
     echo "== build (asan-ubsan)"
@@ -26,6 +32,7 @@ if [ -n "${CI:-}" ]; then
     echo "== test (asan-ubsan)"
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir build/asan-ubsan --output-on-failure -j "$jobs"
+    stages=$((stages + 1))
 fi
 
 # ---- Windows: veltro.exe cross-built with MinGW-w64, tested under Wine ----
@@ -35,6 +42,7 @@ cmake --build --preset windows -j "$jobs"
 echo "== test (windows, under Wine)"
 bash tests/win32/wine_end_to_end.sh build/windows/platform/win32/veltro.exe \
     build/windows/tests/win32/probe/win32-probe.exe build/default/tools/replay/veltro-replay
+stages=$((stages + 1))
 # ---- end of the Windows section ----
 
 # ---- hardening: the full-length soak and the fuzz target (CI only) ----
@@ -42,6 +50,7 @@ if [ -n "${CI:-}" ]; then
     echo "== soak (full length, under AddressSanitizer and LeakSanitizer)"
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         VELTRO_FULL_LENGTH=1 build/asan-ubsan/tests/soak/veltro_soak_tests
+    stages=$((stages + 1))
     echo "== build (fuzz: clang, libFuzzer, ASan, UBSan)"
     CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DVELTRO_FUZZ=ON -DVELTRO_BUILD_QT=OFF -DVELTRO_BUILD_BENCH=OFF >/dev/null
@@ -54,5 +63,9 @@ if [ -n "${CI:-}" ]; then
     build/fuzz/tests/fuzz/veltro_fuzz_session -max_total_time=60 -max_len=16384 -timeout=60 \
         -rss_limit_mb=2048 -dict=tests/fuzz/replay.dict -artifact_prefix=build/fuzz/ \
         -print_final_stats=1 build/fuzz/corpus tests/fuzz/corpus
+    stages=$((stages + 1))
 fi
 # ---- end of the hardening section ----
+
+# Reached only when every stage passed (set -e stops at the first failure).
+echo "stages: ${stages} passed, 0 failed"

@@ -1,7 +1,7 @@
 # Debian packages, by what needs them. Sourced by run.sh and test.sh.
 # shellcheck disable=SC2034
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libpng-dev qt6-base-dev qt6-qpa-plugins)
-TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
+TEST_PACKAGES=(clang-format googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
                x11-utils libx11-dev
                # the Windows program: MinGW-w64 cross build, run under Wine
                g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
