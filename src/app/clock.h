@@ -29,4 +29,15 @@ class ThreadSleeper final : public Sleeper {
     void sleepMs(std::uint32_t ms) override;
 };
 
+// Time for headless sessions: the clock moves only when the loop sleeps, so
+// a session takes no real time and every run of it sees the same readings.
+class ManualClock final : public Clock, public Sleeper {
+  public:
+    std::uint32_t nowMs() override { return now_; }
+    void sleepMs(std::uint32_t ms) override { now_ += ms == 0 ? 1 : ms; }
+
+  private:
+    std::uint32_t now_ = 0;
+};
+
 }  // namespace veltro

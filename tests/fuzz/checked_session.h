@@ -17,17 +17,6 @@
 
 namespace veltro::hardening {
 
-// A clock that moves only when the loop sleeps, so a session costs no real
-// waiting and every run sees the same readings.
-class ManualClock final : public Clock, public Sleeper {
-  public:
-    std::uint32_t nowMs() override { return now_; }
-    void sleepMs(std::uint32_t ms) override { now_ += ms == 0 ? 1 : ms; }
-
-  private:
-    std::uint32_t now_ = 0;
-};
-
 // The whole editor without a window: the real input handler, the real frame
 // loop and the real scene update into a 640 x 480 buffer. After every
 // message (and the frame it may cause) it checks what must hold whatever the

@@ -15,17 +15,6 @@
 
 namespace veltro::replay {
 
-// A clock that only moves when the loop waits: a session takes no real
-// time and every run of it sees the same readings.
-class ManualClock final : public Clock, public Sleeper {
-  public:
-    std::uint32_t nowMs() override { return now_; }
-    void sleepMs(std::uint32_t ms) override { now_ += ms == 0 ? 1 : ms; }
-
-  private:
-    std::uint32_t now_ = 0;
-};
-
 // A headless window: the real frame loop, input handler and scene update,
 // a recording shell that dismisses message boxes at once, and a frame
 // buffer whose presented copy is kept.
