@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 namespace veltro::command {
 
 inline constexpr int kAbout = 40009;
@@ -19,5 +21,26 @@ inline constexpr int kBSpline = 40045;
 inline constexpr int kContinuityOn = 40050;
 inline constexpr int kContinuityOff = 40051;
 inline constexpr int kBSplineSetup = 40053;
+
+// Every command, by ascending id.
+inline constexpr std::array kAll{
+    kAbout,
+    kMakePoints,
+    kMovePoints,
+    kClearPoints,
+    kNestedLinear,
+    kBernstein,
+    kMidpoint,
+    kSliderOn,
+    kSliderOff,
+    kShellsOn,
+    kShellsOff,
+    kParametricPolynomial,
+    kInterpolatingSpline,
+    kBSpline,
+    kContinuityOn,
+    kContinuityOff,
+    kBSplineSetup,
+};
 
 }  // namespace veltro::command

@@ -61,25 +61,7 @@ class ByteReader {
     std::size_t pos_ = 0;
 };
 
-constexpr std::array kCommands{
-    command::kAbout,
-    command::kMakePoints,
-    command::kMovePoints,
-    command::kClearPoints,
-    command::kNestedLinear,
-    command::kBernstein,
-    command::kMidpoint,
-    command::kSliderOn,
-    command::kSliderOff,
-    command::kShellsOn,
-    command::kShellsOff,
-    command::kParametricPolynomial,
-    command::kInterpolatingSpline,
-    command::kBSpline,
-    command::kContinuityOn,
-    command::kContinuityOff,
-    command::kBSplineSetup,
-};
+constexpr auto kCommands = command::kAll;
 
 constexpr std::array kKeys{key::kSpace, key::kPlus, key::kMinus, key::kNumPlus, key::kNumMinus};
 

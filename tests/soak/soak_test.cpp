@@ -36,25 +36,7 @@ std::size_t messageCount() {
     return value > 0 ? static_cast<std::size_t>(value) : runLength(kFullMessages);
 }
 
-constexpr int kCommands[] = {
-    command::kAbout,
-    command::kMakePoints,
-    command::kMovePoints,
-    command::kClearPoints,
-    command::kNestedLinear,
-    command::kBernstein,
-    command::kMidpoint,
-    command::kSliderOn,
-    command::kSliderOff,
-    command::kShellsOn,
-    command::kShellsOff,
-    command::kParametricPolynomial,
-    command::kInterpolatingSpline,
-    command::kBSpline,
-    command::kContinuityOn,
-    command::kContinuityOff,
-    command::kBSplineSetup,
-};
+constexpr auto kCommands = command::kAll;
 
 constexpr int kKeys[] = {key::kSpace, key::kPlus, key::kMinus, key::kNumPlus, key::kNumMinus, 65};
 
