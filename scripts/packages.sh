@@ -6,7 +6,8 @@ TEST_PACKAGES=(clang-format googletest libgtest-dev libbenchmark-dev xvfb xauth 
                # the Windows program: MinGW-w64 cross build, run under Wine
                g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
                wine wine64 jq
-               # the fuzz target: clang with libFuzzer and the sanitizer run-times
-               clang libclang-rt-14-dev
+               # the fuzz target (clang with libFuzzer and the sanitizer run-times), and
+               # valgrind for the soak test's memcheck run (docs/robustness.md)
+               clang libclang-rt-14-dev valgrind
                # the Debian package check: cpack's dependency scan, dpkg-deb, the entry check
                dpkg-dev file desktop-file-utils)
