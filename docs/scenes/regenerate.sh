@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Renders every docs/scenes/NAME.replay into docs/images/NAME.png with veltro-replay, and
-# removes pictures whose scene is gone. The docs tests (ctest -L docs) fail until the
-# pictures are what the scenes render now.
+# Renders every docs/scenes/NAME.replay into docs/images/NAME.png with veltro-replay, remakes
+# the SVG figures docs/images/NAME.svg that exist, and removes pictures whose scene is gone.
+# The docs tests (ctest -L docs) fail until the pictures are what the scenes render now.
 #
 # Usage: docs/scenes/regenerate.sh [BUILD_DIR]
 #   BUILD_DIR  a configured build tree; veltro-replay is built there first.
@@ -38,8 +38,15 @@ for scene in docs/scenes/*.replay; do
     "$replay" --png "docs/images/$name.png" "$scene"
     echo "docs/images/$name.png"
 done
-for picture in docs/images/*.png; do
-    name=$(basename "$picture" .png)
+for figure in docs/images/*.svg; do
+    name=$(basename "$figure" .svg)
+    if [ -f "docs/scenes/$name.replay" ]; then
+        "$replay" --svg "$figure" "docs/scenes/$name.replay"
+        echo "$figure"
+    fi
+done
+for picture in docs/images/*.png docs/images/*.svg; do
+    name=$(basename "${picture%.*}")
     if [ ! -f "docs/scenes/$name.replay" ]; then
         rm -- "$picture"
         echo "removed $picture (no docs/scenes/$name.replay)"

@@ -2,7 +2,8 @@ cmake_minimum_required(VERSION 3.25)
 
 # Keeps scenes, pictures and the documents that show them in step:
 #  - every docs/scenes/NAME.replay has its docs/images/NAME.png and the other way round;
-#  - every picture the README or docs/*.md links to exists, and every picture is linked.
+#  - every picture or SVG figure the README or docs/*.md links to exists, and every one is
+#    linked.
 #
 # cmake -DSOURCE_DIR=<repository> -P check_pictures.cmake
 
@@ -28,7 +29,7 @@ list(APPEND documents ${SOURCE_DIR}/README.md)
 set(linked "")
 foreach(document IN LISTS documents)
   file(READ ${document} text)
-  string(REGEX MATCHALL "images/[A-Za-z0-9_.-]+\\.png" links "${text}")
+  string(REGEX MATCHALL "images/[A-Za-z0-9_.-]+\\.(png|svg)" links "${text}")
   foreach(link IN LISTS links)
     string(REGEX REPLACE "^images/" "" name ${link})
     list(APPEND linked ${name})
@@ -37,7 +38,8 @@ foreach(document IN LISTS documents)
     endif()
   endforeach()
 endforeach()
-foreach(picture IN LISTS pictures)
+file(GLOB figures RELATIVE ${SOURCE_DIR}/docs/images ${SOURCE_DIR}/docs/images/*.svg)
+foreach(picture IN LISTS pictures figures)
   if(NOT picture IN_LIST linked)
     string(APPEND problems "docs/images/${picture} is shown by no document\n")
   endif()

@@ -58,11 +58,14 @@ const std::string kArc = "click 100 300\nclick 320 80\nclick 540 300\n";
 TEST(ReplayCli, WritesTheFrameTheSegmentsAndTheState) {
     ScratchDir dir;
     ASSERT_TRUE(dir.ok());
-    const ToolRun run =
-        runReplay(dir, {"--png", "frame.png", "--segments=segments.txt", "--state", "-"}, kArc);
+    const ToolRun run = runReplay(
+        dir,
+        {"--png", "frame.png", "--svg", "figure.svg", "--segments=segments.txt", "--state", "-"},
+        kArc);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(outputs(dir), (std::vector<std::string>{"frame.png", "segments.txt"}));
+    EXPECT_EQ(outputs(dir), (std::vector<std::string>{"figure.svg", "frame.png", "segments.txt"}));
+    EXPECT_EQ(readTextFile(dir.file("figure.svg")).rfind("<?xml", 0), 0u);
 
     const std::string png = readTextFile(dir.file("frame.png"));
     std::string error;
@@ -108,6 +111,7 @@ TEST(ReplayCli, BadInputExitsTwoAndWritesNothing) {
         {{"--png=", "-"}, "", "--png needs a file name"},
         {{"--png", "a", "--png", "b", "-"}, "", "--png given twice"},
         {{"--png", "same", "--segments", "same", "-"}, "", "name the same file"},
+        {{"--segments", "same", "--svg=same", "-"}, "", "--svg and --segments name the same"},
         {{"--frame", "f.png", "-"}, "", "unknown option '--frame'"},
         {{"--state", "a.replay", "b.replay"}, "", "more than one SCRIPT"},
     };
@@ -142,10 +146,26 @@ TEST(ReplayCli, HelpExplainsEveryCommandAndOption) {
     ASSERT_EQ(run.status, 0);
     EXPECT_TRUE(outputs(dir).empty());
     for (const char* word :
-         {"Usage: veltro-replay [--png FILE] [--segments FILE] [--state] SCRIPT", "click X Y",
-          "press X Y", "move X Y", "release X Y", "dblclick X Y", "key K", "numminus (109)",
-          "menu ID", "dialog ok \"DEGREE\" \"KNOTS\"", "dialog cancel", "close", "--png FILE",
-          "--segments FILE", "%.9g", "--state", "framesDrawn", "exit status 2", "Example"}) {
+         {"Usage: veltro-replay [--png FILE] [--svg FILE] [--segments FILE] [--state] SCRIPT",
+          "click X Y",
+          "press X Y",
+          "move X Y",
+          "release X Y",
+          "dblclick X Y",
+          "key K",
+          "numminus (109)",
+          "menu ID",
+          "dialog ok \"DEGREE\" \"KNOTS\"",
+          "dialog cancel",
+          "close",
+          "--png FILE",
+          "--svg FILE",
+          "--segments FILE",
+          "%.9g",
+          "--state",
+          "framesDrawn",
+          "exit status 2",
+          "Example"}) {
         EXPECT_NE(run.out.find(word), std::string::npos) << word;
     }
 }

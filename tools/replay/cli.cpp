@@ -12,6 +12,7 @@
 #include "segments_text.h"
 #include "session.h"
 #include "state_json.h"
+#include "svg_figure.h"
 
 namespace veltro::replay {
 
@@ -22,7 +23,7 @@ namespace {
 constexpr std::size_t kLargestScript = 64u * 1024u * 1024u;
 
 const char kUsage[] =
-    R"(Usage: veltro-replay [--png FILE] [--segments FILE] [--state] SCRIPT
+    R"(Usage: veltro-replay [--png FILE] [--svg FILE] [--segments FILE] [--state] SCRIPT
 
 Plays a scripted editing session through the editor's own core (the same
 frame loop turn, input handling and curve drawing as the windowed program),
@@ -67,6 +68,9 @@ Options:
   --png FILE       write the last presented frame as the window shows it:
                    640 x 480 RGB PNG, top row first (all white if no frame
                    was presented)
+  --svg FILE       write the scene as an SVG figure of 640 x 480 units: the
+                   slider marker, the control points (circles of radius 10)
+                   and every line, in the frame's colours and drawing order
   --segments FILE  write the segment list as the session ends, one segment
                    per line: x0 y0 x1 y1 r g b a, separated by spaces, each
                    number printed with %.9g
@@ -88,6 +92,7 @@ Example:
 
 struct Options {
     std::optional<std::string> png;
+    std::optional<std::string> svg;
     std::optional<std::string> segments;
     bool state = false;
     bool help = false;
@@ -123,6 +128,7 @@ std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Opt
         bool isFileOption = false;
         for (const auto& [name, target] :
              {std::pair{std::string_view("--png"), &options.png},
+              std::pair{std::string_view("--svg"), &options.svg},
               std::pair{std::string_view("--segments"), &options.segments}}) {
             if (optionsEnded || arg.compare(0, name.size(), name) != 0) {
                 continue;
@@ -163,8 +169,15 @@ std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Opt
     if (!options.script) {
         return UsageError{"no SCRIPT given"};
     }
-    if (options.png && options.segments && *options.png == *options.segments) {
-        return UsageError{"--png and --segments name the same file"};
+    const std::pair<std::string_view, const std::optional<std::string>*> files[] = {
+        {"--png", &options.png}, {"--svg", &options.svg}, {"--segments", &options.segments}};
+    for (std::size_t a = 0; a < std::size(files); ++a) {
+        for (std::size_t b = a + 1; b < std::size(files); ++b) {
+            if (*files[a].second && *files[b].second && **files[a].second == **files[b].second) {
+                return UsageError{std::string(files[a].first) + " and " +
+                                  std::string(files[b].first) + " name the same file"};
+            }
+        }
     }
     return std::nullopt;
 }
@@ -251,6 +264,9 @@ int runReplayCommand(const std::vector<std::string>& args, std::FILE* in, std::F
             return kExitWriteFailed;
         }
         files.push_back(OutputFile{*options.png, std::string(png.begin(), png.end())});
+    }
+    if (options.svg) {
+        files.push_back(OutputFile{*options.svg, svgFigure(session.figure())});
     }
     if (options.segments) {
         files.push_back(OutputFile{*options.segments, segmentsText(session.state().segmentList)});

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "curves/curve_colours.h"
 #include "curves/update_scene.h"
 #include "ui/input.h"
 
@@ -73,6 +74,24 @@ HostView Session::hostView() const {
     }
     view.framesDrawn = framesDrawn_;
     return view;
+}
+
+Figure Session::figure() const {
+    Figure figure;
+    // A frame with fewer than two points paints no marker, though the list
+    // still holds the last one.
+    if (framesDrawn_ > 0 && state_.controlPoints.size() >= 2) {
+        for (const ControlPoint& marker : state_.sliderMarkers) {
+            figure.discs.push_back(FigureDisc{marker.centre, marker.radius, kSliderMarkerColour});
+        }
+    }
+    if (framesDrawn_ > 0) {
+        for (const ControlPoint& point : state_.controlPoints) {
+            figure.discs.push_back(FigureDisc{point.centre, point.radius, kControlPointColour});
+        }
+    }
+    figure.segments = state_.segmentList;
+    return figure;
 }
 
 void Session::pumpMessage() {

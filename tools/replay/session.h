@@ -10,6 +10,7 @@
 #include "app/frame_loop.h"
 #include "script.h"
 #include "state_json.h"
+#include "svg_figure.h"
 #include "ui/editor_state.h"
 #include "ui/recording_shell.h"
 
@@ -40,6 +41,8 @@ class Session final : private FrameHost {
     // The last frame shown; all white before the first one.
     const std::vector<std::uint32_t>& presentedWords() const { return presented_; }
     HostView hostView() const;
+    // What the last frame painted, for vector output.
+    Figure figure() const;
 
   private:
     void pumpMessage() override;
