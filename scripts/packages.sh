@@ -9,5 +9,6 @@ TEST_PACKAGES=(clang-format googletest libgtest-dev libbenchmark-dev xvfb xauth 
                # the fuzz target (clang with libFuzzer and the sanitizer run-times), and
                # valgrind for the soak test's memcheck run (docs/robustness.md)
                clang libclang-rt-14-dev valgrind
-               # the Debian package check: cpack's dependency scan, dpkg-deb, the entry check
-               dpkg-dev file desktop-file-utils)
+               # the Debian package check: cpack's dependency scan, dpkg-deb, the entry check,
+               # lintian, and the AppStream metainfo check
+               dpkg-dev file desktop-file-utils lintian appstream)

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package of a configured and built tree with CPack and checks
 # what a user gets from it: the package's control fields, the files it installs,
-# and that the programs, unpacked on their own, find their libraries and run.
+# that lintian accepts it without an error or a warning, that the metainfo and
+# the desktop entry validate, and that the programs, unpacked on their own, find
+# their libraries and run.
 #
 # Usage: check-deb.sh CPACK CPACK_CONFIG WORK_DIR
 set -euo pipefail
@@ -16,8 +18,11 @@ fail() {
     failures=$((failures + 1))
 }
 
-for tool in dpkg-deb dpkg-shlibdeps file ldd; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (dpkg-dev, file)" >&2; exit 1; }
+for tool in dpkg-deb dpkg-shlibdeps file ldd lintian appstreamcli desktop-file-validate; do
+    command -v "$tool" >/dev/null || {
+        echo "FAIL: $tool is missing (dpkg-dev, file, lintian, appstream, desktop-file-utils)" >&2
+        exit 1
+    }
 done
 
 rm -rf "$work"
@@ -66,7 +71,13 @@ expect_file() {
 }
 expect_file usr/bin/veltro -rwxr-xr-x
 expect_file usr/bin/veltro-replay -rwxr-xr-x
-expect_file usr/share/applications/veltro.desktop -rw-r--r--
+app_id=io.github.veltro.veltro
+expect_file usr/share/applications/$app_id.desktop -rw-r--r--
+expect_file usr/share/metainfo/$app_id.metainfo.xml -rw-r--r--
+expect_file usr/share/man/man1/veltro.1.gz -rw-r--r--
+expect_file usr/share/man/man1/veltro-replay.1.gz -rw-r--r--
+expect_file usr/share/doc/veltro/copyright -rw-r--r--
+expect_file usr/share/doc/veltro/changelog.gz -rw-r--r--
 expect_file usr/share/icons/hicolor/scalable/apps/veltro.svg -rw-r--r--
 expect_file usr/share/icons/hicolor/256x256/apps/veltro.png -rw-r--r--
 expect_file usr/share/doc/veltro/README.md -rw-r--r--
@@ -82,11 +93,22 @@ fi
 # Unpack without installing and look at what would land on the disk.
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-desktop=$root/usr/share/applications/veltro.desktop
+# Debian's own checks: no error and no warning (informational notes are shown, not failed).
+lintian_status=0
+lintian --no-cfg --fail-on error,warning --display-info "$deb" >"$work/lintian.log" 2>&1 ||
+    lintian_status=$?
+sed 's/^/lintian: /' "$work/lintian.log"
+[ "$lintian_status" -eq 0 ] || fail "lintian reports errors or warnings (above)"
+
+metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+if [ -f "$metainfo" ]; then
+    appstreamcli validate --no-net --pedantic "$metainfo" >"$work/appstream.log" 2>&1 ||
+        fail "metainfo does not validate: $(cat "$work/appstream.log")"
+fi
+
+desktop=$root/usr/share/applications/$app_id.desktop
 if [ -f "$desktop" ]; then
-    if command -v desktop-file-validate >/dev/null; then
-        desktop-file-validate "$desktop" || fail "desktop entry does not validate"
-    fi
+    desktop-file-validate "$desktop" || fail "desktop entry does not validate"
     exec_cmd=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
     [ -x "$root/usr/bin/$exec_cmd" ] || fail "Exec=$exec_cmd is not a packaged program"
     icon=$(sed -n 's/^Icon=//p' "$desktop")
