@@ -102,10 +102,7 @@ std::uint32_t readUnsignedField(std::string_view text) {
 std::int32_t parseDegreeText(std::string_view text) {
     // Taken as a signed int, so values from 2147483648 up count as negative.
     const auto degree = static_cast<std::int32_t>(readUnsignedField(text));
-    if (degree <= 0) {
-        return 3;
-    }
-    return degree > kMaxBSplineDegree ? kMaxBSplineDegree : degree;
+    return degree <= 0 ? 3 : degree;
 }
 
 }  // namespace veltro

@@ -14,10 +14,6 @@ namespace veltro {
 // The knot field takes at most this many characters; the rest is ignored.
 inline constexpr std::size_t kKnotTextLimit = 4998;
 
-// Degrees above this are stored as this: the knot vector needs
-// points + degree + 1 entries, and the curve evaluation grows with the degree.
-inline constexpr std::int32_t kMaxBSplineDegree = 1000;
-
 // The knots as shown in the field: "0, 1, 2, 10"; empty for an empty list.
 std::string formatKnotText(const KnotSequence& knots);
 
@@ -40,7 +36,8 @@ KnotSequence parseKnotText(std::string_view text);
 std::uint32_t readUnsignedField(std::string_view text);
 
 // The degree that OK stores: the field's value taken as a signed int, 3 when
-// that is not positive, at most kMaxBSplineDegree.
+// that is not positive. Any positive degree is kept as typed; the knot vector
+// and the curve's work bound what a large one costs.
 std::int32_t parseDegreeText(std::string_view text);
 
 }  // namespace veltro

@@ -65,7 +65,7 @@ TEST(FormatKnotText, JoinsWithCommaAndSpaceAndRoundTrips) {
     }
 }
 
-TEST(ParseDegreeText, UnsignedFieldThenSignedRuleThenCap) {
+TEST(ParseDegreeText, UnsignedFieldThenSignedRule) {
     const struct {
         std::string text;
         std::int32_t degree;
@@ -82,14 +82,12 @@ TEST(ParseDegreeText, UnsignedFieldThenSignedRuleThenCap) {
         {"+5", 3},
         {"1e3", 3},
         {"abc", 3},
-        {"2147483647", 1000},
+        {"2147483647", 2147483647},
         {"2147483648", 3},  // negative once taken as a signed int
         {"4294967295", 3},
         {"4294967296", 3},  // too large for the field: reads as 0
         {"99999999999999999999999", 3},
-        {"1000", 1000},
-        {"1001", 1000},
-        {"5000", 1000},
+        {"1500", 1500},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("text '" + c.text + "'");

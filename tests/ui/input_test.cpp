@@ -306,6 +306,17 @@ TEST(BSplineDialog, OkStoresDegreeAndKnotsOnlyForAnOpenDialog) {
     EXPECT_FALSE(dialogOpen(s.state, 1));
 }
 
+TEST(BSplineDialog, LargeDegreeIsKeptAndShownAgain) {
+    Session s;
+    s.command(command::kBSplineSetup);
+    s.send(Message::dialogOk(0, "1500", ""));
+    EXPECT_EQ(s.state.bsplineDegree, 1500);
+    s.command(command::kBSplineSetup);
+    const auto dialogs = s.shell.eventsOf(RecordingShell::Event::Kind::Dialog);
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(describe(dialogs[1]), "dialog 1 degree \"1500\" knots \"\"");
+}
+
 TEST(BSplineDialog, CancelKeepsWhatOpeningPutThere) {
     Session s;
     s.state.knotSequence = {9, 9, 9};
