@@ -133,6 +133,12 @@ done
 replay=$root/usr/bin/veltro-replay
 if [ -x "$replay" ]; then
     "$replay" --help >"$work/help.txt" 2>&1 || fail "veltro-replay --help exited with $?"
+    # The manual page must not fall behind the usage text.
+    MANWIDTH=200 man -l "$root/usr/share/man/man1/veltro-replay.1.gz" >"$work/man.txt" 2>&1 ||
+        fail "man cannot show veltro-replay.1.gz"
+    for option in $(grep -oE -- '--[a-z]+' "$work/help.txt" | sort -u); do
+        grep -qF -- "$option" "$work/man.txt" || fail "veltro-replay.1 does not describe $option"
+    done
     printf 'click 100 380\nclick 220 100\nclick 420 100\nclick 540 380\n' >"$work/curve.replay"
     if "$replay" --png "$work/curve.png" "$work/curve.replay" >"$work/replay.log" 2>&1; then
         [ "$(head -c 4 "$work/curve.png")" = "$png_signature" ] || fail "veltro-replay wrote no PNG"
