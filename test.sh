@@ -39,8 +39,10 @@ fi
 echo "== build (windows)"
 cmake --preset windows -DVELTRO_WERROR="$werror" >/dev/null
 cmake --build --preset windows -j "$jobs"
-echo "== test (windows, under Wine)"
-bash tests/win32/wine_end_to_end.sh build/windows/platform/win32/veltro.exe \
+echo "== package (windows zip)"
+bash tests/packaging/check-zip.sh build/windows build/windows/package
+echo "== test (windows, under Wine, the veltro.exe from the zip)"
+bash tests/win32/wine_end_to_end.sh build/windows/package/unpacked/veltro-*-win64/veltro.exe \
     build/windows/tests/win32/probe/win32-probe.exe build/default/tools/replay/veltro-replay
 stages=$((stages + 1))
 # ---- end of the Windows section ----
