@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "script.h"
+#include "script/script.h"
 #include "ui/command_ids.h"
 
 // The binary form, after the ignored first byte, is a list of operations.

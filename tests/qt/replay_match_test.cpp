@@ -9,7 +9,7 @@
 #include "editor_harness.h"
 #include "frame_image.h"
 #include "png_codec.h"
-#include "script.h"
+#include "script/script.h"
 #include "script_driver.h"
 #include "session.h"
 

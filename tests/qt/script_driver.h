@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "editor_harness.h"
-#include "script.h"
+#include "script/script.h"
 
 namespace veltro::qt::testing {
 

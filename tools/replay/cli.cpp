@@ -8,7 +8,6 @@
 #include "frame_image.h"
 #include "output_files.h"
 #include "png_codec.h"
-#include "script.h"
 #include "segments_text.h"
 #include "session.h"
 #include "state_json.h"
@@ -55,7 +54,7 @@ the message asked for a redraw, the scene is drawn and presented.
                    press OK in the most recently opened B-Spline Input
                    dialog that is still open, with these texts typed into
                    its degree and knot fields; inside the quotes \" is a
-                   quote and \\ a backslash
+                   quote, \\ a backslash and \n a line break
   dialog cancel    press Cancel in that dialog
   close            close the window: the session ends after this turn, and
                    nothing may follow it

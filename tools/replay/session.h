@@ -8,7 +8,7 @@
 #include "app/clock.h"
 #include "app/frame_buffer.h"
 #include "app/frame_loop.h"
-#include "script.h"
+#include "script/script.h"
 #include "state_json.h"
 #include "svg_figure.h"
 #include "ui/editor_state.h"

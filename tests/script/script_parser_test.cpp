@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "script.h"
+#include "script/script.h"
 
 namespace veltro::replay {
 namespace {
@@ -143,7 +143,7 @@ TEST(ScriptParser, BadLinesNameTheLineAndTheFault) {
         {"dialog cancel now", 1, "expected 'dialog cancel'"},
         {"dialog ok \"3\" \"0, 1", 1, "quoted text has no closing '\"'"},
         {"dialog ok \"3\" \"0, 1\\\"", 1, "no closing"},
-        {"dialog ok \"3\" \"0\\n1\"", 1, "unknown escape '\\n'"},
+        {"dialog ok \"3\" \"0\\t1\"", 1, "unknown escape '\\t'"},
         {"dialog ok \"3\"\"0\"", 1, "quoted text must be followed by a space"},
         {"dialog ok 3\"x\" \"0\"", 1, "stray '\"'"},
         {"close now", 1, "expected 'close'"},

@@ -1,4 +1,4 @@
-#include "script.h"
+#include "script/script.h"
 
 #include <charconv>
 #include <cmath>
@@ -11,6 +11,11 @@
 namespace veltro::replay {
 
 namespace {
+
+constexpr std::pair<std::string_view, int> kKeyNames[] = {
+    {"space", key::kSpace},     {"plus", key::kPlus},         {"minus", key::kMinus},
+    {"numplus", key::kNumPlus}, {"numminus", key::kNumMinus},
+};
 
 struct Token {
     std::string text;
@@ -57,11 +62,11 @@ std::vector<Token> tokenize(std::string_view line) {
                         break;
                     }
                     const char e = line[i++];
-                    if (e != '"' && e != '\\') {
+                    if (e != '"' && e != '\\' && e != 'n') {
                         throw LineError{std::string("unknown escape '\\") + e +
-                                        "' in quoted text (only \\\" and \\\\ are escapes)"};
+                                        "' in quoted text (only \\\", \\\\ and \\n are escapes)"};
                     }
-                    token.text += e;
+                    token.text += e == 'n' ? '\n' : e;
                     continue;
                 }
                 token.text += q;
@@ -154,13 +159,14 @@ int parseKey(const Token& token) {
     if (auto named = keyCodeForName(word)) {
         return *named;
     }
-    constexpr int kLargestKeyCode = 255;
     if (auto code = parseUnsigned(word); code && *code <= kLargestKeyCode) {
         return *code;
     }
     throw LineError{"unknown key " + quoteForMessage(word) +
                     " (use space, plus, minus, numplus, numminus or a code 0 to 255)"};
 }
+
+}  // namespace
 
 bool isMenuCommand(int id) {
     for (const MenuBarEntry& entry : menuBar()) {
@@ -175,6 +181,8 @@ bool isMenuCommand(int id) {
     }
     return false;
 }
+
+namespace {
 
 int parseMenuId(const Token& token) {
     const std::string& word = bareWord(token, "a command id");
@@ -262,13 +270,18 @@ void parseLine(const std::vector<Token>& tokens, int line, std::vector<ScriptSte
 }  // namespace
 
 std::optional<int> keyCodeForName(std::string_view name) {
-    static constexpr std::pair<std::string_view, int> kNames[] = {
-        {"space", key::kSpace},     {"plus", key::kPlus},         {"minus", key::kMinus},
-        {"numplus", key::kNumPlus}, {"numminus", key::kNumMinus},
-    };
-    for (const auto& [keyName, code] : kNames) {
+    for (const auto& [keyName, code] : kKeyNames) {
         if (name == keyName) {
             return code;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string_view> keyNameForCode(int code) {
+    for (const auto& [keyName, keyCode] : kKeyNames) {
+        if (code == keyCode) {
+            return keyName;
         }
     }
     return std::nullopt;

@@ -1,0 +1,89 @@
+#include "script/script_writer.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+
+#include "script/script.h"
+
+namespace veltro::replay {
+
+namespace {
+
+// Nine significant digits read back as the same float.
+std::string coordinate(float value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
+    return text;
+}
+
+std::optional<std::string> mouseLine(std::string_view command, const Message& message) {
+    if (!std::isfinite(message.x) || !std::isfinite(message.y)) {
+        return std::nullopt;
+    }
+    return std::string(command) + " " + coordinate(message.x) + " " + coordinate(message.y);
+}
+
+std::optional<std::string> quoted(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+            case '\0':
+                return std::nullopt;
+            case '"':
+            case '\\':
+                out += '\\';
+                out += c;
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+std::optional<std::string> scriptLine(const Message& message) {
+    switch (message.kind) {
+        case Message::Kind::LeftPress:
+            return mouseLine("press", message);
+        case Message::Kind::MouseMove:
+            return mouseLine("move", message);
+        case Message::Kind::LeftRelease:
+            return mouseLine("release", message);
+        case Message::Kind::LeftDoubleClick:
+            return mouseLine("dblclick", message);
+        case Message::Kind::KeyDown:
+            if (const auto name = keyNameForCode(message.key)) {
+                return "key " + std::string(*name);
+            }
+            if (message.key < 0 || message.key > kLargestKeyCode) {
+                return std::nullopt;
+            }
+            return "key " + std::to_string(message.key);
+        case Message::Kind::MenuCommand:
+            if (!isMenuCommand(message.commandId)) {
+                return std::nullopt;
+            }
+            return "menu " + std::to_string(message.commandId);
+        case Message::Kind::DialogOk: {
+            const auto degree = quoted(message.degreeText);
+            const auto knots = quoted(message.knotText);
+            if (!degree || !knots) {
+                return std::nullopt;
+            }
+            return "dialog ok " + *degree + " " + *knots;
+        }
+        case Message::Kind::DialogCancel:
+            return "dialog cancel";
+        case Message::Kind::Close:
+            return "close";
+    }
+    return std::nullopt;
+}
+
+}  // namespace veltro::replay
