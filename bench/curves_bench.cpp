@@ -14,11 +14,10 @@
 namespace {
 
 using veltro::ControlPoint;
+using veltro::CurveMethod;
 using veltro::FrameBuffer;
 using veltro::Point2;
 using veltro::SceneState;
-
-enum class Method { NestedLinear, Bernstein, Midpoint, Polynomial, Spline, BSpline };
 
 // Points spread over the drawing area by a fixed sequence, the same on
 // every run.
@@ -38,26 +37,21 @@ std::vector<Point2> scatteredPoints(std::size_t count) {
     return points;
 }
 
-SceneState sceneFor(Method method, std::size_t count) {
+SceneState sceneFor(CurveMethod method, std::size_t count) {
     SceneState state;
-    state.useNestedLinear = method == Method::NestedLinear;
-    state.useBernstein = method == Method::Bernstein;
-    state.useMidpoint = method == Method::Midpoint;
-    state.useParametricPolynomial = method == Method::Polynomial;
-    state.useInterpolatingSpline = method == Method::Spline;
-    state.useBSpline = method == Method::BSpline;
+    state.method = method;
     state.sliderOn = true;
     state.shellsOn = true;
     // The B-Spline command puts the slider in the middle of the default
     // domain; nested linear interpolation keeps it at 0.5.
-    state.sliderT = method == Method::BSpline ? static_cast<float>(count + 3) * 0.5f : 0.5f;
+    state.sliderT = method == CurveMethod::BSpline ? static_cast<float>(count + 3) * 0.5f : 0.5f;
     for (const Point2& p : scatteredPoints(count)) {
         state.controlPoints.emplace_back(p, ControlPoint::kRadius);
     }
     return state;
 }
 
-void updateScenePerFrame(benchmark::State& bench, Method method) {
+void updateScenePerFrame(benchmark::State& bench, CurveMethod method) {
     const auto count = static_cast<std::size_t>(bench.range(0));
     SceneState state = sceneFor(method, count);
     std::vector<std::uint32_t> pixels(std::size_t{FrameBuffer::kWidth} * FrameBuffer::kHeight);
@@ -82,11 +76,11 @@ void updateScenePerFrame(benchmark::State& bench, Method method) {
         ->Iterations(1)                                                \
         ->Unit(benchmark::kMillisecond)
 
-VELTRO_CURVE_BENCH(nested_linear, Method::NestedLinear);
-VELTRO_CURVE_BENCH(bernstein, Method::Bernstein);
-VELTRO_CURVE_BENCH(midpoint_subdivision, Method::Midpoint);
-VELTRO_CURVE_BENCH(parametric_polynomial, Method::Polynomial);
-VELTRO_CURVE_BENCH(interpolating_spline, Method::Spline);
-VELTRO_CURVE_BENCH(bspline, Method::BSpline);
+VELTRO_CURVE_BENCH(nested_linear, CurveMethod::NestedLinear);
+VELTRO_CURVE_BENCH(bernstein, CurveMethod::Bernstein);
+VELTRO_CURVE_BENCH(midpoint_subdivision, CurveMethod::Midpoint);
+VELTRO_CURVE_BENCH(parametric_polynomial, CurveMethod::ParametricPolynomial);
+VELTRO_CURVE_BENCH(interpolating_spline, CurveMethod::InterpolatingSpline);
+VELTRO_CURVE_BENCH(bspline, CurveMethod::BSpline);
 
 }  // namespace

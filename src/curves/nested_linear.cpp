@@ -9,7 +9,7 @@
 namespace veltro {
 
 bool shellRuleHolds(const SceneState& state, float t) {
-    return state.shellsOn && state.useNestedLinear && t == state.sliderT;
+    return state.shellsOn && state.method == CurveMethod::NestedLinear && t == state.sliderT;
 }
 
 Point2 evaluateNested(SceneState& state, float t) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "curves/curve_method.h"
 #include "geometry/colour.h"
 #include "geometry/control_point.h"
 #include "geometry/line_segment.h"
@@ -16,13 +17,7 @@ using KnotSequence = std::vector<std::int32_t>;
 // choices, and the buffers the pipeline rebuilds each frame. The editor's
 // state extends it with what only input handling needs.
 struct SceneState {
-    // The curve method: exactly one of the six flags is set.
-    bool useNestedLinear = true;
-    bool useBernstein = false;
-    bool useMidpoint = false;
-    bool useParametricPolynomial = false;
-    bool useInterpolatingSpline = false;
-    bool useBSpline = false;
+    CurveMethod method = CurveMethod::NestedLinear;
 
     bool sliderOn = false;
     bool shellsOn = false;

@@ -24,23 +24,27 @@ void rebuildSegments(SceneState& state, FrameBuffer& frame) {
     }
     appendPolyline(state.segmentList, state.workPolyline, kControlPolygonColour);
 
-    if (state.useNestedLinear) {
-        drawNestedLinear(state, frame);
-    }
-    if (state.useMidpoint) {
-        drawMidpointSubdivision(state);
-    }
-    if (state.useBernstein) {
-        drawBernstein(state);
-    }
-    if (state.useParametricPolynomial) {
-        drawParametricPolynomial(state);
-    }
-    if (state.useInterpolatingSpline) {
-        drawInterpolatingSpline(state);
-    }
-    if (state.useBSpline && state.controlPoints.size() >= 3) {
-        drawBSpline(state, frame);
+    switch (state.method) {
+        case CurveMethod::NestedLinear:
+            drawNestedLinear(state, frame);
+            break;
+        case CurveMethod::Midpoint:
+            drawMidpointSubdivision(state);
+            break;
+        case CurveMethod::Bernstein:
+            drawBernstein(state);
+            break;
+        case CurveMethod::ParametricPolynomial:
+            drawParametricPolynomial(state);
+            break;
+        case CurveMethod::InterpolatingSpline:
+            drawInterpolatingSpline(state);
+            break;
+        case CurveMethod::BSpline:
+            if (state.controlPoints.size() >= 3) {
+                drawBSpline(state, frame);
+            }
+            break;
     }
 }
 

@@ -14,8 +14,19 @@ namespace {
 
 using namespace command;
 
-constexpr std::array kMethodCommands{kNestedLinear,         kBernstein,           kMidpoint,
-                                     kParametricPolynomial, kInterpolatingSpline, kBSpline};
+struct MethodCommand {
+    int commandId;
+    CurveMethod method;
+};
+
+constexpr std::array kMethodCommands{
+    MethodCommand{kNestedLinear, CurveMethod::NestedLinear},
+    MethodCommand{kBernstein, CurveMethod::Bernstein},
+    MethodCommand{kMidpoint, CurveMethod::Midpoint},
+    MethodCommand{kParametricPolynomial, CurveMethod::ParametricPolynomial},
+    MethodCommand{kInterpolatingSpline, CurveMethod::InterpolatingSpline},
+    MethodCommand{kBSpline, CurveMethod::BSpline},
+};
 
 template <typename T>
 void emptyAndRelease(std::vector<T>& items) {
@@ -27,16 +38,15 @@ void resetTitle(Shell& shell) {
 }
 
 void selectMethod(EditorState& state, Shell& shell, int methodCommand) {
-    state.useNestedLinear = methodCommand == kNestedLinear;
-    state.useBernstein = methodCommand == kBernstein;
-    state.useMidpoint = methodCommand == kMidpoint;
-    state.useParametricPolynomial = methodCommand == kParametricPolynomial;
-    state.useInterpolatingSpline = methodCommand == kInterpolatingSpline;
-    state.useBSpline = methodCommand == kBSpline;
+    for (const MethodCommand& entry : kMethodCommands) {
+        if (entry.commandId == methodCommand) {
+            state.method = entry.method;
+        }
+    }
     shell.setChecked(methodCommand, true);
-    for (int other : kMethodCommands) {
-        if (other != methodCommand) {
-            shell.setChecked(other, false);
+    for (const MethodCommand& other : kMethodCommands) {
+        if (other.commandId != methodCommand) {
+            shell.setChecked(other.commandId, false);
         }
     }
 }

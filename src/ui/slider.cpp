@@ -56,10 +56,20 @@ void stepSlider(EditorState& state, Shell& shell, int direction) {
     if (!state.sliderOn) {
         return;
     }
-    if (state.useNestedLinear) {
-        stepNestedLinear(state, direction);
-    } else if (state.useBSpline && state.controlPoints.size() > 2) {
-        stepBSpline(state, shell, direction);
+    switch (state.method) {
+        case CurveMethod::NestedLinear:
+            stepNestedLinear(state, direction);
+            break;
+        case CurveMethod::BSpline:
+            if (state.controlPoints.size() > 2) {
+                stepBSpline(state, shell, direction);
+            }
+            break;
+        case CurveMethod::Bernstein:
+        case CurveMethod::Midpoint:
+        case CurveMethod::ParametricPolynomial:
+        case CurveMethod::InterpolatingSpline:
+            break;
     }
 }
 

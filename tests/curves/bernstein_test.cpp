@@ -15,7 +15,6 @@ namespace veltro {
 namespace {
 
 using testing::finitePoint;
-using testing::Method;
 using testing::OwnedFrame;
 using testing::polylinePoints;
 using testing::samePoint;
@@ -56,7 +55,7 @@ TEST(Powers, IntegerPowersReachPastThirtyTwoBitsAndSaturate) {
 }
 
 std::vector<Point2> bernsteinCurve(const std::vector<Point2>& points) {
-    SceneState state = sceneWith(Method::Bernstein, points);
+    SceneState state = sceneWith(CurveMethod::Bernstein, points);
     OwnedFrame frame;
     updateScene(state, frame.frame());
     EXPECT_TRUE(state.workPolyline.empty());

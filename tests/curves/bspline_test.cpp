@@ -15,7 +15,6 @@ namespace veltro {
 namespace {
 
 using testing::finitePoint;
-using testing::Method;
 using testing::OwnedFrame;
 using testing::polylinePoints;
 using testing::samePoint;
@@ -48,7 +47,7 @@ Drawn drawBSplineScene(const std::vector<Point2>& points, std::int32_t degree,
                        const KnotSequence& knots, bool continuity = false, bool slider = false,
                        bool shells = false, float sliderT = 0.5f) {
     Drawn d;
-    d.state = sceneWith(Method::BSpline, points);
+    d.state = sceneWith(CurveMethod::BSpline, points);
     d.state.bsplineDegree = degree;
     d.state.knotSequence = knots;
     d.state.continuityOn = continuity;

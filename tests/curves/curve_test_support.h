@@ -30,17 +30,6 @@ class OwnedFrame {
     FrameBuffer frame_;
 };
 
-enum class Method { NestedLinear, Bernstein, Midpoint, Polynomial, Spline, BSpline };
-
-inline void selectMethod(SceneState& state, Method method) {
-    state.useNestedLinear = method == Method::NestedLinear;
-    state.useBernstein = method == Method::Bernstein;
-    state.useMidpoint = method == Method::Midpoint;
-    state.useParametricPolynomial = method == Method::Polynomial;
-    state.useInterpolatingSpline = method == Method::Spline;
-    state.useBSpline = method == Method::BSpline;
-}
-
 inline void setPoints(SceneState& state, const std::vector<Point2>& centres) {
     state.controlPoints.clear();
     for (const Point2& c : centres) {
@@ -48,9 +37,9 @@ inline void setPoints(SceneState& state, const std::vector<Point2>& centres) {
     }
 }
 
-inline SceneState sceneWith(Method method, const std::vector<Point2>& centres) {
+inline SceneState sceneWith(CurveMethod method, const std::vector<Point2>& centres) {
     SceneState state;
-    selectMethod(state, method);
+    state.method = method;
     setPoints(state, centres);
     return state;
 }

@@ -12,7 +12,6 @@ namespace veltro {
 namespace {
 
 using testing::finitePoint;
-using testing::Method;
 using testing::OwnedFrame;
 using testing::polylinePoints;
 using testing::sameBits;
@@ -130,7 +129,7 @@ TEST(InterpolatingSpline, BandedEliminationIsBitForBitTheFullOne) {
 }
 
 std::vector<Point2> splineCurve(const std::vector<Point2>& points) {
-    SceneState state = sceneWith(Method::Spline, points);
+    SceneState state = sceneWith(CurveMethod::InterpolatingSpline, points);
     OwnedFrame frame;
     updateScene(state, frame.frame());
     EXPECT_TRUE(state.workPolyline.empty());

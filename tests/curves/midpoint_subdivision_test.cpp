@@ -10,7 +10,6 @@
 namespace veltro {
 namespace {
 
-using testing::Method;
 using testing::OwnedFrame;
 using testing::polylinePoints;
 using testing::samePoint;
@@ -19,7 +18,7 @@ using testing::sceneWith;
 using testing::segmentsIn;
 
 SceneState drawn(const std::vector<Point2>& points, bool shells) {
-    SceneState state = sceneWith(Method::Midpoint, points);
+    SceneState state = sceneWith(CurveMethod::Midpoint, points);
     state.shellsOn = shells;
     state.sliderOn = true;  // no effect in this mode
     OwnedFrame frame;

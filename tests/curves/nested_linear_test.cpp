@@ -9,7 +9,6 @@
 namespace veltro {
 namespace {
 
-using testing::Method;
 using testing::OwnedFrame;
 using testing::polylinePoints;
 using testing::samePoint;
@@ -18,7 +17,7 @@ using testing::sceneWith;
 using testing::segmentsIn;
 
 SceneState drawn(const std::vector<Point2>& points, bool slider, bool shells, float sliderT) {
-    SceneState state = sceneWith(Method::NestedLinear, points);
+    SceneState state = sceneWith(CurveMethod::NestedLinear, points);
     state.sliderOn = slider;
     state.shellsOn = shells;
     state.sliderT = sliderT;

@@ -11,7 +11,6 @@
 namespace veltro {
 namespace {
 
-using testing::Method;
 using testing::OwnedFrame;
 using testing::polylinePoints;
 using testing::scatteredPoints;
@@ -38,7 +37,7 @@ TEST(DividedDifferences, GiveTheNewtonCoefficients) {
 }
 
 std::vector<Point2> polynomialCurve(const std::vector<Point2>& points) {
-    SceneState state = sceneWith(Method::Polynomial, points);
+    SceneState state = sceneWith(CurveMethod::ParametricPolynomial, points);
     OwnedFrame frame;
     updateScene(state, frame.frame());
     EXPECT_TRUE(state.workPolyline.empty());

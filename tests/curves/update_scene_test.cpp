@@ -8,7 +8,6 @@
 namespace veltro {
 namespace {
 
-using testing::Method;
 using testing::OwnedFrame;
 using testing::samePoint;
 using testing::scatteredPoints;
@@ -21,7 +20,7 @@ constexpr std::uint32_t kMarkerPixel = 0xFF5048u;
 
 TEST(UpdateScene, FewerThanTwoPointsKeepTheLastSegments) {
     for (std::size_t n : {0u, 1u}) {
-        SceneState state = sceneWith(Method::NestedLinear, scatteredPoints(n));
+        SceneState state = sceneWith(CurveMethod::NestedLinear, scatteredPoints(n));
         const LineSegment old(Point2(1.0f, 1.0f), Point2(50.0f, 1.0f), kShellColour);
         state.segmentList = {old, old};
         state.sliderMarkers.emplace_back(Point2(300.0f, 300.0f), ControlPoint::kRadius);
@@ -39,7 +38,7 @@ TEST(UpdateScene, FewerThanTwoPointsKeepTheLastSegments) {
 
 TEST(UpdateScene, PolygonComesFirstAndEveryFrameStartsAfresh) {
     const std::vector<Point2> points = scatteredPoints(5);
-    SceneState state = sceneWith(Method::Bernstein, points);
+    SceneState state = sceneWith(CurveMethod::Bernstein, points);
     OwnedFrame frame;
     updateScene(state, frame.frame());
     updateScene(state, frame.frame());
@@ -49,14 +48,14 @@ TEST(UpdateScene, PolygonComesFirstAndEveryFrameStartsAfresh) {
         EXPECT_TRUE(samePoint(state.segmentList[i].start(), points[i]));
         EXPECT_TRUE(samePoint(state.segmentList[i].end(), points[i + 1]));
     }
-    testing::selectMethod(state, Method::Midpoint);
+    state.method = CurveMethod::Midpoint;
     updateScene(state, frame.frame());
     EXPECT_TRUE(segmentsIn(state.segmentList, kBernsteinColour).empty());
 }
 
 TEST(UpdateScene, SegmentCountsPerMethod) {
     struct Case {
-        Method method;
+        CurveMethod method;
         std::size_t points;
         bool slider;
         bool shells;
@@ -64,27 +63,27 @@ TEST(UpdateScene, SegmentCountsPerMethod) {
     };
     const std::vector<Case> cases{
         // Polygon N - 1, curve 51, shells (N - 2)(N - 1) / 2.
-        {Method::NestedLinear, 2, true, true, 1 + 51},
-        {Method::NestedLinear, 3, true, true, 2 + 51 + 1},
-        {Method::NestedLinear, 6, false, true, 5 + 51 + 10},
-        {Method::NestedLinear, 6, false, false, 5 + 51},
+        {CurveMethod::NestedLinear, 2, true, true, 1 + 51},
+        {CurveMethod::NestedLinear, 3, true, true, 2 + 51 + 1},
+        {CurveMethod::NestedLinear, 6, false, true, 5 + 51 + 10},
+        {CurveMethod::NestedLinear, 6, false, false, 5 + 51},
         // Curve 50 segments, no shells whatever the options.
-        {Method::Bernstein, 2, true, true, 1 + 50},
-        {Method::Bernstein, 7, true, true, 6 + 50},
+        {CurveMethod::Bernstein, 2, true, true, 1 + 50},
+        {CurveMethod::Bernstein, 7, true, true, 6 + 50},
         // Second pass 4N - 4, first pass 2N - 2 with shells.
-        {Method::Midpoint, 2, false, false, 1 + 4},
-        {Method::Midpoint, 3, false, true, 2 + 8 + 4},
+        {CurveMethod::Midpoint, 2, false, false, 1 + 4},
+        {CurveMethod::Midpoint, 3, false, true, 2 + 8 + 4},
         // Curve 50 (N - 1).
-        {Method::Polynomial, 2, true, true, 1 + 50},
-        {Method::Polynomial, 5, true, true, 4 + 200},
-        {Method::Spline, 2, true, true, 1 + 50},
-        {Method::Spline, 5, true, true, 4 + 200},
+        {CurveMethod::ParametricPolynomial, 2, true, true, 1 + 50},
+        {CurveMethod::ParametricPolynomial, 5, true, true, 4 + 200},
+        {CurveMethod::InterpolatingSpline, 2, true, true, 1 + 50},
+        {CurveMethod::InterpolatingSpline, 5, true, true, 4 + 200},
         // Default knots: 50 (N - 3) segments; the shells d (d - 1) / 2 = 3
         // appear in the middle of the domain when the slider is off.
-        {Method::BSpline, 2, true, true, 1},
-        {Method::BSpline, 4, false, false, 3 + 50},
-        {Method::BSpline, 4, false, true, 3 + 50 + 3},
-        {Method::BSpline, 6, false, true, 5 + 150 + 3},
+        {CurveMethod::BSpline, 2, true, true, 1},
+        {CurveMethod::BSpline, 4, false, false, 3 + 50},
+        {CurveMethod::BSpline, 4, false, true, 3 + 50 + 3},
+        {CurveMethod::BSpline, 6, false, true, 5 + 150 + 3},
     };
     for (const Case& c : cases) {
         SceneState state = sceneWith(c.method, scatteredPoints(c.points));
@@ -101,7 +100,7 @@ TEST(UpdateScene, SegmentCountsPerMethod) {
 
 TEST(UpdateScene, MarkerLiesUnderTheDiscsAndTheSegments) {
     // The marker at t = 0 sits on the first point, whose disc covers it.
-    SceneState state = sceneWith(Method::NestedLinear, {{100.0f, 100.0f}, {500.0f, 100.0f}});
+    SceneState state = sceneWith(CurveMethod::NestedLinear, {{100.0f, 100.0f}, {500.0f, 100.0f}});
     state.sliderOn = true;
     state.sliderT = 0.0f;
     OwnedFrame frame;

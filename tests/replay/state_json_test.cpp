@@ -45,8 +45,7 @@ TEST(JsonFloat, NineDigitsAndNullForNonFinite) {
 
 TEST(StateJson, ListsEveryFieldInOrder) {
     EditorState state;
-    state.useNestedLinear = false;
-    state.useBSpline = true;
+    state.method = CurveMethod::BSpline;
     state.editMode = EditMode::MovePoints;
     state.sliderOn = true;
     state.sliderT = 3.51f;

@@ -48,8 +48,7 @@ EditorState busyState() {
     }
     s.segmentList.emplace_back(Point2(1, 1), Point2(2, 2), Colour());
     s.sliderMarkers.emplace_back(Point2(3, 3), ControlPoint::kRadius);
-    s.useNestedLinear = false;
-    s.useBernstein = true;
+    s.method = CurveMethod::Bernstein;
     s.sliderOn = true;
     s.shellsOn = true;
     s.continuityOn = true;
@@ -81,32 +80,32 @@ TEST(Commands, EachCommandChangesExactlyWhatItShould) {
          [](Snapshot& s) {
              s.redrawRequested = true;
              s.sliderT = 0.5f;
-             s.selectMethod(0);
+             s.method = CurveMethod::NestedLinear;
          }},
         {kBernstein, methodEvents(kBernstein),
          [](Snapshot& s) {
              s.redrawRequested = true;
-             s.selectMethod(1);
+             s.method = CurveMethod::Bernstein;
          }},
         {kMidpoint, methodEvents(kMidpoint),
          [](Snapshot& s) {
              s.redrawRequested = true;
-             s.selectMethod(2);
+             s.method = CurveMethod::Midpoint;
          }},
         {kParametricPolynomial, methodEvents(kParametricPolynomial),
          [](Snapshot& s) {
              s.redrawRequested = true;
-             s.selectMethod(3);
+             s.method = CurveMethod::ParametricPolynomial;
          }},
         {kInterpolatingSpline, methodEvents(kInterpolatingSpline),
          [](Snapshot& s) {
              s.redrawRequested = true;
-             s.selectMethod(4);
+             s.method = CurveMethod::InterpolatingSpline;
          }},
         {kBSpline, methodEvents(kBSpline),
          [](Snapshot& s) {
              s.redrawRequested = true;
-             s.selectMethod(5);
+             s.method = CurveMethod::BSpline;
              s.bsplineDegree = 3;
              // Continuity is on with four points: the generated knots leave
              // the entered list alone, so it stays empty.

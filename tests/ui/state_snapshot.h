@@ -10,7 +10,7 @@ namespace veltro::testing_support {
 // change a message makes and thereby everything it leaves alone.
 struct Snapshot {
     EditMode editMode;
-    bool methods[6];
+    CurveMethod method;
     bool sliderOn, shellsOn, continuityOn;
     float sliderT;
     std::int32_t bsplineDegree;
@@ -20,8 +20,7 @@ struct Snapshot {
 
     explicit Snapshot(const EditorState& s)
         : editMode(s.editMode),
-          methods{s.useNestedLinear,         s.useBernstein,           s.useMidpoint,
-                  s.useParametricPolynomial, s.useInterpolatingSpline, s.useBSpline},
+          method(s.method),
           sliderOn(s.sliderOn),
           shellsOn(s.shellsOn),
           continuityOn(s.continuityOn),
@@ -37,12 +36,6 @@ struct Snapshot {
           redrawRequested(s.redrawRequested),
           quitRequested(s.quitRequested) {}
 
-    void selectMethod(int index) {
-        for (int i = 0; i < 6; ++i) {
-            methods[i] = i == index;
-        }
-    }
-
     friend bool operator==(const Snapshot&, const Snapshot&) = default;
 };
 
@@ -55,11 +48,8 @@ inline std::ostream& operator<<(std::ostream& os, const KnotSequence& knots) {
 }
 
 inline void PrintTo(const Snapshot& s, std::ostream* os) {
-    *os << "mode " << static_cast<int>(s.editMode) << " methods ";
-    for (bool m : s.methods) {
-        *os << m;
-    }
-    *os << " slider " << s.sliderOn << " shells " << s.shellsOn << " continuity " << s.continuityOn
+    *os << "mode " << static_cast<int>(s.editMode) << " method " << static_cast<int>(s.method)
+        << " slider " << s.sliderOn << " shells " << s.shellsOn << " continuity " << s.continuityOn
         << " t " << s.sliderT << " degree " << s.bsplineDegree << " knots " << s.knotSequence
         << " working " << s.workingKnots << " points " << s.points << " segments " << s.segments
         << " markers " << s.markers << " dialogs " << s.dialogs << " down " << s.mouseDown

@@ -124,24 +124,21 @@ std::string jsonFloat(float value) {
     return text;
 }
 
-std::string_view methodName(const SceneState& state) {
-    if (state.useNestedLinear) {
-        return "useNestedLinear";
-    }
-    if (state.useBernstein) {
-        return "useBernstein";
-    }
-    if (state.useMidpoint) {
-        return "useMidpoint";
-    }
-    if (state.useParametricPolynomial) {
-        return "useParametricPolynomial";
-    }
-    if (state.useInterpolatingSpline) {
-        return "useInterpolatingSpline";
-    }
-    if (state.useBSpline) {
-        return "useBSpline";
+std::string_view methodName(CurveMethod method) {
+    // The names the report has always carried, which scripts compare against.
+    switch (method) {
+        case CurveMethod::NestedLinear:
+            return "useNestedLinear";
+        case CurveMethod::Bernstein:
+            return "useBernstein";
+        case CurveMethod::Midpoint:
+            return "useMidpoint";
+        case CurveMethod::ParametricPolynomial:
+            return "useParametricPolynomial";
+        case CurveMethod::InterpolatingSpline:
+            return "useInterpolatingSpline";
+        case CurveMethod::BSpline:
+            return "useBSpline";
     }
     return "none";
 }
@@ -159,7 +156,7 @@ std::string stateJson(const EditorState& state, const HostView& host) {
     field("title", jsonString(host.title));
     field("editMode",
           jsonString(state.editMode == EditMode::MovePoints ? "MovePoints" : "MakePoints"));
-    field("method", jsonString(methodName(state)));
+    field("method", jsonString(methodName(state.method)));
     field("sliderOn", jsonBool(state.sliderOn));
     field("shellsOn", jsonBool(state.shellsOn));
     field("continuityOn", jsonBool(state.continuityOn));

@@ -37,8 +37,8 @@ std::string jsonString(std::string_view text);
 // values, which JSON cannot carry, as null.
 std::string jsonFloat(float value);
 
-// The flag name of the selected curve method, e.g. "useBSpline".
-std::string_view methodName(const SceneState& state);
+// The report's name of a curve method, e.g. "useBSpline".
+std::string_view methodName(CurveMethod method);
 
 // The end-of-session report: one JSON object and a newline.
 std::string stateJson(const EditorState& state, const HostView& host);
