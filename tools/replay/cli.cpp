@@ -21,6 +21,7 @@ namespace {
 // keeps an endless stream on standard input from eating all memory.
 constexpr std::size_t kLargestScript = 64u * 1024u * 1024u;
 
+// The manual page, docs/man/veltro-replay.1.in, says all of this too: change both together.
 const char kUsage[] =
     R"(Usage: veltro-replay [--png FILE] [--svg FILE] [--segments FILE] [--state] SCRIPT
 
