@@ -22,9 +22,9 @@ constexpr double kEndAllowance = 0.011;
 // rounded to float.
 class ParameterWindow {
   public:
-    explicit ParameterWindow(float centre)
-        : low_(static_cast<double>(centre) - kWindowHalfWidth),
-          high_(static_cast<float>(static_cast<double>(centre) + kWindowHalfWidth)) {}
+    ParameterWindow(float centre, double halfWidth)
+        : low_(static_cast<double>(centre) - halfWidth),
+          high_(static_cast<float>(static_cast<double>(centre) + halfWidth)) {}
 
     bool contains(float t) const { return low_ <= static_cast<double>(t) && t <= high_; }
 
@@ -148,14 +148,18 @@ void drawBSpline(SceneState& state, FrameBuffer& frame) {
     const SpanFinder spans(knots);
     const std::int64_t lastSpan = lastNonEmptySpan(knots, d, n);
     const auto lastDomainKnot = static_cast<float>(b);
-    const ParameterWindow sliderWindow(state.sliderT);
-    const ParameterWindow midWindow(mid);
+    const WholeRangeWalk walk(start, end, lastDomainKnot, maxBSplineSamples(d));
+    // Where the curve is sampled more coarsely than 0.02, the windows widen
+    // to half the spacing, so the marker and the shells still find a sample.
+    const double halfWidth = std::max(kWindowHalfWidth, walk.spacing() * 0.5);
+    const ParameterWindow sliderWindow(state.sliderT, halfWidth);
+    const ParameterWindow midWindow(mid, halfWidth);
 
     bool markerDrawn = false;
     bool shellsDrawn = false;
     std::vector<Point2> scratch;
     std::vector<Point2> samples;
-    walkParameter(start, end, maxBSplineSamples(d), [&](float t) {
+    walk.run([&](float t) {
         std::int64_t span = spans.find(t);
         if (span < d || span > n - 1) {
             // Past the domain findSpan finds the span after it, or none where

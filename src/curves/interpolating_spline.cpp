@@ -199,8 +199,10 @@ void drawInterpolatingSpline(SceneState& state) {
     const SplineCurve curve = solveInterpolatingSpline(state.workPolyline);
     const float end = static_cast<float>(static_cast<double>(n - 1) + 0.011);
     state.workPolyline.clear();
-    walkParameter(0.0f, end, kMaxCurveSamples,
-                  [&](float t) { state.workPolyline.push_back(evaluateSpline(curve, t)); });
+    const auto lastNode = static_cast<float>(n - 1);
+    WholeRangeWalk(0.0f, end, lastNode, kMaxCurveSamples).run([&](float t) {
+        state.workPolyline.push_back(evaluateSpline(curve, t));
+    });
     appendPolyline(state.segmentList, state.workPolyline, kInterpolatingSplineColour);
     state.workPolyline.clear();
 }

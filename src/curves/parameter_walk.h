@@ -7,10 +7,10 @@ namespace veltro {
 // Every sampled curve advances its parameter by this much per sample.
 inline constexpr float kParameterStep = 0.02f;
 
-// The most samples one curve may take. A walk over a unit interval takes 51,
-// so this leaves every curve over up to 2000 parameter units untouched
-// (50 * 2000 + 1 samples) while a knot range of two billion, which would
-// otherwise take 10^11 steps, ends after a fraction of a second.
+// The most samples one curve may take: a walk over a unit interval takes 51,
+// so the stepped walk is kept for every curve over up to 2000 parameter
+// units (50 * 2000 + 1 samples). A longer one is sampled evenly instead (see
+// WholeRangeWalk).
 inline constexpr std::size_t kMaxCurveSamples = 100001;
 
 // Calls visit(t) for t = start and then for each next value t + 0.02. The
@@ -40,5 +40,88 @@ std::size_t walkParameter(float start, float end, std::size_t maxSamples, Visit&
     }
     return visited;
 }
+
+// True when the walk from `start` to `end` reaches its end bound within
+// `maxSamples` visits: it neither runs into the cap nor stops because the
+// step no longer moves t.
+inline bool walkFits(float start, float end, std::size_t maxSamples) {
+    float t = start;
+    for (std::size_t visited = 1; visited <= maxSamples; ++visited) {
+        const double next = static_cast<double>(t) + static_cast<double>(kParameterStep);
+        if (!(next <= static_cast<double>(end))) {
+            return true;
+        }
+        const float advanced = static_cast<float>(next);
+        if (!(advanced > t)) {
+            return false;
+        }
+        t = advanced;
+    }
+    return false;
+}
+
+// Calls visit(t) for `count` values spread evenly from `first` to `last`,
+// each formed in double and rounded to float; the last one is `last`
+// exactly.
+template <typename Visit>
+void walkEvenly(float first, float last, std::size_t count, Visit&& visit) {
+    if (count < 2) {
+        visit(last);
+        return;
+    }
+    const double from = static_cast<double>(first);
+    const double span = static_cast<double>(last) - from;
+    const double intervals = static_cast<double>(count - 1);
+    for (std::size_t i = 0; i + 1 < count; ++i) {
+        visit(static_cast<float>(from + span * (static_cast<double>(i) / intervals)));
+    }
+    visit(last);
+}
+
+// A curve's walk over its whole parameter range, `start` to `last`: the
+// walk by 0.02 up to `end` whenever it fits in `maxSamples` visits, so every
+// ordinary curve keeps exactly those samples. A range too long for that, or
+// one so far from zero that adding the step no longer moves a float, is
+// sampled more coarsely instead: `maxSamples` values spread evenly from
+// `start` to `last`. The curve then still ends where it should rather than
+// stopping in mid-air.
+class WholeRangeWalk {
+  public:
+    WholeRangeWalk(float start, float end, float last, std::size_t maxSamples)
+        : start_(start),
+          end_(end),
+          last_(last),
+          maxSamples_(maxSamples),
+          stepped_(walkFits(start, end, maxSamples)) {}
+
+    // False when the range is sampled evenly.
+    bool stepped() const { return stepped_; }
+
+    // The distance between neighbouring samples.
+    double spacing() const {
+        if (stepped_) {
+            return static_cast<double>(kParameterStep);
+        }
+        return maxSamples_ < 2 ? 0.0
+                               : (static_cast<double>(last_) - static_cast<double>(start_)) /
+                                     static_cast<double>(maxSamples_ - 1);
+    }
+
+    template <typename Visit>
+    void run(Visit&& visit) const {
+        if (stepped_) {
+            walkParameter(start_, end_, maxSamples_, visit);
+        } else {
+            walkEvenly(start_, last_, maxSamples_, visit);
+        }
+    }
+
+  private:
+    float start_;
+    float end_;
+    float last_;
+    std::size_t maxSamples_;
+    bool stepped_;
+};
 
 }  // namespace veltro

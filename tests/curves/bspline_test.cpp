@@ -210,14 +210,35 @@ TEST(SpanFinder, FindsWhatFindSpanFinds) {
     }
 }
 
-TEST(BSpline, HighDegreeOverManyPointsIsCutByTheWorkBound) {
-    // Degree 400 over 600 points: 10,001 samples of 80,200 combinations each
-    // would take most of a minute; the bound keeps the first 418 samples.
-    const Drawn d = drawBSplineScene(scatteredPoints(600), 400, {});
-    EXPECT_EQ(d.curve.size(), maxBSplineSamples(400));
-    EXPECT_EQ(d.curve.size(), 418u);
-    for (const Point2& c : d.curve) {
-        ASSERT_TRUE(finitePoint(c));
+// Walks longer than a frame affords are sampled evenly over the whole
+// domain: the clamped curves end on their last point, and the marker still
+// finds the sample nearest sliderT.
+TEST(BSpline, LongWalksAreSampledEvenlyAndEndWhereTheDomainEnds) {
+    struct Case {
+        const char* name;
+        std::size_t points;
+        std::int32_t degree;
+        KnotSequence knots;
+        bool continuity;
+        float sliderT;
+    };
+    const std::vector<Case> cases{
+        {"knots 0 to 3000", 4, 3, {0, 0, 0, 0, 3000, 3000, 3000, 3000}, false, 2999.0f},
+        {"400 points of degree 100", 400, 100, {}, true, 150.0f},
+        {"600 points of degree 400", 600, 400, {}, true, 100.0f},
+    };
+    for (const Case& c : cases) {
+        const std::vector<Point2> points = scatteredPoints(c.points);
+        const Drawn d =
+            drawBSplineScene(points, c.degree, c.knots, c.continuity, true, false, c.sliderT);
+        EXPECT_EQ(d.curve.size(), maxBSplineSamples(c.degree)) << c.name;
+        ASSERT_FALSE(d.curve.empty()) << c.name;
+        EXPECT_NEAR(d.curve.back().getX(), points.back().getX(), 0.01f) << c.name;
+        EXPECT_NEAR(d.curve.back().getY(), points.back().getY(), 0.01f) << c.name;
+        EXPECT_GT(d.markerPixels, 0u) << c.name;
+        for (const Point2& p : d.curve) {
+            ASSERT_TRUE(finitePoint(p)) << c.name;
+        }
     }
 }
 

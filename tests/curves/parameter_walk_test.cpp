@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace veltro {
@@ -55,6 +56,35 @@ TEST(ParameterWalk, LongRangesAreCutAtTheSampleCap) {
     EXPECT_EQ(walk(0.0f, 2.0e9f).size(), kMaxCurveSamples);
     EXPECT_EQ(walk(0.0f, 2.0e9f, 7).size(), 7u);
     EXPECT_GE(kMaxCurveSamples, 50u * 2000u + 1u);
+}
+
+TEST(WholeRangeWalk, KeepsTheStepWhereItFitsAndOtherwiseSpreadsEvenlyToTheEnd) {
+    struct Case {
+        float start;
+        float last;
+        std::size_t maxSamples;
+        bool stepped;
+        std::size_t samples;
+    };
+    for (const Case c : {Case{0.0f, 4.0f, 201, true, 201}, Case{0.0f, 4.0f, 200, false, 200},
+                         Case{0.0f, 3000.0f, kMaxCurveSamples, false, kMaxCurveSamples},
+                         Case{0.0f, 2.0e9f, kMaxCurveSamples, false, kMaxCurveSamples},
+                         // The step no longer moves t so far out.
+                         Case{1.0e6f, 1.0e6f + 3.0f, 500, false, 500}}) {
+        const auto end = static_cast<float>(static_cast<double>(c.last) + 0.011);
+        const WholeRangeWalk whole(c.start, end, c.last, c.maxSamples);
+        std::vector<float> t;
+        whole.run([&](float v) { t.push_back(v); });
+        EXPECT_EQ(whole.stepped(), c.stepped) << c.last;
+        ASSERT_EQ(t.size(), c.samples) << c.last;
+        EXPECT_EQ(t.front(), c.start);
+        EXPECT_TRUE(std::is_sorted(t.begin(), t.end())) << c.last;
+        if (c.stepped) {
+            EXPECT_EQ(t, walk(c.start, end)) << c.last;
+        } else {
+            EXPECT_EQ(t.back(), c.last) << c.last;
+        }
+    }
 }
 
 }  // namespace
