@@ -3,6 +3,8 @@
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libpng-dev qt6-base-dev qt6-qpa-plugins)
 TEST_PACKAGES=(clang-format googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
                x11-utils libx11-dev
+               # the exact-arithmetic check of the parametric polynomial, the icon check
+               python3
                # the Windows program: MinGW-w64 cross build, run under Wine
                g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
                wine wine64 jq

@@ -6,7 +6,7 @@
 #include "curves/interpolating_spline.h"
 #include "curves/midpoint_subdivision.h"
 #include "curves/nested_linear.h"
-#include "curves/newton_polynomial.h"
+#include "curves/parametric_polynomial.h"
 #include "curves/polyline.h"
 
 namespace veltro {

@@ -1,0 +1,158 @@
+#include "curves/parametric_polynomial.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+#include "curves/curve_colours.h"
+#include "curves/parameter_walk.h"
+#include "curves/polyline.h"
+
+namespace veltro {
+
+namespace {
+
+// The weights (-1)^j C(n - 1, j), up to a common factor, which the quotient
+// of the two sums cancels. Whenever they grow past 2^900 all of them are
+// scaled by 2^-900: a power of two, so the ratios stay exact, and the
+// binomials of thousands of points never overflow. Weights that fall below
+// the normal range are set to 0 rather than left to slow every sum down;
+// their nodes lie where such a curve is far off screen anyway.
+std::vector<double> barycentricWeights(std::size_t n) {
+    const double scaleDown = std::ldexp(1.0, -900);
+    const double tooLarge = std::ldexp(1.0, 900);
+    std::vector<double> w(n);
+    if (n == 0) {
+        return w;
+    }
+    w[0] = 1.0;
+    for (std::size_t j = 0; j + 1 < n; ++j) {
+        if (std::fabs(w[j]) > tooLarge) {
+            for (std::size_t i = 0; i <= j; ++i) {
+                w[i] *= scaleDown;
+                if (std::fabs(w[i]) < DBL_MIN) {
+                    w[i] = 0.0;
+                }
+            }
+        }
+        // C(n - 1, j + 1) = C(n - 1, j) (n - 1 - j) / (j + 1); exact while the
+        // binomials fit in 53 bits, that is for up to 57 points.
+        w[j + 1] = -w[j] * static_cast<double>(n - 1 - j) / static_cast<double>(j + 1);
+    }
+    return w;
+}
+
+// The node t is, if it is one: t whole and within 0 ... n - 1.
+std::size_t nodeAt(float t, std::size_t n) {
+    if (!(t >= 0.0f) || !(t <= static_cast<float>(n - 1)) || std::trunc(t) != t) {
+        return n;
+    }
+    return static_cast<std::size_t>(t);
+}
+
+}  // namespace
+
+InterpolatingPolynomial::InterpolatingPolynomial(const std::vector<Point2>& points)
+    : weights_(barycentricWeights(points.size())) {
+    xs_.reserve(points.size());
+    ys_.reserve(points.size());
+    for (const Point2& p : points) {
+        xs_.push_back(static_cast<double>(p.getX()));
+        ys_.push_back(static_cast<double>(p.getY()));
+    }
+}
+
+template <std::size_t Lanes>
+void InterpolatingPolynomial::evaluate(const float* ts, Point2* out) const {
+    const std::size_t n = weights_.size();
+    double t[Lanes];
+    std::size_t node[Lanes];
+    for (std::size_t lane = 0; lane < Lanes; ++lane) {
+        node[lane] = nodeAt(ts[lane], n);
+        // At a node the sums would divide by zero; the lane's value is the
+        // point itself, and any t that is no node keeps its arithmetic finite.
+        t[lane] = node[lane] < n ? 0.5 : static_cast<double>(ts[lane]);
+    }
+    double x[Lanes] = {};
+    double y[Lanes] = {};
+    double sum[Lanes] = {};
+    for (std::size_t j = 0; j < n; ++j) {
+        const double node = static_cast<double>(j);
+        // Unrolled, the lanes' sums stay in registers.
+#pragma GCC unroll 8
+        for (std::size_t lane = 0; lane < Lanes; ++lane) {
+            const double q = weights_[j] / (t[lane] - node);
+            x[lane] = x[lane] + q * xs_[j];
+            y[lane] = y[lane] + q * ys_[j];
+            sum[lane] = sum[lane] + q;
+        }
+    }
+    for (std::size_t lane = 0; lane < Lanes; ++lane) {
+        if (node[lane] < n) {
+            out[lane] =
+                Point2(static_cast<float>(xs_[node[lane]]), static_cast<float>(ys_[node[lane]]));
+        } else if (sum[lane] == 0.0) {
+            // Only thousands of points cancel this far; nothing is drawn.
+            const float nan = std::numeric_limits<float>::quiet_NaN();
+            out[lane] = Point2(nan, nan);
+        } else {
+            out[lane] = Point2(static_cast<float>(x[lane] / sum[lane]),
+                               static_cast<float>(y[lane] / sum[lane]));
+        }
+    }
+}
+
+Point2 InterpolatingPolynomial::at(float t) const {
+    Point2 p;
+    evaluate<1>(&t, &p);
+    return p;
+}
+
+void InterpolatingPolynomial::appendAt(const std::vector<float>& ts,
+                                       std::vector<Point2>& out) const {
+    constexpr std::size_t kLanes = 4;
+    std::size_t first = out.size();
+    out.resize(first + ts.size());
+    std::size_t i = 0;
+    for (; i + kLanes <= ts.size(); i += kLanes) {
+        evaluate<kLanes>(&ts[i], &out[first + i]);
+    }
+    for (; i < ts.size(); ++i) {
+        evaluate<1>(&ts[i], &out[first + i]);
+    }
+}
+
+std::vector<float> polynomialSampleParameters(std::size_t pointCount) {
+    std::vector<float> ts;
+    if (pointCount < 2) {
+        return ts;
+    }
+    const auto lastNode = static_cast<float>(pointCount - 1);
+    const auto end = static_cast<float>(static_cast<double>(lastNode) + 0.011);
+    WholeRangeWalk(0.0f, end, lastNode, kMaxCurveSamples).run([&](float t) { ts.push_back(t); });
+    for (std::size_t k = 0; k < pointCount; ++k) {
+        const auto node = static_cast<float>(k);
+        auto above = std::lower_bound(ts.begin(), ts.end(), node);
+        if (above == ts.end() || (above != ts.begin() && node - *(above - 1) < *above - node)) {
+            --above;
+        }
+        *above = node;
+    }
+    return ts;
+}
+
+void drawParametricPolynomial(SceneState& state) {
+    const std::size_t n = state.workPolyline.size();
+    if (n < 2) {
+        return;
+    }
+    const InterpolatingPolynomial polynomial(state.workPolyline);
+    const std::vector<float> ts = polynomialSampleParameters(n);
+    state.workPolyline.clear();
+    polynomial.appendAt(ts, state.workPolyline);
+    appendPolyline(state.segmentList, state.workPolyline, kParametricPolynomialColour);
+    state.workPolyline.clear();
+}
+
+}  // namespace veltro

@@ -1,0 +1,96 @@
+#include "curves/parametric_polynomial.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "curve_test_support.h"
+#include "curves/curve_colours.h"
+#include "curves/parameter_walk.h"
+#include "curves/update_scene.h"
+
+namespace veltro {
+namespace {
+
+using testing::OwnedFrame;
+using testing::polylinePoints;
+using testing::scatteredPoints;
+using testing::sceneWith;
+using testing::segmentsIn;
+
+std::vector<Point2> polynomialCurve(const std::vector<Point2>& points) {
+    SceneState state = sceneWith(CurveMethod::ParametricPolynomial, points);
+    OwnedFrame frame;
+    updateScene(state, frame.frame());
+    EXPECT_TRUE(state.workPolyline.empty());
+    return polylinePoints(segmentsIn(state.segmentList, kParametricPolynomialColour));
+}
+
+std::vector<Point2> zigzag(std::size_t n) {
+    std::vector<Point2> points;
+    for (std::size_t i = 0; i < n; ++i) {
+        points.emplace_back(30.0f + 20.0f * static_cast<float>(i), i % 2 == 0 ? 150.0f : 330.0f);
+    }
+    return points;
+}
+
+// Every point is a sample of the curve, and the curve ends on the last one;
+// the exact-arithmetic check in tests/replay looks at the samples between.
+TEST(ParametricPolynomial, PassesThroughEveryPointAndEndsOnTheLast) {
+    std::vector<std::vector<Point2>> sets{zigzag(16), zigzag(40)};
+    for (std::size_t n : {2u, 3u, 5u, 9u, 20u, 30u, 40u}) {
+        sets.push_back(scatteredPoints(n, static_cast<std::uint32_t>(n)));
+    }
+    for (const std::vector<Point2>& points : sets) {
+        const std::size_t n = points.size();
+        const std::vector<Point2> curve = polynomialCurve(points);
+        ASSERT_EQ(curve.size(), 50 * (n - 1) + 1) << n;
+        for (const Point2& p : points) {
+            float nearest = INFINITY;
+            for (const Point2& c : curve) {
+                nearest = std::min(nearest, std::hypot(c.getX() - p.getX(), c.getY() - p.getY()));
+            }
+            EXPECT_LE(nearest, 1.0f) << n << " points, (" << p.getX() << ", " << p.getY() << ")";
+        }
+        EXPECT_TRUE(testing::samePoint(curve.back(), points.back())) << n;
+    }
+}
+
+TEST(ParametricPolynomial, SideBySideEvaluationIsBitForBitTheSingleOne) {
+    for (std::size_t n : {2u, 5u, 40u, 300u, 1500u}) {
+        const InterpolatingPolynomial polynomial(scatteredPoints(n, static_cast<std::uint32_t>(n)));
+        std::vector<float> ts;
+        for (float t = 0.0f; t < static_cast<float>(n - 1); t += 0.13f) {
+            ts.push_back(t);
+        }
+        ts.push_back(1.0f);  // a node among ordinary parameters
+        std::vector<Point2> batch;
+        polynomial.appendAt(ts, batch);
+        ASSERT_EQ(batch.size(), ts.size());
+        for (std::size_t i = 0; i < ts.size(); ++i) {
+            EXPECT_TRUE(testing::samePoint(batch[i], polynomial.at(ts[i]))) << n << " " << ts[i];
+        }
+    }
+}
+
+TEST(ParametricPolynomial, TwoPointsGiveTheSegment) {
+    const std::vector<Point2> curve = polynomialCurve({{10.0f, 20.0f}, {110.0f, 220.0f}});
+    ASSERT_EQ(curve.size(), 51u);
+    for (const Point2& p : curve) {
+        EXPECT_NEAR((p.getX() - 10.0f) * 2.0f, p.getY() - 20.0f, 1e-3f);
+    }
+}
+
+TEST(ParametricPolynomial, TooManyPointsForTheStepAreSampledEvenlyAndWhole) {
+    // A hundred points more than the walk by 0.02 can take within the cap
+    // (its float sums run slightly slow, so a few more would still fit).
+    const std::size_t n = kMaxCurveSamples / 50 + 100;
+    const std::vector<Point2> points = scatteredPoints(n);
+    const std::vector<Point2> curve = polynomialCurve(points);
+    EXPECT_EQ(curve.size(), kMaxCurveSamples);
+    EXPECT_TRUE(testing::samePoint(curve.front(), points.front()));
+    EXPECT_TRUE(testing::samePoint(curve.back(), points.back()));
+}
+
+}  // namespace
+}  // namespace veltro
