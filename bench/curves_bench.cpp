@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "app/frame_buffer.h"
@@ -82,5 +83,32 @@ VELTRO_CURVE_BENCH(midpoint_subdivision, CurveMethod::Midpoint);
 VELTRO_CURVE_BENCH(parametric_polynomial, CurveMethod::ParametricPolynomial);
 VELTRO_CURVE_BENCH(interpolating_spline, CurveMethod::InterpolatingSpline);
 VELTRO_CURVE_BENCH(bspline, CurveMethod::BSpline);
+
+// The longest walks a frame may take: a cubic over a knot domain of 3000
+// (150,001 samples by 0.02, so sampled evenly at the sample cap) and degree
+// 100 over 400 points with Continuity On (held to the de Boor work budget).
+void longBSpline(benchmark::State& bench, std::size_t points, std::int32_t degree,
+                 veltro::KnotSequence knots, bool continuity) {
+    SceneState state = sceneFor(CurveMethod::BSpline, points);
+    state.bsplineDegree = degree;
+    state.knotSequence = std::move(knots);
+    state.continuityOn = continuity;
+    state.sliderT = 1.0f;
+    std::vector<std::uint32_t> pixels(std::size_t{FrameBuffer::kWidth} * FrameBuffer::kHeight);
+    FrameBuffer frame(pixels.data(), FrameBuffer::kWidth, FrameBuffer::kHeight);
+    frame.clear();
+    for (auto _ : bench) {
+        state.redrawRequested = true;
+        veltro::updateScene(state, frame);
+        benchmark::DoNotOptimize(pixels.data());
+        benchmark::ClobberMemory();
+    }
+    bench.counters["segments"] = static_cast<double>(state.segmentList.size());
+}
+BENCHMARK_CAPTURE(longBSpline, knots_0_to_3000, 4, 3,
+                  veltro::KnotSequence{0, 0, 0, 0, 3000, 3000, 3000, 3000}, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(longBSpline, degree_100_over_400_points, 400, 100, veltro::KnotSequence{}, true)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
