@@ -1,50 +1,40 @@
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
-#include "app/clock.h"
-#include "app/frame_buffer.h"
-#include "app/frame_loop.h"
+#include "core/clock.h"
+#include "core/editor_core.h"
 #include "main_window.h"
-#include "message_queue.h"
 #include "qt_shell.h"
-#include "ui/editor_state.h"
 
 namespace veltro::qt {
 
-// The whole program minus its entry point: the editor state, the window,
-// the queue between them and the frame buffer, driven by the core's frame
-// loop.
-class DesktopEditor final : private FrameHost {
+// The whole program minus its entry point: the window, its shell and the
+// editor core they host. Qt runs inside the core's turns: pending events are
+// delivered before the turn takes its message, and during the frame wait by
+// the sleeper.
+class DesktopEditor final : private EventPump {
   public:
-    DesktopEditor();
+    DesktopEditor(Clock& clock, Sleeper& sleeper);
     DesktopEditor(const DesktopEditor&) = delete;
     DesktopEditor& operator=(const DesktopEditor&) = delete;
 
     void show();
     // Runs turns until the window has been closed; the exit code.
-    int run(Clock& clock, Sleeper& sleeper);
-    // One turn, for callers that drive the loop themselves.
-    bool turn(FrameLoop& loop) { return loop.turn(*this); }
+    int run();
+    // One turn, presenting the frame it drew; true when it drew one.
+    bool turn();
 
-    EditorState& state() { return state_; }
+    EditorCore& core() { return core_; }
+    EditorState& state() { return core_.state(); }
     MainWindow& window() { return window_; }
-    MessageQueue& queue() { return queue_; }
+    MessageQueue& queue() { return core_.queue(); }
     int framesPresented() const { return framesPresented_; }
 
   private:
-    void pumpMessage() override;
-    bool redrawRequested() const override;
-    void drawFrame() override;
-    void present() override;
+    bool pumpEvents() override;
 
-    EditorState state_;
-    MessageQueue queue_;
     MainWindow window_;
     QtShell shell_;
-    std::vector<std::uint32_t> pixels_;
-    FrameBuffer frame_;
+    EditorCore core_;
     int framesPresented_ = 0;
 };
 

@@ -2,23 +2,26 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "core/editor_core.h"
 
 namespace veltro::qt {
 
 namespace {
 
-constexpr int kWidth = static_cast<int>(FrameBuffer::kWidth);
-constexpr int kHeight = static_cast<int>(FrameBuffer::kHeight);
+constexpr int kWidth = static_cast<int>(EditorCore::kWidth);
+constexpr int kHeight = static_cast<int>(EditorCore::kHeight);
 // QImage::Format_RGB32 wants 0xffRRGGBB; the frame's top byte is unused.
 constexpr std::uint32_t kOpaque = 0xFF000000u;
 
 }  // namespace
 
-DrawingArea::DrawingArea(MessageQueue& queue, QWidget* parent)
-    : QWidget(parent), queue_(queue), shown_(kWidth, kHeight, QImage::Format_RGB32) {
+DrawingArea::DrawingArea(MessagePoster post, QWidget* parent)
+    : QWidget(parent), post_(std::move(post)), shown_(kWidth, kHeight, QImage::Format_RGB32) {
     shown_.fill(Qt::white);
     setCursor(Qt::CrossCursor);
     // Moves matter without a button too: the core sees every move over the
@@ -31,15 +34,14 @@ QSize DrawingArea::sizeHint() const {
     return {kWidth, kHeight};
 }
 
-void DrawingArea::showFrame(const FrameBuffer& frame) {
-    if (frame.width() != FrameBuffer::kWidth || frame.height() != FrameBuffer::kHeight) {
+void DrawingArea::showFrame(const std::vector<std::uint32_t>& words) {
+    if (words.size() != static_cast<std::size_t>(kWidth) * kHeight) {
         return;
     }
-    const std::uint32_t* words = frame.pixels();
     for (int row = 0; row < kHeight; ++row) {
         // The bottom-up buffer's last row is the top of the picture.
         const std::uint32_t* source =
-            words + static_cast<std::size_t>(kHeight - 1 - row) * FrameBuffer::kWidth;
+            words.data() + static_cast<std::size_t>(kHeight - 1 - row) * EditorCore::kWidth;
         auto* target = reinterpret_cast<std::uint32_t*>(shown_.scanLine(row));
         for (int column = 0; column < kWidth; ++column) {
             target[column] = source[column] | kOpaque;
@@ -62,8 +64,8 @@ void DrawingArea::post(Message::Kind kind, const QMouseEvent& event) {
     // positions beyond the area (a held button keeps the mouse) stay as
     // they are, negative ones included.
     const QPointF position = event.position();
-    queue_.post(Message::mouse(kind, static_cast<float>(std::floor(position.x())),
-                               static_cast<float>(std::floor(position.y()))));
+    post_(Message::mouse(kind, static_cast<float>(std::floor(position.x())),
+                         static_cast<float>(std::floor(position.y()))));
 }
 
 void DrawingArea::mousePressEvent(QMouseEvent* event) {

@@ -3,20 +3,27 @@
 #include <QImage>
 #include <QWidget>
 
-#include "app/frame_buffer.h"
-#include "message_queue.h"
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "ui/message.h"
 
 namespace veltro::qt {
+
+// Where the window's widgets send the messages they make.
+using MessagePoster = std::function<void(Message)>;
 
 // The client area: shows the last presented frame at its top-left corner,
 // white everywhere else, and turns left-button mouse input into messages.
 class DrawingArea final : public QWidget {
   public:
-    explicit DrawingArea(MessageQueue& queue, QWidget* parent = nullptr);
+    explicit DrawingArea(MessagePoster post, QWidget* parent = nullptr);
 
-    // Keeps a top-down copy of the bottom-up frame and puts it on screen
-    // before returning, so a presented frame is visible when present ends.
-    void showFrame(const FrameBuffer& frame);
+    // Keeps a top-down copy of the core's bottom-up frame and puts it on
+    // screen before returning, so a presented frame is visible when present
+    // ends.
+    void showFrame(const std::vector<std::uint32_t>& words);
     // What the area shows: the last presented frame, white before the first.
     const QImage& shownFrame() const { return shown_; }
 
@@ -32,7 +39,7 @@ class DrawingArea final : public QWidget {
   private:
     void post(Message::Kind kind, const QMouseEvent& event);
 
-    MessageQueue& queue_;
+    MessagePoster post_;
     QImage shown_;
 };
 

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "app/clock.h"
+#include "core/clock.h"
 #include "desktop_editor.h"
 #include "display_check.h"
 #include "event_sleeper.h"
@@ -20,9 +20,9 @@ int main(int argc, char** argv) {
     // message to the editor, not a reason for Qt to quit.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    DesktopEditor editor;
-    editor.show();
     veltro::SteadyClock clock;
     EventSleeper sleeper;
-    return editor.run(clock, sleeper);
+    DesktopEditor editor(clock, sleeper);
+    editor.show();
+    return editor.run();
 }

@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include <utility>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -28,7 +30,8 @@ void showMark(QAction& action, bool checked) {
 
 }  // namespace
 
-MainWindow::MainWindow(MessageQueue& queue) : queue_(queue), area_(new DrawingArea(queue, this)) {
+MainWindow::MainWindow(MessagePoster post)
+    : post_(std::move(post)), area_(new DrawingArea(post_, this)) {
     setWindowTitle(toQString(kApplicationCaption));
     setCentralWidget(area_);
     buildMenuBar();
@@ -62,7 +65,7 @@ void MainWindow::addCommand(QAction* action, int commandId, bool checkedAtStart)
         // Qt has just toggled the mark on its own; only the core may change
         // it, when it handles the command.
         showMark(*action, checked_[commandId]);
-        queue_.post(Message::menu(commandId));
+        post_(Message::menu(commandId));
     });
 }
 
@@ -90,9 +93,9 @@ BSplineDialog* MainWindow::openBSplineDialog(int dialogId, std::string_view degr
     auto* dialog = new BSplineDialog(
         this, degreeText, knotText,
         [this, dialogId](std::string degree, std::string knots) {
-            queue_.post(Message::dialogOk(dialogId, std::move(degree), std::move(knots)));
+            post_(Message::dialogOk(dialogId, std::move(degree), std::move(knots)));
         },
-        [this, dialogId] { queue_.post(Message::dialogCancel(dialogId)); });
+        [this, dialogId] { post_(Message::dialogCancel(dialogId)); });
     dialogs_.push_back(dialog);
     dialog->move(area_->mapToGlobal(QPoint(0, 0)));
     dialog->show();
@@ -127,7 +130,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The window stays until the frame loop has finished its turn and
     // returns; closing is a message like any other.
     event->ignore();
-    queue_.post(Message::close());
+    post_(Message::close());
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -136,7 +139,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    queue_.post(Message::keyDown(*code));
+    post_(Message::keyDown(*code));
 }
 
 }  // namespace veltro::qt

@@ -8,7 +8,6 @@
 
 #include "bspline_dialog.h"
 #include "drawing_area.h"
-#include "message_queue.h"
 
 class QAction;
 
@@ -20,7 +19,7 @@ namespace veltro::qt {
 // decides what it means.
 class MainWindow final : public QMainWindow {
   public:
-    explicit MainWindow(MessageQueue& queue);
+    explicit MainWindow(MessagePoster post);
 
     DrawingArea& drawingArea() { return *area_; }
 
@@ -47,7 +46,7 @@ class MainWindow final : public QMainWindow {
     void buildMenuBar();
     void addCommand(QAction* action, int commandId, bool checkedAtStart);
 
-    MessageQueue& queue_;
+    MessagePoster post_;
     DrawingArea* area_;
     std::map<int, QAction*> actions_;
     std::map<int, bool> checked_;

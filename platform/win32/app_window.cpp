@@ -1,15 +1,14 @@
 #include "app_window.h"
 
 #include <algorithm>
-#include <utility>
+#include <cstring>
 
-#include "curves/update_scene.h"
 #include "resource_ids.h"
-#include "ui/input.h"
 
 namespace veltro::win32 {
 
-AppWindow::AppWindow(EditorState& state) : state_(state), shell_(*this) {}
+AppWindow::AppWindow(Clock& clock, Sleeper& sleeper)
+    : shell_(*this), core_(shell_, clock, sleeper, this) {}
 
 AppWindow::~AppWindow() {
     destroy();
@@ -103,26 +102,31 @@ bool AppWindow::createFrameBuffer() {
     }
     previousBitmap_ = SelectObject(memoryDC_, dibBitmap_);
     pixels_ = static_cast<std::uint32_t*>(bits);
-    frame_ = FrameBuffer(pixels_, static_cast<std::uint32_t>(width_),
-                         static_cast<std::uint32_t>(height_));
-    frame_.clear();
+    // White, as the core's buffer starts.
+    std::memset(pixels_, 0xFF, static_cast<std::size_t>(width_) * height_ * sizeof(*pixels_));
     return true;
 }
 
-void AppWindow::pumpMessage() {
+void AppWindow::turn() {
+    if (core_.turn()) {
+        present();
+    }
+}
+
+bool AppWindow::pumpEvents() {
     MSG message{};
     if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        return;
+        return false;
     }
     if (message.message == WM_QUIT) {
         running_ = false;
-        return;
+        return false;
     }
-    if (routeToDialog(message)) {
-        return;
+    if (!routeToDialog(message)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
     }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
+    return true;
 }
 
 bool AppWindow::routeToDialog(MSG& message) {
@@ -136,36 +140,15 @@ bool AppWindow::routeToDialog(MSG& message) {
     return IsDialogMessageA(root, &message) != FALSE;
 }
 
-void AppWindow::drawFrame() {
-    updateScene(state_, frame_);
-}
-
 void AppWindow::present() {
-    if (pixels_ == nullptr) {
+    const std::vector<std::uint32_t>& words = core_.framePixels();
+    if (pixels_ == nullptr || width_ != static_cast<int>(EditorCore::kWidth) ||
+        height_ != static_cast<int>(EditorCore::kHeight)) {
         return;
     }
+    // Both are bottom-up rows of 0x00RRGGBB words.
+    std::memcpy(pixels_, words.data(), words.size() * sizeof(*pixels_));
     BitBlt(windowDC_, 0, 0, width_, height_, memoryDC_, 0, 0, SRCCOPY);
-    frame_.clear();
-}
-
-void AppWindow::setPixel(std::uint32_t x, std::uint32_t y, const Colour& colour) {
-    if (pixels_ != nullptr) {
-        frame_.setPixel(x, y, colour);
-    }
-}
-
-void AppWindow::deliver(Message message) {
-    pending_.push_back(std::move(message));
-    if (delivering_) {
-        return;
-    }
-    delivering_ = true;
-    while (!pending_.empty()) {
-        const Message next = std::move(pending_.front());
-        pending_.pop_front();
-        handleMessage(state_, shell_, next);
-    }
-    delivering_ = false;
 }
 
 void AppWindow::addDialog(HWND dialog) {
@@ -197,7 +180,6 @@ void AppWindow::destroy() {
     dibBitmap_ = nullptr;
     previousBitmap_ = nullptr;
     pixels_ = nullptr;
-    frame_ = FrameBuffer(nullptr, 0, 0);
 
     if (window_ != nullptr) {
         // From here on the window procedure no longer reaches this object.

@@ -3,28 +3,26 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-#include "app/frame_buffer.h"
-#include "app/frame_loop.h"
-#include "geometry/colour.h"
-#include "ui/editor_state.h"
+#include "core/clock.h"
+#include "core/editor_core.h"
 #include "ui/message.h"
 #include "win32_shell.h"
 
 namespace veltro::win32 {
 
-// The main window, its device context and the DIB section that holds the
-// frame buffer. It turns window messages into the core's messages and hands
-// them to the core while they are being dispatched.
-class AppWindow final : public FrameHost {
+// The main window, its device context and the DIB section it shows frames
+// from, hosting the editor core. Its pump dispatches one window message at
+// a time; the window procedure turns it into a core message and posts it.
+class AppWindow final : public EventPump {
   public:
     static constexpr const char* kClassName = "WndClass";
 
-    explicit AppWindow(EditorState& state);
+    AppWindow(Clock& clock, Sleeper& sleeper);
     ~AppWindow() override;
     AppWindow(const AppWindow&) = delete;
     AppWindow& operator=(const AppWindow&) = delete;
@@ -34,22 +32,18 @@ class AppWindow final : public FrameHost {
     bool create(HINSTANCE instance, std::string_view caption, int width, int height);
     bool isRunning() const { return running_; }
 
-    // FrameHost: one turn of the frame loop.
-    void pumpMessage() override;
-    bool redrawRequested() const override { return state_.redrawRequested; }
-    void drawFrame() override;
-    void present() override;
-
-    void setPixel(std::uint32_t x, std::uint32_t y, const Colour& colour);
+    // One turn of the core, presenting the frame it drew.
+    void turn();
 
     // Releases what create acquired; safe after a failed or partial create
     // and safe to call twice.
     void destroy();
 
-    // Hands one message to the core. A message box runs its own message loop
-    // inside the core's handling of a command; messages dispatched by that
-    // loop wait until the core has returned, so the core is never re-entered.
-    void deliver(Message message);
+    // Hands one message to the core for its next turn. A message box runs
+    // its own message loop inside the core's handling of a command; what
+    // that loop dispatches waits in the core's queue, so the core is never
+    // re-entered.
+    void deliver(Message message) { core_.post(std::move(message)); }
 
     HWND window() const { return window_; }
     HINSTANCE instance() const { return instance_; }
@@ -64,14 +58,17 @@ class AppWindow final : public FrameHost {
                                             LPARAM lParam);
 
   private:
+    // Dispatches one pending window message, if there is one.
+    bool pumpEvents() override;
+    void present();
     LRESULT handleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void releaseLostCapture(LPARAM newOwner);
     bool createFrameBuffer();
     void fitClientArea();
     bool routeToDialog(MSG& message);
 
-    EditorState& state_;
     Win32Shell shell_;
+    EditorCore core_;
 
     int width_ = 0;
     int height_ = 0;
@@ -85,12 +82,9 @@ class AppWindow final : public FrameHost {
     HGDIOBJ previousBitmap_ = nullptr;
     HDC memoryDC_ = nullptr;
     std::uint32_t* pixels_ = nullptr;
-    FrameBuffer frame_{nullptr, 0, 0};
 
     // Set while a left-button press holds the mouse capture.
     bool captureHeld_ = false;
-    bool delivering_ = false;
-    std::deque<Message> pending_;
     std::vector<HWND> dialogs_;
 };
 

@@ -1,30 +1,25 @@
 // Entry point of veltro.exe: one window, one editor, one paced frame loop.
 #include <windows.h>
 
-#include "app/frame_loop.h"
 #include "app_window.h"
-#include "ui/editor_state.h"
+#include "core/editor_core.h"
 #include "ui/menu_table.h"
 #include "win32_clock.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*showCommand*/) {
     using namespace veltro;
-    EditorState state;
-    win32::AppWindow app(state);
-    if (!app.create(instance, kApplicationCaption, static_cast<int>(FrameBuffer::kWidth),
-                    static_cast<int>(FrameBuffer::kHeight))) {
-        app.destroy();
-        return 1;
-    }
-
     win32::FineTimerResolution fineTimer;
     win32::MultimediaClock clock;
     win32::SystemSleeper sleeper;
-    FrameLoop loop(clock, sleeper);
-    loop.start();
+    win32::AppWindow app(clock, sleeper);
+    if (!app.create(instance, kApplicationCaption, static_cast<int>(EditorCore::kWidth),
+                    static_cast<int>(EditorCore::kHeight))) {
+        app.destroy();
+        return 1;
+    }
     while (app.isRunning()) {
-        loop.turn(app);
+        app.turn();
     }
     app.destroy();
     return 0;

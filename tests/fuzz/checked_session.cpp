@@ -1,5 +1,6 @@
 #include "checked_session.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -8,7 +9,6 @@
 #include <utility>
 
 #include "curves/knots.h"
-#include "curves/update_scene.h"
 #include "ui/command_ids.h"
 #include "ui/input.h"
 
@@ -31,10 +31,6 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 namespace veltro::hardening {
 
 namespace {
-
-constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
-constexpr std::size_t kPixelCount =
-    static_cast<std::size_t>(FrameBuffer::kWidth) * FrameBuffer::kHeight;
 
 int methodCommand(CurveMethod method) {
     switch (method) {
@@ -106,35 +102,36 @@ bool hasFinitePosition(const Message& m) {
 
 }  // namespace
 
-CheckedSession::CheckedSession(std::chrono::milliseconds frameBound)
-    : pixels_(kPixelCount, kWhite),
-      frame_(pixels_.data(), FrameBuffer::kWidth, FrameBuffer::kHeight),
-      frameBound_(frameBound) {
-    loop_.start();
-}
+CheckedSession::CheckedSession(std::chrono::milliseconds frameBound) : frameBound_(frameBound) {}
 
 void CheckedSession::play(const Message& message) {
     if (ended()) {
         return;
     }
+    const EditorState& state = core_.state();
     Before before;
-    before.points = state_.controlPoints.size();
+    before.points = state.controlPoints.size();
     // A press in Make Points mode is the one way to add a point; one at a
     // position no window can report is dropped by the handler.
     before.addsPoint = message.kind == Message::Kind::LeftPress &&
-                       state_.editMode == EditMode::MakePoints && hasFinitePosition(message);
+                       state.editMode == EditMode::MakePoints && hasFinitePosition(message);
     // Only dragging moves a point: a move while the button is down, and the
     // release that may send it back.
     before.mayMovePoints =
-        state_.editMode == EditMode::MovePoints &&
+        state.editMode == EditMode::MovePoints &&
         (message.kind == Message::Kind::MouseMove || message.kind == Message::Kind::LeftRelease);
     centresBefore_.clear();
-    for (const ControlPoint& p : state_.controlPoints) {
+    for (const ControlPoint& p : state.controlPoints) {
         centresBefore_.push_back(p.centre);
     }
-    pending_ = message;
-    drewThisTurn_ = false;
-    loop_.turn(*this);
+    core_.post(message);
+    const auto start = std::chrono::steady_clock::now();
+    drewThisTurn_ = core_.turn();
+    if (drewThisTurn_) {
+        lastFrame_ = std::chrono::steady_clock::now() - start;
+        longestFrame_ = std::max(longestFrame_, lastFrame_);
+        ++framesDrawn_;
+    }
     ++messagesPlayed_;
     // Nothing reads the log; without this it would grow with the session.
     shell_.clearEvents();
@@ -143,7 +140,7 @@ void CheckedSession::play(const Message& message) {
         std::fprintf(
             trace_, "%zu: %s at (%g, %g) -> %zu points, %s\n", messagesPlayed_,
             describeMessage(message).c_str(), static_cast<double>(message.x),
-            static_cast<double>(message.y), state_.controlPoints.size(),
+            static_cast<double>(message.y), state.controlPoints.size(),
             drewThisTurn_
                 ? (std::to_string(std::chrono::duration<double, std::milli>(lastFrame_).count()) +
                    " ms frame")
@@ -153,52 +150,22 @@ void CheckedSession::play(const Message& message) {
 }
 
 void CheckedSession::pressWithoutFrame(float x, float y) {
-    handleMessage(state_, shell_, Message::mouse(Message::Kind::LeftPress, x, y));
-    handleMessage(state_, shell_, Message::mouse(Message::Kind::LeftRelease, x, y));
+    EditorState& state = core_.state();
+    handleMessage(state, shell_, Message::mouse(Message::Kind::LeftPress, x, y));
+    handleMessage(state, shell_, Message::mouse(Message::Kind::LeftRelease, x, y));
     shell_.clearEvents();
 }
 
 int CheckedSession::newestOpenDialog() const {
-    return state_.openDialogs.empty() ? -1 : state_.openDialogs.back();
+    const EditorState& state = core_.state();
+    return state.openDialogs.empty() ? -1 : state.openDialogs.back();
 }
 
 std::uint32_t CheckedSession::presentedAt(std::uint32_t x, std::uint32_t y) const {
-    if (presented_.empty()) {
-        return kWhite;
-    }
-    const FrameBuffer view(const_cast<std::uint32_t*>(presented_.data()), FrameBuffer::kWidth,
-                           FrameBuffer::kHeight);
+    const std::vector<std::uint32_t>& words = core_.framePixels();
+    const FrameBuffer view(const_cast<std::uint32_t*>(words.data()), EditorCore::kWidth,
+                           EditorCore::kHeight);
     return view.at(x, y);
-}
-
-void CheckedSession::pumpMessage() {
-    if (pending_) {
-        const Message message = std::move(*pending_);
-        pending_.reset();
-        handleMessage(state_, shell_, message);
-    }
-}
-
-bool CheckedSession::redrawRequested() const {
-    return state_.redrawRequested;
-}
-
-void CheckedSession::drawFrame() {
-    const auto start = std::chrono::steady_clock::now();
-    updateScene(state_, frame_);
-    lastFrame_ = std::chrono::steady_clock::now() - start;
-    if (lastFrame_ > longestFrame_) {
-        longestFrame_ = lastFrame_;
-    }
-    ++framesDrawn_;
-    drewThisTurn_ = true;
-}
-
-void CheckedSession::present() {
-    if (keepPresented_) {
-        presented_ = pixels_;
-    }
-    frame_.clear();
 }
 
 void CheckedSession::fail(std::string what) {
@@ -208,9 +175,10 @@ void CheckedSession::fail(std::string what) {
 }
 
 void CheckedSession::check(const Message& message, const Before& before) {
+    const EditorState& state = core_.state();
     const std::string after = " (after " + describeMessage(message) + ")";
 
-    const std::set<int> expected = expectedCheckMarks(state_);
+    const std::set<int> expected = expectedCheckMarks(state);
     if (shell_.checkedIds() != expected) {
         fail("check marks " + describeMarks(shell_.checkedIds()) + " but the state implies " +
              describeMarks(expected) + after);
@@ -219,14 +187,14 @@ void CheckedSession::check(const Message& message, const Before& before) {
     const bool clears =
         message.kind == Message::Kind::MenuCommand && message.commandId == command::kClearPoints;
     const std::size_t expectedPoints = clears ? 0 : before.points + (before.addsPoint ? 1 : 0);
-    if (state_.controlPoints.size() != expectedPoints) {
+    if (state.controlPoints.size() != expectedPoints) {
         fail("point count went from " + std::to_string(before.points) + " to " +
-             std::to_string(state_.controlPoints.size()) + after);
+             std::to_string(state.controlPoints.size()) + after);
     }
     if (!clears && !before.mayMovePoints) {
-        for (std::size_t i = 0; i < centresBefore_.size() && i < state_.controlPoints.size(); ++i) {
+        for (std::size_t i = 0; i < centresBefore_.size() && i < state.controlPoints.size(); ++i) {
             const Point2& was = centresBefore_[i];
-            const Point2& now = state_.controlPoints[i].centre;
+            const Point2& now = state.controlPoints[i].centre;
             if (was.getX() != now.getX() || was.getY() != now.getY()) {
                 fail("point " + std::to_string(i) + " moved from (" + std::to_string(was.getX()) +
                      ", " + std::to_string(was.getY()) + ") to (" + std::to_string(now.getX()) +
@@ -236,32 +204,32 @@ void CheckedSession::check(const Message& message, const Before& before) {
         }
     }
 
-    for (std::size_t i = 0; i < state_.controlPoints.size(); ++i) {
-        const Point2& c = state_.controlPoints[i].centre;
+    for (std::size_t i = 0; i < state.controlPoints.size(); ++i) {
+        const Point2& c = state.controlPoints[i].centre;
         if (!std::isfinite(c.getX()) || !std::isfinite(c.getY())) {
             fail("point " + std::to_string(i) + " has a centre that is not finite" + after);
             break;
         }
     }
 
-    if (!std::isfinite(state_.sliderT)) {
+    if (!std::isfinite(state.sliderT)) {
         fail("sliderT is not finite" + after);
     }
 
-    const std::size_t n = state_.controlPoints.size();
-    if (drewThisTurn_ && state_.method == CurveMethod::BSpline && n >= 3) {
-        const auto d = static_cast<std::size_t>(state_.bsplineDegree);
+    const std::size_t n = state.controlPoints.size();
+    if (drewThisTurn_ && state.method == CurveMethod::BSpline && n >= 3) {
+        const auto d = static_cast<std::size_t>(state.bsplineDegree);
         std::size_t length = n + d + 1;
         if (d >= n && length > kMaxKnotsWithoutCurve) {
             length = kMaxKnotsWithoutCurve;
         }
-        if (state_.workingKnots.size() != length) {
-            fail("workingKnots holds " + std::to_string(state_.workingKnots.size()) +
-                 " knots for " + std::to_string(n) + " points of degree " +
-                 std::to_string(state_.bsplineDegree) + after);
+        if (state.workingKnots.size() != length) {
+            fail("workingKnots holds " + std::to_string(state.workingKnots.size()) + " knots for " +
+                 std::to_string(n) + " points of degree " + std::to_string(state.bsplineDegree) +
+                 after);
         }
     }
-    if (drewThisTurn_ && state_.redrawRequested) {
+    if (drewThisTurn_ && state.redrawRequested) {
         fail("a drawn frame left the redraw request set" + after);
     }
     if (drewThisTurn_ && lastFrame_ > frameBound_) {

@@ -8,22 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/frame_buffer.h"
-#include "app/frame_loop.h"
+#include "core/clock.h"
+#include "core/editor_core.h"
 #include "ui/editor_state.h"
 #include "ui/message.h"
 #include "ui/recording_shell.h"
 
 namespace veltro::hardening {
 
-// The whole editor without a window: the real input handler, the real frame
-// loop and the real scene update into a 640 x 480 buffer. After every
-// message (and the frame it may cause) it checks what must hold whatever the
-// user did; the first broken rule is kept as the violation.
-class CheckedSession final : private FrameHost {
+// The whole editor without a window: the real editor core on a clock that
+// moves only when it waits. After every message (and the frame it may
+// cause) it checks what must hold whatever the user did; the first broken
+// rule is kept as the violation.
+class CheckedSession final {
   public:
-    // frameBound: the longest a single scene update may take.
+    // frameBound: the longest a turn that draws a frame may take.
     explicit CheckedSession(std::chrono::milliseconds frameBound);
     CheckedSession(const CheckedSession&) = delete;
     CheckedSession& operator=(const CheckedSession&) = delete;
@@ -40,27 +39,21 @@ class CheckedSession final : private FrameHost {
     int newestOpenDialog() const;
 
     const std::optional<std::string>& violation() const { return violation_; }
-    bool ended() const { return state_.quitRequested; }
-    const EditorState& state() const { return state_; }
+    bool ended() const { return core_.quitRequested(); }
+    const EditorState& state() const { return core_.state(); }
     const RecordingShell& shell() const { return shell_; }
     std::size_t messagesPlayed() const { return messagesPlayed_; }
     std::size_t framesDrawn() const { return framesDrawn_; }
     std::chrono::nanoseconds longestFrame() const { return longestFrame_; }
     std::chrono::nanoseconds lastFrame() const { return lastFrame_; }
-    // The pixel word the last presented frame showed at (x, y), in the
-    // frame buffer's own coordinates; only kept when asked for.
-    void keepPresentedFrame(bool keep) { keepPresented_ = keep; }
     // Writes one line per message (what it was, the points, the frame time)
     // to the stream; null stops it.
     void trace(std::FILE* stream) { trace_ = stream; }
+    // The pixel word the last presented frame showed at (x, y), in the
+    // frame buffer's own coordinates.
     std::uint32_t presentedAt(std::uint32_t x, std::uint32_t y) const;
 
   private:
-    void pumpMessage() override;
-    bool redrawRequested() const override;
-    void drawFrame() override;
-    void present() override;
-
     struct Before {
         std::size_t points;
         bool addsPoint;
@@ -69,14 +62,9 @@ class CheckedSession final : private FrameHost {
     void check(const Message& message, const Before& before);
     void fail(std::string what);
 
-    EditorState state_;
     RecordingShell shell_;
     ManualClock clock_;
-    FrameLoop loop_{clock_, clock_};
-    std::vector<std::uint32_t> pixels_;
-    std::vector<std::uint32_t> presented_;
-    FrameBuffer frame_;
-    std::optional<Message> pending_;
+    EditorCore core_{shell_, clock_, clock_};
     std::vector<Point2> centresBefore_;
     std::chrono::milliseconds frameBound_;
     std::chrono::nanoseconds longestFrame_{0};
@@ -84,7 +72,6 @@ class CheckedSession final : private FrameHost {
     std::size_t messagesPlayed_ = 0;
     std::size_t framesDrawn_ = 0;
     bool drewThisTurn_ = false;
-    bool keepPresented_ = false;
     std::optional<std::string> violation_;
     std::FILE* trace_ = nullptr;
 };

@@ -13,10 +13,9 @@ void InstantClock::sleepMs(std::uint32_t ms) {
     now_ += ms == 0 ? 1 : ms;
 }
 
-EditorHarness::EditorHarness() : loop_(clock_, clock_) {
+EditorHarness::EditorHarness() : editor_(clock_, clock_) {
     editor_.show();
     [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&editor_.window());
-    loop_.start();
 }
 
 void EditorHarness::settle() {
@@ -26,14 +25,14 @@ void EditorHarness::settle() {
         if (queue().empty() && !state().redrawRequested) {
             return;
         }
-        editor_.turn(loop_);
+        editor_.turn();
     }
 }
 
 QImage EditorHarness::shownPixels() {
     return area()
-        .grab(QRect(0, 0, static_cast<int>(FrameBuffer::kWidth),
-                    static_cast<int>(FrameBuffer::kHeight)))
+        .grab(QRect(0, 0, static_cast<int>(EditorCore::kWidth),
+                    static_cast<int>(EditorCore::kHeight)))
         .toImage()
         .convertToFormat(QImage::Format_RGB888);
 }

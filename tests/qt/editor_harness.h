@@ -7,8 +7,7 @@
 #include <QString>
 #include <QTimer>
 
-#include "app/clock.h"
-#include "app/frame_loop.h"
+#include "core/clock.h"
 #include "desktop_editor.h"
 
 namespace veltro::qt::testing {
@@ -46,7 +45,6 @@ class EditorHarness {
   private:
     InstantClock clock_;
     DesktopEditor editor_;
-    FrameLoop loop_;
 };
 
 // Closes every modal message box as soon as it appears, with its OK button,

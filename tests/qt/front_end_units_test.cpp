@@ -1,58 +1,14 @@
 #include "front_end_units_test.h"
 
 #include <string>
-#include <vector>
 
 #include <QTest>
 
 #include "display_check.h"
 #include "key_codes.h"
-#include "message_queue.h"
+#include "ui/message.h"
 
 namespace veltro::qt::testing {
-
-namespace {
-
-Message move(float x, float y) {
-    return Message::mouse(Message::Kind::MouseMove, x, y);
-}
-
-}  // namespace
-
-void FrontEndUnitsTest::queueCoalescesOnlyConsecutiveMoves() {
-    MessageQueue queue;
-    queue.post(move(1, 1));
-    queue.post(move(2, 2));
-    queue.post(move(3, 3));
-    queue.post(Message::mouse(Message::Kind::LeftPress, 3, 3));
-    queue.post(move(4, 4));
-    queue.post(Message::keyDown(key::kSpace));
-    queue.post(move(5, 5));
-    queue.post(move(-6, -7));
-
-    struct Expected {
-        Message::Kind kind;
-        float x;
-        float y;
-    };
-    const std::vector<Expected> expected = {
-        {Message::Kind::MouseMove, 3, 3},   {Message::Kind::LeftPress, 3, 3},
-        {Message::Kind::MouseMove, 4, 4},   {Message::Kind::KeyDown, 0, 0},
-        {Message::Kind::MouseMove, -6, -7},
-    };
-    QCOMPARE(queue.size(), expected.size());
-    for (const Expected& e : expected) {
-        const auto taken = queue.take();
-        QVERIFY(taken.has_value());
-        QCOMPARE(taken->kind, e.kind);
-        QCOMPARE(taken->x, e.x);
-        QCOMPARE(taken->y, e.y);
-    }
-    QVERIFY(!queue.take().has_value());
-    // A move posted after the queue drained is not merged into anything.
-    queue.post(move(8, 8));
-    QCOMPARE(queue.size(), std::size_t{1});
-}
 
 void FrontEndUnitsTest::keysMapToVirtualKeyCodes_data() {
     QTest::addColumn<int>("qtKey");

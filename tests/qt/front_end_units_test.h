@@ -9,7 +9,6 @@ class FrontEndUnitsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void queueCoalescesOnlyConsecutiveMoves();
     void keysMapToVirtualKeyCodes_data();
     void keysMapToVirtualKeyCodes();
     void displayProblemIsFoundBeforeQtTries_data();

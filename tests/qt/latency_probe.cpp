@@ -13,7 +13,7 @@
 #include <QApplication>
 #include <QEvent>
 
-#include "app/clock.h"
+#include "core/clock.h"
 #include "desktop_editor.h"
 #include "event_sleeper.h"
 
@@ -37,18 +37,16 @@ class PressWatch final : public QObject {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    veltro::qt::DesktopEditor editor;
+    veltro::SteadyClock clock;
+    veltro::qt::EventSleeper sleeper;
+    veltro::qt::DesktopEditor editor(clock, sleeper);
     PressWatch watch;
     editor.window().drawingArea().installEventFilter(&watch);
     editor.show();
 
-    veltro::SteadyClock clock;
-    veltro::qt::EventSleeper sleeper;
-    veltro::FrameLoop loop(clock, sleeper);
-    loop.start();
     std::vector<double> samples;
     while (!editor.state().quitRequested) {
-        if (editor.turn(loop) && watch.pressedAt) {
+        if (editor.turn() && watch.pressedAt) {
             const std::chrono::duration<double, std::milli> ms = Clock::now() - *watch.pressedAt;
             samples.push_back(ms.count());
             std::fprintf(stderr, "click -> frame: %.1f ms\n", ms.count());

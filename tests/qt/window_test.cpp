@@ -83,9 +83,8 @@ void WindowTest::resizingShowsWhiteBeyondTheFrame() {
 
 void WindowTest::closingEndsTheLoopWithExitCodeZero() {
     EditorHarness harness;
-    InstantClock clock;
     QTimer::singleShot(0, &harness.window(), [&harness] { harness.window().close(); });
-    QCOMPARE(harness.editor().run(clock, clock), 0);
+    QCOMPARE(harness.editor().run(), 0);
     QVERIFY(harness.state().quitRequested);
     // The window is not torn down by the close itself; the program ends.
     QVERIFY(harness.window().isVisible());
@@ -97,8 +96,7 @@ void WindowTest::closingFinishesTheTurnAndItsPendingFrame() {
     harness.window().close();
     // Press, release, close: the press's frame is drawn on its own turn and
     // the loop ends after the close's turn.
-    InstantClock clock;
-    QCOMPARE(harness.editor().run(clock, clock), 0);
+    QCOMPARE(harness.editor().run(), 0);
     QCOMPARE(harness.state().controlPoints.size(), std::size_t{1});
     QCOMPARE(harness.editor().framesPresented(), 1);
     QVERIFY(harness.queue().empty());

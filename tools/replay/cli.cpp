@@ -269,7 +269,8 @@ int runReplayCommand(const std::vector<std::string>& args, std::FILE* in, std::F
         files.push_back(OutputFile{*options.svg, svgFigure(session.figure())});
     }
     if (options.segments) {
-        files.push_back(OutputFile{*options.segments, segmentsText(session.state().segmentList)});
+        files.push_back(
+            OutputFile{*options.segments, segmentsText(session.core().drawnSegments())});
     }
     if (const std::string complaint = writeOutputFiles(files); !complaint.empty()) {
         std::fprintf(err, "veltro-replay: %s\n", complaint.c_str());

@@ -4,16 +4,10 @@
 #include <utility>
 
 #include "curves/curve_colours.h"
-#include "curves/update_scene.h"
-#include "ui/input.h"
 
 namespace veltro::replay {
 
 namespace {
-
-constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
-constexpr std::size_t kPixelCount =
-    static_cast<std::size_t>(FrameBuffer::kWidth) * FrameBuffer::kHeight;
 
 bool isDialogMessage(const Message& message) {
     return message.kind == Message::Kind::DialogOk || message.kind == Message::Kind::DialogCancel;
@@ -21,12 +15,7 @@ bool isDialogMessage(const Message& message) {
 
 }  // namespace
 
-Session::Session()
-    : pixels_(kPixelCount, kWhite),
-      presented_(kPixelCount, kWhite),
-      frame_(pixels_.data(), FrameBuffer::kWidth, FrameBuffer::kHeight) {
-    loop_.start();
-}
+Session::Session() = default;
 
 std::optional<std::string> Session::play(const Message& message) {
     if (ended()) {
@@ -34,15 +23,16 @@ std::optional<std::string> Session::play(const Message& message) {
     }
     Message delivered = message;
     if (isDialogMessage(message)) {
-        if (state_.openDialogs.empty()) {
+        const std::vector<int>& open = core_.state().openDialogs;
+        if (open.empty()) {
             return std::string(message.kind == Message::Kind::DialogOk ? "'dialog ok'"
                                                                        : "'dialog cancel'") +
                    " but no B-Spline Input dialog is open (menu 40053 opens one)";
         }
-        delivered.dialogId = state_.openDialogs.back();
+        delivered.dialogId = open.back();
     }
-    pending_ = std::move(delivered);
-    loop_.turn(*this);
+    core_.post(std::move(delivered));
+    core_.turn();
     return std::nullopt;
 }
 
@@ -68,52 +58,32 @@ HostView Session::hostView() const {
     }
     for (const RecordingShell::Event& event :
          shell_.eventsOf(RecordingShell::Event::Kind::Dialog)) {
-        const bool open = std::find(state_.openDialogs.begin(), state_.openDialogs.end(),
-                                    event.id) != state_.openDialogs.end();
+        const std::vector<int>& openDialogs = core_.state().openDialogs;
+        const bool open =
+            std::find(openDialogs.begin(), openDialogs.end(), event.id) != openDialogs.end();
         view.dialogs.push_back(DialogRecord{event.first, event.second, open});
     }
-    view.framesDrawn = framesDrawn_;
+    view.framesDrawn = core_.framesDrawn();
     return view;
 }
 
 Figure Session::figure() const {
+    const EditorState& state = core_.state();
     Figure figure;
     // A frame with fewer than two points paints no marker, though the list
     // still holds the last one.
-    if (framesDrawn_ > 0 && state_.controlPoints.size() >= 2) {
-        for (const ControlPoint& marker : state_.sliderMarkers) {
+    if (core_.framesDrawn() > 0 && state.controlPoints.size() >= 2) {
+        for (const ControlPoint& marker : state.sliderMarkers) {
             figure.discs.push_back(FigureDisc{marker.centre, marker.radius, kSliderMarkerColour});
         }
     }
-    if (framesDrawn_ > 0) {
-        for (const ControlPoint& point : state_.controlPoints) {
+    if (core_.framesDrawn() > 0) {
+        for (const ControlPoint& point : state.controlPoints) {
             figure.discs.push_back(FigureDisc{point.centre, point.radius, kControlPointColour});
         }
     }
-    figure.segments = state_.segmentList;
+    figure.segments = core_.drawnSegments();
     return figure;
-}
-
-void Session::pumpMessage() {
-    if (pending_) {
-        const Message message = std::move(*pending_);
-        pending_.reset();
-        handleMessage(state_, shell_, message);
-    }
-}
-
-bool Session::redrawRequested() const {
-    return state_.redrawRequested;
-}
-
-void Session::drawFrame() {
-    updateScene(state_, frame_);
-    ++framesDrawn_;
-}
-
-void Session::present() {
-    presented_ = pixels_;
-    frame_.clear();
 }
 
 }  // namespace veltro::replay

@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/frame_buffer.h"
-#include "app/frame_loop.h"
+#include "core/clock.h"
+#include "core/editor_core.h"
 #include "script/script.h"
 #include "state_json.h"
 #include "svg_figure.h"
@@ -16,10 +15,10 @@
 
 namespace veltro::replay {
 
-// A headless window: the real frame loop, input handler and scene update,
-// a recording shell that dismisses message boxes at once, and a frame
-// buffer whose presented copy is kept.
-class Session final : private FrameHost {
+// A headless window: the real editor core with a recording shell that
+// dismisses message boxes at once, on a clock that moves only when the core
+// waits.
+class Session final {
   public:
     Session();
     Session(const Session&) = delete;
@@ -34,31 +33,21 @@ class Session final : private FrameHost {
     // or after the close message's turn.
     std::optional<ScriptError> playAll(const std::vector<ScriptStep>& steps);
 
-    bool ended() const { return state_.quitRequested; }
-    const EditorState& state() const { return state_; }
+    bool ended() const { return core_.quitRequested(); }
+    const EditorState& state() const { return core_.state(); }
+    const EditorCore& core() const { return core_; }
     const RecordingShell& shell() const { return shell_; }
-    int framesDrawn() const { return framesDrawn_; }
+    int framesDrawn() const { return core_.framesDrawn(); }
     // The last frame shown; all white before the first one.
-    const std::vector<std::uint32_t>& presentedWords() const { return presented_; }
+    const std::vector<std::uint32_t>& presentedWords() const { return core_.framePixels(); }
     HostView hostView() const;
     // What the last frame painted, for vector output.
     Figure figure() const;
 
   private:
-    void pumpMessage() override;
-    bool redrawRequested() const override;
-    void drawFrame() override;
-    void present() override;
-
-    EditorState state_;
     RecordingShell shell_;
     ManualClock clock_;
-    FrameLoop loop_{clock_, clock_};
-    std::vector<std::uint32_t> pixels_;
-    std::vector<std::uint32_t> presented_;
-    FrameBuffer frame_;
-    std::optional<Message> pending_;
-    int framesDrawn_ = 0;
+    EditorCore core_{shell_, clock_, clock_};
 };
 
 }  // namespace veltro::replay

@@ -1,8 +1,8 @@
-#include "message_queue.h"
+#include "core/message_queue.h"
 
 #include <utility>
 
-namespace veltro::qt {
+namespace veltro {
 
 void MessageQueue::post(Message message) {
     if (message.kind == Message::Kind::MouseMove && !messages_.empty() &&
@@ -22,4 +22,4 @@ std::optional<Message> MessageQueue::take() {
     return message;
 }
 
-}  // namespace veltro::qt
+}  // namespace veltro

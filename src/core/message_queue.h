@@ -6,15 +6,14 @@
 
 #include "ui/message.h"
 
-namespace veltro::qt {
+namespace veltro {
 
-// Input waiting for the frame loop, which takes one message per turn. Qt
-// delivers events whenever it processes them; the queue gives the core the
-// same one-at-a-time view a native message queue would.
+// Input waiting for the frame turn. Hosts post whenever their window system
+// delivers an event; the core takes messages in order.
 class MessageQueue {
   public:
     // A move that follows a move still waiting replaces it: only the newest
-    // position of an uninterrupted run of moves matters to the core, and a
+    // position of an uninterrupted run of moves matters to the editor, and a
     // fast mouse must not build a backlog that drains at frame rate.
     void post(Message message);
     std::optional<Message> take();
@@ -26,4 +25,4 @@ class MessageQueue {
     std::deque<Message> messages_;
 };
 
-}  // namespace veltro::qt
+}  // namespace veltro

@@ -1,0 +1,66 @@
+#include "core/editor_core.h"
+
+#include <cmath>
+
+#include "curves/update_scene.h"
+#include "geometry/float_to_int.h"
+#include "ui/input.h"
+
+namespace veltro {
+
+namespace {
+
+constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
+
+}  // namespace
+
+EditorCore::EditorCore(Shell& shell, Clock& clock, Sleeper& sleeper, EventPump* pump)
+    : shell_(shell),
+      clock_(clock),
+      sleeper_(sleeper),
+      pump_(pump),
+      previous_(clock.nowMs()),
+      pixels_(static_cast<std::size_t>(kWidth) * kHeight, kWhite),
+      frame_(pixels_.data(), kWidth, kHeight) {}
+
+bool EditorCore::turn() {
+    if (pump_ != nullptr) {
+        pump_->pumpEvents();
+    }
+    if (auto message = queue_.take()) {
+        handleMessage(state_, shell_, *message);
+    }
+    waitForInterval();
+    if (!state_.redrawRequested) {
+        return false;
+    }
+    draw();
+    return true;
+}
+
+void EditorCore::draw() {
+    // The previous frame stays in the buffer until the next one starts, so
+    // hosts can show it again whenever they need to.
+    if (framesDrawn_ > 0) {
+        frame_.clear();
+    }
+    updateScene(state_, frame_);
+    ++framesDrawn_;
+}
+
+void EditorCore::waitForInterval() {
+    std::uint32_t now = clock_.nowMs();
+    // Unsigned difference: correct across the 2^32 wrap of the clock.
+    std::uint32_t elapsed = now - previous_;
+    while (static_cast<float>(elapsed) < kFrameIntervalMs) {
+        const float remaining = kFrameIntervalMs - static_cast<float>(elapsed);
+        // Never sleeps past the end of the interval by more than the clock's
+        // own millisecond; a sleep that ends early just goes round again.
+        sleeper_.sleepMs(static_cast<std::uint32_t>(truncToInt(std::ceil(remaining))));
+        now = clock_.nowMs();
+        elapsed = now - previous_;
+    }
+    previous_ = now;
+}
+
+}  // namespace veltro

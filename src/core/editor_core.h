@@ -1,0 +1,88 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "app/frame_buffer.h"
+#include "core/clock.h"
+#include "core/message_queue.h"
+#include "geometry/line_segment.h"
+#include "ui/editor_state.h"
+#include "ui/message.h"
+#include "ui/shell.h"
+
+namespace veltro {
+
+// How a host with a window system of its own lets that system run inside a
+// turn: its event handlers translate what arrives and post it to the core.
+class EventPump {
+  public:
+    virtual ~EventPump() = default;
+    // Delivers what the window system has pending. Returns true when it
+    // delivered one event and more may be waiting, so the turn may ask
+    // again; a host that delivers everything at once returns false.
+    virtual bool pumpEvents() = 0;
+};
+
+// The editor: its state, the pixels of its frames and the paced frame turn.
+// A host drives it like this:
+//   per event    post() the translated message (also from inside a turn,
+//                e.g. while a message box runs its own loop);
+//   per turn     turn(), then, when it returns true, present framePixels();
+//   to end       leave the loop after the turn in which quitRequested()
+//                became true.
+// Everything the editor shows besides frames goes through the Shell.
+class EditorCore {
+  public:
+    static constexpr float kFrameIntervalMs = 33.333332f;
+    static constexpr std::uint32_t kWidth = FrameBuffer::kWidth;
+    static constexpr std::uint32_t kHeight = FrameBuffer::kHeight;
+
+    // Reads the clock once: the first turn's interval starts here. The pump
+    // may be null for hosts that post every message themselves.
+    EditorCore(Shell& shell, Clock& clock, Sleeper& sleeper, EventPump* pump = nullptr);
+    EditorCore(const EditorCore&) = delete;
+    EditorCore& operator=(const EditorCore&) = delete;
+
+    void post(Message message) { queue_.post(std::move(message)); }
+
+    // One turn: handle at most one message, wait until 33.333332 ms have
+    // passed since the previous wait ended, then draw a frame when a redraw
+    // was requested. Returns true when it drew one.
+    bool turn();
+
+    // The last frame drawn, kWidth x kHeight words of 0x00RRGGBB stored
+    // bottom-up (the host flips it when showing it); white before the
+    // first frame.
+    const std::vector<std::uint32_t>& framePixels() const { return pixels_; }
+
+    bool quitRequested() const { return state_.quitRequested; }
+
+    // For harnesses and tests.
+    EditorState& state() { return state_; }
+    const EditorState& state() const { return state_; }
+    MessageQueue& queue() { return queue_; }
+    const MessageQueue& queue() const { return queue_; }
+    int framesDrawn() const { return framesDrawn_; }
+    // The segments the last frame drew.
+    const std::vector<LineSegment>& drawnSegments() const { return state_.segmentList; }
+    // When the last frame wait ended, on the core's clock.
+    std::uint32_t previousFrameTime() const { return previous_; }
+
+  private:
+    void waitForInterval();
+    void draw();
+
+    Shell& shell_;
+    Clock& clock_;
+    Sleeper& sleeper_;
+    EventPump* pump_;
+    std::uint32_t previous_;
+    EditorState state_;
+    MessageQueue queue_;
+    std::vector<std::uint32_t> pixels_;
+    FrameBuffer frame_;
+    int framesDrawn_ = 0;
+};
+
+}  // namespace veltro

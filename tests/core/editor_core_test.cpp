@@ -1,0 +1,200 @@
+#include "core/editor_core.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "core/message_queue.h"
+#include "ui/message.h"
+#include "ui/recording_shell.h"
+
+namespace veltro {
+namespace {
+
+// A clock that moves only when something sleeps or works, so a wait that
+// spun instead of sleeping would never end; reads are counted to fail such a
+// loop instead of hanging.
+class FakeTime final : public Clock, public Sleeper {
+  public:
+    explicit FakeTime(std::uint32_t start) : now_(start) {}
+
+    std::uint32_t nowMs() override {
+        if (++reads_ > 10000) {
+            ADD_FAILURE() << "the wait spins on the clock";
+            now_ += 1000;
+        }
+        return now_;
+    }
+    void sleepMs(std::uint32_t ms) override {
+        sleeps.push_back(ms);
+        now_ += ms;
+    }
+    void pass(std::uint32_t ms) { now_ += ms; }
+
+    std::vector<std::uint32_t> sleeps;
+
+  private:
+    std::uint32_t now_;
+    int reads_ = 0;
+};
+
+// A sleeper that wakes after one millisecond whatever it was asked for.
+class ShortSleeper final : public Sleeper {
+  public:
+    explicit ShortSleeper(FakeTime& time) : time_(time) {}
+    void sleepMs(std::uint32_t) override { time_.pass(1); }
+
+  private:
+    FakeTime& time_;
+};
+
+// A window system whose every pump takes workMs of the clock.
+class SlowPump final : public EventPump {
+  public:
+    explicit SlowPump(FakeTime& time) : time_(time) {}
+    bool pumpEvents() override {
+        time_.pass(workMs);
+        return false;
+    }
+    std::uint32_t workMs = 0;
+
+  private:
+    FakeTime& time_;
+};
+
+Message space() {
+    return Message::keyDown(key::kSpace);
+}
+
+struct Fixture {
+    explicit Fixture(std::uint32_t start) : time(start), core(shell, time, time) {}
+    FakeTime time;
+    RecordingShell shell;
+    EditorCore core;
+};
+
+TEST(EditorCore, WholeMillisecondClockEndsTheWaitAt34) {
+    Fixture f(1000);
+    f.core.turn();
+    EXPECT_EQ(f.core.previousFrameTime(), 1034u);
+    f.core.turn();
+    EXPECT_EQ(f.core.previousFrameTime(), 1068u);
+
+    // Woken every millisecond: 33 ms is still short of 33.333332.
+    FakeTime coarse(0);
+    ShortSleeper naps(coarse);
+    RecordingShell shell;
+    EditorCore napping(shell, coarse, naps);
+    napping.turn();
+    EXPECT_EQ(napping.previousFrameTime(), 34u);
+}
+
+TEST(EditorCore, SleepsRatherThanSpinsAcrossTheClockWrap) {
+    Fixture f(0xFFFFFFF0u);
+    f.core.turn();
+    EXPECT_EQ(f.core.previousFrameTime(), 0xFFFFFFF0u + 34u);  // wrapped to 0x12
+    EXPECT_EQ(f.time.sleeps, (std::vector<std::uint32_t>{34}));
+}
+
+TEST(EditorCore, WorkCountsTowardTheIntervalWithoutCatchingUp) {
+    FakeTime time(0);
+    SlowPump pump(time);
+    RecordingShell shell;
+    EditorCore core(shell, time, time, &pump);
+    pump.workMs = 50;
+    core.turn();  // 50 ms of work: the wait ends at once
+    EXPECT_EQ(core.previousFrameTime(), 50u);
+    EXPECT_TRUE(time.sleeps.empty());
+    pump.workMs = 60;
+    core.turn();  // late, yet the next interval is not shortened
+    EXPECT_EQ(core.previousFrameTime(), 110u);
+    pump.workMs = 10;
+    core.turn();  // measured from the end of the previous wait
+    EXPECT_EQ(core.previousFrameTime(), 144u);
+}
+
+TEST(EditorCore, HandlesOneMessagePerTurnAndDrawsOncePerRequest) {
+    Fixture f(0);
+    EXPECT_FALSE(f.core.turn());
+    EXPECT_EQ(f.core.framesDrawn(), 0);
+    for (int i = 0; i < 3; ++i) {
+        f.core.post(space());
+    }
+    for (std::size_t left : {2u, 1u, 0u}) {
+        EXPECT_TRUE(f.core.turn());
+        EXPECT_EQ(f.core.queue().size(), left);
+    }
+    EXPECT_FALSE(f.core.turn());
+    EXPECT_EQ(f.core.framesDrawn(), 3);
+}
+
+TEST(EditorCore, KeepsTheLastFrameUntilTheNextIsDrawn) {
+    Fixture f(0);
+    for (std::uint32_t word : f.core.framePixels()) {
+        ASSERT_EQ(word, 0xFFFFFFFFu);
+    }
+    f.core.post(Message::mouse(Message::Kind::LeftPress, 100, 100));
+    ASSERT_TRUE(f.core.turn());
+    const std::vector<std::uint32_t> withPoint = f.core.framePixels();
+    EXPECT_NE(withPoint, std::vector<std::uint32_t>(withPoint.size(), 0xFFFFFFFFu));
+    f.core.post(Message::mouse(Message::Kind::LeftRelease, 100, 100));
+    EXPECT_FALSE(f.core.turn());
+    EXPECT_EQ(f.core.framePixels(), withPoint);
+    // Redrawn from a white buffer, not over the old frame.
+    f.core.post(Message::menu(40024));  // Clear Points
+    ASSERT_TRUE(f.core.turn());
+    EXPECT_EQ(f.core.framePixels(), std::vector<std::uint32_t>(withPoint.size(), 0xFFFFFFFFu));
+}
+
+TEST(EditorCore, PendingRedrawIsDrawnOnTheQuitTurn) {
+    Fixture f(0);
+    f.core.state().redrawRequested = true;
+    f.core.post(Message::close());
+    EXPECT_TRUE(f.core.turn());
+    EXPECT_TRUE(f.core.quitRequested());
+    EXPECT_EQ(f.core.framesDrawn(), 1);
+    EXPECT_EQ(f.core.previousFrameTime(), 34u);  // the wait still ran
+}
+
+Message move(float x, float y) {
+    return Message::mouse(Message::Kind::MouseMove, x, y);
+}
+
+TEST(MessageQueue, CoalescesOnlyConsecutiveMoves) {
+    MessageQueue queue;
+    queue.post(move(1, 1));
+    queue.post(move(2, 2));
+    queue.post(move(3, 3));
+    queue.post(Message::mouse(Message::Kind::LeftPress, 3, 3));
+    queue.post(move(4, 4));
+    queue.post(space());
+    queue.post(move(5, 5));
+    queue.post(move(-6, -7));
+
+    struct Expected {
+        Message::Kind kind;
+        float x;
+        float y;
+    };
+    const std::vector<Expected> expected = {
+        {Message::Kind::MouseMove, 3, 3},   {Message::Kind::LeftPress, 3, 3},
+        {Message::Kind::MouseMove, 4, 4},   {Message::Kind::KeyDown, 0, 0},
+        {Message::Kind::MouseMove, -6, -7},
+    };
+    ASSERT_EQ(queue.size(), expected.size());
+    for (const Expected& e : expected) {
+        const auto taken = queue.take();
+        ASSERT_TRUE(taken.has_value());
+        EXPECT_EQ(taken->kind, e.kind);
+        EXPECT_EQ(taken->x, e.x);
+        EXPECT_EQ(taken->y, e.y);
+    }
+    EXPECT_FALSE(queue.take().has_value());
+    // A move posted after the queue drained is not merged into anything.
+    queue.post(move(8, 8));
+    EXPECT_EQ(queue.size(), 1u);
+}
+
+}  // namespace
+}  // namespace veltro
