@@ -44,7 +44,7 @@ void EditorCore::draw() {
     if (framesDrawn_ > 0) {
         frame_.clear();
     }
-    updateScene(state_, frame_);
+    lastFrame_ = updateScene(state_, frame_);
     ++framesDrawn_;
 }
 

@@ -6,7 +6,7 @@
 #include "app/frame_buffer.h"
 #include "core/clock.h"
 #include "core/message_queue.h"
-#include "geometry/line_segment.h"
+#include "curves/frame_report.h"
 #include "ui/editor_state.h"
 #include "ui/message.h"
 #include "ui/shell.h"
@@ -64,8 +64,8 @@ class EditorCore {
     MessageQueue& queue() { return queue_; }
     const MessageQueue& queue() const { return queue_; }
     int framesDrawn() const { return framesDrawn_; }
-    // The segments the last frame drew.
-    const std::vector<LineSegment>& drawnSegments() const { return state_.segmentList; }
+    // What the last frame drew; empty before the first one.
+    const FrameReport& lastFrame() const { return lastFrame_; }
     // When the last frame wait ended, on the core's clock.
     std::uint32_t previousFrameTime() const { return previous_; }
 
@@ -82,6 +82,7 @@ class EditorCore {
     MessageQueue queue_;
     std::vector<std::uint32_t> pixels_;
     FrameBuffer frame_;
+    FrameReport lastFrame_;
     int framesDrawn_ = 0;
 };
 

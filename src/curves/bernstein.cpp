@@ -2,7 +2,6 @@
 
 #include "curves/curve_colours.h"
 #include "curves/parameter_walk.h"
-#include "curves/polyline.h"
 #include "curves/powers.h"
 
 namespace veltro {
@@ -72,23 +71,16 @@ Point2 bernsteinPoint(const std::vector<Point2>& points, const std::vector<doubl
     return Point2(x, y);
 }
 
-void drawBernstein(SceneState& state) {
-    std::vector<Point2> centres;
-    centres.reserve(state.controlPoints.size());
-    for (const ControlPoint& p : state.controlPoints) {
-        centres.push_back(p.centre);
-    }
-    state.workPolyline.clear();
-    if (centres.empty()) {
+void drawBernstein(const std::vector<Point2>& polygon, FrameReport& report) {
+    if (polygon.empty()) {
         return;
     }
     // One row for the whole frame: every weight of every sample reads it.
-    const std::vector<double> coefficients = binomialRow(static_cast<int>(centres.size() - 1));
-    walkParameter(0.0f, kBernsteinEnd, kMaxCurveSamples, [&](float t) {
-        state.workPolyline.push_back(bernsteinPoint(centres, coefficients, t));
-    });
-    appendPolyline(state.segmentList, state.workPolyline, kBernsteinColour);
-    state.workPolyline.clear();
+    const std::vector<double> coefficients = binomialRow(static_cast<int>(polygon.size() - 1));
+    std::vector<Point2> samples;
+    walkParameter(0.0f, kBernsteinEnd, kMaxCurveSamples,
+                  [&](float t) { samples.push_back(bernsteinPoint(polygon, coefficients, t)); });
+    report.addPolyline(samples, kBernsteinColour);
 }
 
 }  // namespace veltro

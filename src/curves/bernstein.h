@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "curves/scene_state.h"
+#include "curves/frame_report.h"
 #include "geometry/point2.h"
 
 namespace veltro {
@@ -23,8 +23,8 @@ double binomial(int n, int k);
 Point2 bernsteinPoint(const std::vector<Point2>& points, const std::vector<double>& coefficients,
                       float t);
 
-// The Bernstein curve of the control points, 51 samples from t = 0 to
+// The Bernstein curve of the control polygon, 51 samples from t = 0 to
 // t = 0.99999958.
-void drawBernstein(SceneState& state);
+void drawBernstein(const std::vector<Point2>& polygon, FrameReport& report);
 
 }  // namespace veltro

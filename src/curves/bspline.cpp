@@ -6,7 +6,6 @@
 #include "curves/curve_colours.h"
 #include "curves/knots.h"
 #include "curves/parameter_walk.h"
-#include "curves/polyline.h"
 #include "curves/slider_marker.h"
 
 namespace veltro {
@@ -85,7 +84,7 @@ std::int64_t SpanFinder::find(float t) const {
 
 Point2 deBoorPoint(const std::vector<ControlPoint>& points, const KnotSequence& knots,
                    std::int64_t degree, std::int64_t span, float t, std::vector<Point2>& scratch,
-                   std::vector<LineSegment>* shells) {
+                   FrameReport* shells) {
     const auto d = static_cast<std::size_t>(degree);
     const auto first = static_cast<std::size_t>(span - degree);
     scratch.resize(d + 1);
@@ -117,18 +116,15 @@ Point2 deBoorPoint(const std::vector<ControlPoint>& points, const KnotSequence& 
                                     combine(q.getY(), previous.getY(), alpha, beta));
         }
         if (shells != nullptr) {
-            appendPolyline(*shells, scratch.data(), count, kShellColour);
+            shells->addPolyline(scratch.data(), count, kShellColour);
         }
     }
     return scratch.front();
 }
 
-void drawBSpline(SceneState& state, FrameBuffer& frame) {
+void drawBSpline(const SceneState& state, FrameBuffer& frame, FrameReport& report) {
     const std::vector<ControlPoint>& points = state.controlPoints;
     const auto n = static_cast<std::int64_t>(points.size());
-    state.workingKnots.clear();
-    prepareKnots(state.knotSequence, state.workingKnots, points.size(), state.bsplineDegree,
-                 state.continuityOn);
     const std::int64_t d = state.bsplineDegree;
     // De Boor needs d + 1 points P(J - d) ... P(J) with d <= J <= N - 1: a
     // degree of N or more has no such span, and degree 0 has no levels.
@@ -136,6 +132,11 @@ void drawBSpline(SceneState& state, FrameBuffer& frame) {
         return;
     }
     const KnotSequence& knots = state.workingKnots;
+    // The frame's update step builds N + d + 1 knots; anything shorter was
+    // not built for these points, and de Boor would read past it.
+    if (knots.size() != static_cast<std::size_t>(n + d + 1)) {
+        return;
+    }
     const std::int64_t a = knots[static_cast<std::size_t>(d)];
     const std::int64_t b = knots[static_cast<std::size_t>(n)];
     // Both sums in 64 bits: the knots may lie at the ends of the 32-bit range.
@@ -173,10 +174,10 @@ void drawBSpline(SceneState& state, FrameBuffer& frame) {
         const bool inSliderWindow = sliderWindow.contains(t);
         const bool shellsHere = state.shellsOn && !shellsDrawn &&
                                 (state.sliderOn ? inSliderWindow : midWindow.contains(t));
-        const Point2 c = deBoorPoint(points, knots, d, span, t, scratch,
-                                     shellsHere ? &state.segmentList : nullptr);
+        const Point2 c =
+            deBoorPoint(points, knots, d, span, t, scratch, shellsHere ? &report : nullptr);
         if (state.sliderOn && !markerDrawn && inSliderWindow) {
-            paintSliderMarker(state, ControlPoint(c, ControlPoint::kRadius), frame);
+            paintSliderMarker(ControlPoint(c, ControlPoint::kRadius), frame, report);
             markerDrawn = true;
         }
         if (shellsHere) {
@@ -184,7 +185,7 @@ void drawBSpline(SceneState& state, FrameBuffer& frame) {
         }
         samples.push_back(c);
     });
-    appendPolyline(state.segmentList, samples, kBSplineColour);
+    report.addPolyline(samples, kBSplineColour);
 }
 
 }  // namespace veltro

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/frame_buffer.h"
+#include "curves/frame_report.h"
 #include "curves/scene_state.h"
 #include "geometry/control_point.h"
 #include "geometry/line_segment.h"
@@ -22,7 +23,7 @@ inline constexpr std::size_t kMaxDeBoorCombinations = std::size_t{1} << 25;
 std::size_t maxBSplineSamples(std::int64_t degree);
 
 // Gives what findSpan gives, found by binary search when the knots, as
-// floats, never decrease (every vector prepareKnots builds from sorted or
+// floats, never decrease (every vector effectiveKnots builds from sorted or
 // default knots), and by findSpan's scan otherwise.
 class SpanFinder {
   public:
@@ -42,10 +43,10 @@ class SpanFinder {
 // on. A zero knot difference makes the point NaN (it draws nothing).
 Point2 deBoorPoint(const std::vector<ControlPoint>& points, const KnotSequence& knots,
                    std::int64_t degree, std::int64_t span, float t, std::vector<Point2>& scratch,
-                   std::vector<LineSegment>* shells);
+                   FrameReport* shells);
 
-// Rebuilds workingKnots and draws the B-spline over the control points (at
-// least three), with the slider marker painted at once and the shells.
-void drawBSpline(SceneState& state, FrameBuffer& frame);
+// Draws the B-spline over the control points on the knots of workingKnots,
+// with the slider marker painted at once and the shells.
+void drawBSpline(const SceneState& state, FrameBuffer& frame, FrameReport& report);
 
 }  // namespace veltro

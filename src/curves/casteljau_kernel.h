@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "curves/frame_report.h"
 #include "geometry/colour.h"
 #include "geometry/line_segment.h"
 #include "geometry/point2.h"
@@ -50,11 +51,15 @@ inline void casteljauLevel(CasteljauScratch& s, std::size_t size, float t) {
     }
 }
 
-// The polyline of the first `count` entries.
-inline void appendScratchPolyline(std::vector<LineSegment>& segments, const CasteljauScratch& s,
-                                  std::size_t count, const Colour& colour) {
+// The polyline of the first `count` entries, as one run.
+inline void appendScratchPolyline(FrameReport& report, const CasteljauScratch& s, std::size_t count,
+                                  const Colour& colour) {
+    if (count < 2) {
+        return;
+    }
+    report.runs.push_back(SegmentRun{report.segments.size(), count - 1});
     for (std::size_t i = 0; i + 1 < count; ++i) {
-        segments.emplace_back(s.at(i), s.at(i + 1), colour);
+        report.segments.emplace_back(s.at(i), s.at(i + 1), colour);
     }
 }
 

@@ -5,7 +5,6 @@
 
 #include "curves/curve_colours.h"
 #include "curves/parameter_walk.h"
-#include "curves/polyline.h"
 
 namespace veltro {
 
@@ -191,20 +190,19 @@ Point2 evaluateSpline(const SplineCurve& curve, float t) {
     return Point2(x, y);
 }
 
-void drawInterpolatingSpline(SceneState& state) {
-    const std::size_t n = state.workPolyline.size();
+void drawInterpolatingSpline(const std::vector<Point2>& polygon, FrameReport& report) {
+    const std::size_t n = polygon.size();
     if (n < 2) {
         return;
     }
-    const SplineCurve curve = solveInterpolatingSpline(state.workPolyline);
+    const SplineCurve curve = solveInterpolatingSpline(polygon);
     const float end = static_cast<float>(static_cast<double>(n - 1) + 0.011);
-    state.workPolyline.clear();
     const auto lastNode = static_cast<float>(n - 1);
+    std::vector<Point2> samples;
     WholeRangeWalk(0.0f, end, lastNode, kMaxCurveSamples).run([&](float t) {
-        state.workPolyline.push_back(evaluateSpline(curve, t));
+        samples.push_back(evaluateSpline(curve, t));
     });
-    appendPolyline(state.segmentList, state.workPolyline, kInterpolatingSplineColour);
-    state.workPolyline.clear();
+    report.addPolyline(samples, kInterpolatingSplineColour);
 }
 
 }  // namespace veltro

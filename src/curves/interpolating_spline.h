@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "curves/scene_state.h"
+#include "curves/frame_report.h"
 #include "curves/spline_terms.h"
 #include "geometry/point2.h"
 
@@ -36,8 +36,8 @@ SplineCurve solveInterpolatingSpline(const std::vector<Point2>& points);
 // order.
 Point2 evaluateSpline(const SplineCurve& curve, float t);
 
-// The spline through workPolyline, 50 (N - 1) + 1 samples from t = 0 to
-// t = N - 1.
-void drawInterpolatingSpline(SceneState& state);
+// The spline through the control polygon, 50 (N - 1) + 1 samples from t = 0
+// to t = N - 1.
+void drawInterpolatingSpline(const std::vector<Point2>& polygon, FrameReport& report);
 
 }  // namespace veltro

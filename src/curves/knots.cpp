@@ -44,32 +44,40 @@ void appendClamped(KnotSequence& knots, std::size_t d, std::int64_t top, std::si
 
 }  // namespace
 
-void prepareKnots(KnotSequence& knotSequence, KnotSequence& workingKnots, std::size_t pointCount,
-                  std::int32_t degree, bool continuityOn) {
+KnotSequence effectiveKnots(const KnotSequence& entered, std::size_t pointCount,
+                            std::int32_t degree, bool continuityOn) {
     const std::size_t d = degree > 0 ? static_cast<std::size_t>(degree) : 0;
     std::size_t length = pointCount + d + 1;
     if (d >= pointCount) {
         length = std::min(length, kMaxKnotsWithoutCurve);
     }
+    KnotSequence knots;
     if (continuityOn && pointCount >= 3) {
         const std::int64_t top =
             static_cast<std::int64_t>(pointCount) - static_cast<std::int64_t>(d);
-        appendClamped(workingKnots, d, top, length);
-        // Keeps the length every caller relies on whatever the degree.
-        fitToLength(workingKnots, length);
+        appendClamped(knots, d, top, length);
+    } else if (!continuityOn) {
+        // With continuity on and fewer points the entered list is dropped;
+        // either way an empty start pads from 0, as a seeded single 0 does.
+        knots.assign(entered.begin(), entered.begin() + static_cast<std::ptrdiff_t>(
+                                                            std::min(entered.size(), length)));
+    }
+    // Keeps the length every caller relies on whatever the degree.
+    fitToLength(knots, length);
+    return knots;
+}
+
+void seedEnteredKnots(KnotSequence& entered, std::size_t pointCount, bool continuityOn) {
+    if (continuityOn && pointCount >= 3) {
         return;
     }
     if (continuityOn) {
-        knotSequence.clear();
-        knotSequence.shrink_to_fit();
+        entered.clear();
+        entered.shrink_to_fit();
     }
-    if (knotSequence.empty()) {
-        knotSequence.push_back(0);
+    if (entered.empty()) {
+        entered.push_back(0);
     }
-    workingKnots.assign(
-        knotSequence.begin(),
-        knotSequence.begin() + static_cast<std::ptrdiff_t>(std::min(knotSequence.size(), length)));
-    fitToLength(workingKnots, length);
 }
 
 KnotDomain knotDomainIndices(std::size_t knotCount, std::int32_t degree) {

@@ -12,15 +12,19 @@ namespace veltro {
 // than a few kilobytes.
 inline constexpr std::size_t kMaxKnotsWithoutCurve = 4096;
 
-// Builds the B-spline's knot vector into workingKnots (which the caller has
-// emptied) for `pointCount` points of the given degree: the clamped uniform
-// vector when continuity is on and there are three points or more, otherwise
-// the entered knots padded upwards in steps of one or cut to length
-// pointCount + degree + 1 (at most kMaxKnotsWithoutCurve when the degree is
-// pointCount or more). May store a single 0 into an empty knotSequence, and
-// empties it when continuity is on with fewer than three points.
-void prepareKnots(KnotSequence& knotSequence, KnotSequence& workingKnots, std::size_t pointCount,
-                  std::int32_t degree, bool continuityOn);
+// The B-spline's knot vector for `pointCount` points of the given degree:
+// the clamped uniform vector when continuity is on and there are three points
+// or more, otherwise the entered knots padded upwards in steps of one or cut
+// to length pointCount + degree + 1 (at most kMaxKnotsWithoutCurve when the
+// degree is pointCount or more).
+KnotSequence effectiveKnots(const KnotSequence& entered, std::size_t pointCount,
+                            std::int32_t degree, bool continuityOn);
+
+// What building the knots does to the entered list, which the dialog later
+// shows: unless continuity is on with three points or more, an empty list
+// gets a single 0, and with continuity on and fewer points the list is
+// emptied first.
+void seedEnteredKnots(KnotSequence& entered, std::size_t pointCount, bool continuityOn);
 
 // The indices of the first and last knot of the parameter domain of a knot
 // list of `knotCount` entries: lo = degree, hi = knotCount - degree - 1.

@@ -1,8 +1,6 @@
 #include "curves/midpoint_subdivision.h"
 
 #include "curves/curve_colours.h"
-#include "curves/nested_linear.h"
-#include "curves/polyline.h"
 
 namespace veltro {
 
@@ -13,7 +11,7 @@ constexpr float kSplitAt = 0.5f;
 }  // namespace
 
 void splitAtHalf(const std::vector<Point2>& polygon, std::vector<Point2>& refined,
-                 CasteljauScratch& scratch, std::vector<LineSegment>* shells) {
+                 CasteljauScratch& scratch) {
     const std::size_t m = polygon.size();
     refined.clear();
     if (m < 2) {
@@ -30,31 +28,23 @@ void splitAtHalf(const std::vector<Point2>& polygon, std::vector<Point2>& refine
     for (std::size_t size = m; size >= 2; --size) {
         refined.push_back(scratch.at(0));
         casteljauLevel(scratch, size, kSplitAt);
-        if (shells != nullptr) {
-            appendScratchPolyline(*shells, scratch, size - 1, kShellColour);
-        }
     }
     for (std::size_t i = 0; i < m; ++i) {
         refined.push_back(scratch.at(i));
     }
 }
 
-void drawMidpointSubdivision(SceneState& state) {
+void drawMidpointSubdivision(const SceneState& state, const std::vector<Point2>& polygon,
+                             FrameReport& report) {
     CasteljauScratch scratch;
-    std::vector<Point2> refined;
-    for (int pass = 0; pass < 2; ++pass) {
-        state.casteljauLevels.clear();
-        std::vector<LineSegment>* shells =
-            shellRuleHolds(state, kSplitAt) ? &state.segmentList : nullptr;
-        splitAtHalf(state.workPolyline, refined, scratch, shells);
-        state.workPolyline.swap(refined);
-        state.casteljauLevels.clear();
-        if (pass == 1) {
-            appendPolyline(state.segmentList, state.workPolyline, kMidpointSecondPassColour);
-        } else if (state.shellsOn) {
-            appendPolyline(state.segmentList, state.workPolyline, kMidpointFirstPassColour);
-        }
+    std::vector<Point2> once;
+    std::vector<Point2> twice;
+    splitAtHalf(polygon, once, scratch);
+    if (state.shellsOn) {
+        report.addPolyline(once, kMidpointFirstPassColour);
     }
+    splitAtHalf(once, twice, scratch);
+    report.addPolyline(twice, kMidpointSecondPassColour);
 }
 
 }  // namespace veltro

@@ -7,7 +7,6 @@
 
 #include "curves/curve_colours.h"
 #include "curves/parameter_walk.h"
-#include "curves/polyline.h"
 
 namespace veltro {
 
@@ -142,17 +141,17 @@ std::vector<float> polynomialSampleParameters(std::size_t pointCount) {
     return ts;
 }
 
-void drawParametricPolynomial(SceneState& state) {
-    const std::size_t n = state.workPolyline.size();
+void drawParametricPolynomial(const std::vector<Point2>& polygon, FrameReport& report) {
+    const std::size_t n = polygon.size();
     if (n < 2) {
         return;
     }
-    const InterpolatingPolynomial polynomial(state.workPolyline);
+    const InterpolatingPolynomial polynomial(polygon);
     const std::vector<float> ts = polynomialSampleParameters(n);
-    state.workPolyline.clear();
-    polynomial.appendAt(ts, state.workPolyline);
-    appendPolyline(state.segmentList, state.workPolyline, kParametricPolynomialColour);
-    state.workPolyline.clear();
+    std::vector<Point2> samples;
+    samples.reserve(ts.size());
+    polynomial.appendAt(ts, samples);
+    report.addPolyline(samples, kParametricPolynomialColour);
 }
 
 }  // namespace veltro

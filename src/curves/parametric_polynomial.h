@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "curves/scene_state.h"
+#include "curves/frame_report.h"
 #include "geometry/point2.h"
 
 namespace veltro {
@@ -51,7 +51,7 @@ class InterpolatingPolynomial {
 // own points.
 std::vector<float> polynomialSampleParameters(std::size_t pointCount);
 
-// The interpolating polynomial curve through workPolyline.
-void drawParametricPolynomial(SceneState& state);
+// The interpolating polynomial curve through the control polygon.
+void drawParametricPolynomial(const std::vector<Point2>& polygon, FrameReport& report);
 
 }  // namespace veltro

@@ -6,10 +6,10 @@
 
 namespace veltro {
 
-void paintSliderMarker(SceneState& state, const ControlPoint& marker, FrameBuffer& frame) {
-    state.markerColour = kSliderMarkerColour;
+void paintSliderMarker(const ControlPoint& marker, FrameBuffer& frame, FrameReport& report) {
     if (std::isfinite(marker.centre.getX()) && std::isfinite(marker.centre.getY())) {
-        marker.draw(frame, state.markerColour);
+        marker.draw(frame, kSliderMarkerColour);
+        report.discs.push_back(DrawnDisc{marker, kSliderMarkerColour});
     }
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "app/frame_buffer.h"
-#include "curves/scene_state.h"
+#include "curves/frame_report.h"
 #include "geometry/control_point.h"
 
 namespace veltro {
 
-// Paints the slider marker at once, under everything the frame draws later.
-// A marker at a point that is not finite (a degenerate B-spline knot vector
-// can give one) paints nothing.
-void paintSliderMarker(SceneState& state, const ControlPoint& marker, FrameBuffer& frame);
+// Paints the slider marker at once, under everything the frame draws later,
+// and reports it. A marker at a point that is not finite (a degenerate
+// B-spline knot vector can give one) paints nothing.
+void paintSliderMarker(const ControlPoint& marker, FrameBuffer& frame, FrameReport& report);
 
 }  // namespace veltro

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "app/frame_buffer.h"
+#include "curves/frame_report.h"
 #include "curves/scene_state.h"
 
 namespace veltro {
 
-// Rebuilds the segment list from the points and the chosen method, paints
-// the slider marker, the control-point discs and every segment into the
-// frame, and clears the redraw request.
-void updateScene(SceneState& state, FrameBuffer& frame);
+// One frame: the update step, then the render step into `frame`. Returns
+// what the frame drew.
+FrameReport updateScene(SceneState& state, FrameBuffer& frame);
 
 }  // namespace veltro

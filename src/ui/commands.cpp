@@ -57,9 +57,12 @@ void resetBSpline(EditorState& state) {
     state.bsplineDegree = 3;
     emptyAndRelease(state.knotSequence);
     emptyAndRelease(state.workingKnots);
-    KnotSequence knots;
-    prepareKnots(state.knotSequence, knots, state.controlPoints.size(), state.bsplineDegree,
-                 state.continuityOn);
+    const std::size_t n = state.controlPoints.size();
+    // The entered list is seeded as building the knots seeds it; with too few
+    // points for a curve no frame does, and this is what the dialog shows.
+    seedEnteredKnots(state.knotSequence, n, state.continuityOn);
+    const KnotSequence knots =
+        effectiveKnots(state.knotSequence, n, state.bsplineDegree, state.continuityOn);
     const KnotDomain domain = knotDomainIndices(knots.size(), state.bsplineDegree);
     // The indices are averaged, not the knots at them.
     state.sliderT = static_cast<float>(static_cast<float>(domain.lo + domain.hi) * 0.5);
@@ -72,8 +75,6 @@ void setOption(Shell& shell, int onCommand, int offCommand, bool on) {
 
 void clearPoints(EditorState& state, Shell& shell) {
     emptyAndRelease(state.controlPoints);
-    emptyAndRelease(state.sliderMarkers);
-    emptyAndRelease(state.segmentList);
     state.redrawRequested = true;
     shell.setChecked(kSliderOff, true);
     shell.setChecked(kSliderOn, false);

@@ -57,9 +57,7 @@ TEST(Powers, IntegerPowersReachPastThirtyTwoBitsAndSaturate) {
 std::vector<Point2> bernsteinCurve(const std::vector<Point2>& points) {
     SceneState state = sceneWith(CurveMethod::Bernstein, points);
     OwnedFrame frame;
-    updateScene(state, frame.frame());
-    EXPECT_TRUE(state.workPolyline.empty());
-    return polylinePoints(segmentsIn(state.segmentList, kBernsteinColour));
+    return polylinePoints(segmentsIn(updateScene(state, frame.frame()).segments, kBernsteinColour));
 }
 
 TEST(Bernstein, TwoPointsGiveTheSegmentStoppingJustShort) {

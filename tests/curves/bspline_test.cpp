@@ -15,6 +15,7 @@ namespace veltro {
 namespace {
 
 using testing::finitePoint;
+using testing::markersIn;
 using testing::OwnedFrame;
 using testing::polylinePoints;
 using testing::samePoint;
@@ -38,6 +39,7 @@ float distanceToSegment(const Point2& p, const LineSegment& s) {
 
 struct Drawn {
     SceneState state;
+    FrameReport report;
     std::vector<Point2> curve;
     std::vector<LineSegment> shells;
     std::size_t markerPixels = 0;
@@ -55,10 +57,10 @@ Drawn drawBSplineScene(const std::vector<Point2>& points, std::int32_t degree,
     d.state.shellsOn = shells;
     d.state.sliderT = sliderT;
     OwnedFrame frame;
-    updateScene(d.state, frame.frame());
+    d.report = updateScene(d.state, frame.frame());
     // The curve shares its colour with nothing else this method draws.
-    d.curve = polylinePoints(segmentsIn(d.state.segmentList, kBSplineColour));
-    d.shells = segmentsIn(d.state.segmentList, kShellColour);
+    d.curve = polylinePoints(segmentsIn(d.report.segments, kBSplineColour));
+    d.shells = segmentsIn(d.report.segments, kShellColour);
     for (std::uint32_t word : frame.pixels()) {
         d.markerPixels += word == 0xFF5048u ? 1 : 0;
     }
@@ -130,6 +132,8 @@ TEST(BSpline, MarkerAndShellsAppearOnceAtTheFirstSampleInTheWindow) {
     // The last shell is the level of two points whose blend is the sample.
     EXPECT_LT(distanceToSegment(on.curve[first], on.shells.back()), 0.01f);
     EXPECT_GT(distanceToSegment(on.curve[first - 1], on.shells.back()), 0.01f);
+    ASSERT_EQ(markersIn(on.report).size(), 1u);
+    EXPECT_TRUE(samePoint(markersIn(on.report)[0].centre, on.curve[first]));
     // Slider off: the shells sit in the middle of the domain, no marker.
     const Drawn off = drawBSplineScene(points, 3, {}, false, false, true, 0.5f);
     EXPECT_EQ(off.shells.size(), 3u);
@@ -142,7 +146,7 @@ TEST(BSpline, MarkerAndShellsAppearOnceAtTheFirstSampleInTheWindow) {
 
 TEST(BSpline, FewerThanThreePointsDrawOnlyThePolygon) {
     const Drawn d = drawBSplineScene(scatteredPoints(2), 1, {});
-    EXPECT_EQ(d.state.segmentList.size(), 1u);
+    EXPECT_EQ(d.report.segments.size(), 1u);
     EXPECT_TRUE(d.state.workingKnots.empty());
 }
 
@@ -171,7 +175,7 @@ TEST(BSpline, BadKnotsAndDegreesFinishAtOnce) {
         const Drawn d =
             drawBSplineScene(scatteredPoints(c.points), c.degree, c.knots, false, true, true, 0.5f);
         EXPECT_LE(d.curve.size(), c.maxSamples) << c.name;
-        EXPECT_GE(d.state.segmentList.size(), c.points - 1) << c.name;
+        EXPECT_GE(d.report.segments.size(), c.points - 1) << c.name;
     }
 }
 

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "app/frame_buffer.h"
+#include "curves/curve_colours.h"
+#include "curves/frame_report.h"
 #include "curves/scene_state.h"
 #include "geometry/colour.h"
 #include "geometry/control_point.h"
@@ -70,6 +72,33 @@ inline std::vector<LineSegment> segmentsIn(const std::vector<LineSegment>& segme
         }
     }
     return result;
+}
+
+// The slider markers a frame painted.
+inline std::vector<ControlPoint> markersIn(const FrameReport& report) {
+    std::vector<ControlPoint> markers;
+    for (const DrawnDisc& drawn : report.discs) {
+        if (drawn.colour == kSliderMarkerColour) {
+            markers.push_back(drawn.disc);
+        }
+    }
+    return markers;
+}
+
+// De Casteljau's levels of `polygon` at t, each from the one before by lerp:
+// level 0 is the polygon, each further level one point shorter.
+inline std::vector<std::vector<Point2>> casteljauLevels(const std::vector<Point2>& polygon,
+                                                        float t) {
+    std::vector<std::vector<Point2>> levels{polygon};
+    while (levels.back().size() >= 2) {
+        const std::vector<Point2>& last = levels.back();
+        std::vector<Point2> next;
+        for (std::size_t j = 0; j + 1 < last.size(); ++j) {
+            next.push_back(lerp(last[j], last[j + 1], t));
+        }
+        levels.push_back(std::move(next));
+    }
+    return levels;
 }
 
 // The points of a polyline given as its segments: the start of the first and

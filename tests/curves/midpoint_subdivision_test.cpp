@@ -4,12 +4,13 @@
 
 #include "curve_test_support.h"
 #include "curves/curve_colours.h"
-#include "curves/nested_linear.h"
 #include "curves/update_scene.h"
 
 namespace veltro {
 namespace {
 
+using testing::casteljauLevels;
+using testing::markersIn;
 using testing::OwnedFrame;
 using testing::polylinePoints;
 using testing::samePoint;
@@ -17,51 +18,47 @@ using testing::scatteredPoints;
 using testing::sceneWith;
 using testing::segmentsIn;
 
-SceneState drawn(const std::vector<Point2>& points, bool shells) {
+FrameReport drawn(const std::vector<Point2>& points, bool shells) {
     SceneState state = sceneWith(CurveMethod::Midpoint, points);
     state.shellsOn = shells;
     state.sliderOn = true;  // no effect in this mode
     OwnedFrame frame;
-    updateScene(state, frame.frame());
-    return state;
+    return updateScene(state, frame.frame());
 }
 
 TEST(MidpointSubdivision, TwoPassesGiveFourNMinusThreePoints) {
     for (std::size_t n = 2; n <= 12; ++n) {
         const std::vector<Point2> points = scatteredPoints(n, static_cast<std::uint32_t>(n));
         for (bool shells : {false, true}) {
-            const SceneState state = drawn(points, shells);
-            ASSERT_EQ(state.workPolyline.size(), 4 * n - 3) << n;
+            const FrameReport report = drawn(points, shells);
             const std::vector<LineSegment> curve =
-                segmentsIn(state.segmentList, kMidpointSecondPassColour);
+                segmentsIn(report.segments, kMidpointSecondPassColour);
             ASSERT_EQ(curve.size(), 4 * n - 4) << n;
             EXPECT_TRUE(samePoint(curve.front().start(), points.front()));
             EXPECT_TRUE(samePoint(curve.back().end(), points.back()));
-            EXPECT_EQ(segmentsIn(state.segmentList, kMidpointFirstPassColour).size(),
+            EXPECT_EQ(segmentsIn(report.segments, kMidpointFirstPassColour).size(),
                       shells ? 2 * n - 2 : 0u)
                 << n;
-            EXPECT_TRUE(segmentsIn(state.segmentList, kShellColour).empty());
-            EXPECT_TRUE(state.sliderMarkers.empty());
-            EXPECT_TRUE(state.casteljauLevels.empty());
+            EXPECT_TRUE(segmentsIn(report.segments, kShellColour).empty());
+            EXPECT_TRUE(markersIn(report).empty());
         }
     }
 }
 
 TEST(MidpointSubdivision, TwoPointsGiveFiveEvenlySpacedPoints) {
-    const SceneState state = drawn({{0.0f, 0.0f}, {400.0f, 200.0f}}, false);
-    ASSERT_EQ(state.workPolyline.size(), 5u);
+    const std::vector<Point2> curve = polylinePoints(segmentsIn(
+        drawn({{0.0f, 0.0f}, {400.0f, 200.0f}}, false).segments, kMidpointSecondPassColour));
+    ASSERT_EQ(curve.size(), 5u);
     for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_FLOAT_EQ(state.workPolyline[i].getX(), 100.0f * static_cast<float>(i));
-        EXPECT_FLOAT_EQ(state.workPolyline[i].getY(), 50.0f * static_cast<float>(i));
+        EXPECT_FLOAT_EQ(curve[i].getX(), 100.0f * static_cast<float>(i));
+        EXPECT_FLOAT_EQ(curve[i].getY(), 50.0f * static_cast<float>(i));
     }
 }
 
 TEST(MidpointSubdivision, SplitIsTheFirstAndLastPointsOfTheLevels) {
     for (std::size_t m : {1u, 2u, 3u, 6u, 17u}) {
-        SceneState state;
-        state.workPolyline = scatteredPoints(m, static_cast<std::uint32_t>(m + 3));
-        evaluateNested(state, 0.5f);
-        const auto& levels = state.casteljauLevels;
+        const std::vector<Point2> polygon = scatteredPoints(m, static_cast<std::uint32_t>(m + 3));
+        const std::vector<std::vector<Point2>> levels = casteljauLevels(polygon, 0.5f);
         std::vector<Point2> expected;
         for (std::size_t r = 0; r + 1 < m; ++r) {
             expected.push_back(levels[r].front());
@@ -71,7 +68,7 @@ TEST(MidpointSubdivision, SplitIsTheFirstAndLastPointsOfTheLevels) {
         }
         std::vector<Point2> refined;
         CasteljauScratch scratch;
-        splitAtHalf(state.workPolyline, refined, scratch, nullptr);
+        splitAtHalf(polygon, refined, scratch);
         ASSERT_EQ(refined.size(), expected.size()) << m;
         for (std::size_t i = 0; i < refined.size(); ++i) {
             EXPECT_TRUE(samePoint(refined[i], expected[i])) << m << " " << i;

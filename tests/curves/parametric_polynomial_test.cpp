@@ -21,9 +21,8 @@ using testing::segmentsIn;
 std::vector<Point2> polynomialCurve(const std::vector<Point2>& points) {
     SceneState state = sceneWith(CurveMethod::ParametricPolynomial, points);
     OwnedFrame frame;
-    updateScene(state, frame.frame());
-    EXPECT_TRUE(state.workPolyline.empty());
-    return polylinePoints(segmentsIn(state.segmentList, kParametricPolynomialColour));
+    return polylinePoints(
+        segmentsIn(updateScene(state, frame.frame()).segments, kParametricPolynomialColour));
 }
 
 // How close the curve comes to its points and to the exact polynomial is

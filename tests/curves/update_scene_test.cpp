@@ -18,21 +18,81 @@ constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
 constexpr std::uint32_t kDiscPixel = 0xFFC7CCu;
 constexpr std::uint32_t kMarkerPixel = 0xFF5048u;
 
-TEST(UpdateScene, FewerThanTwoPointsKeepTheLastSegments) {
+TEST(UpdateScene, FewerThanTwoPointsDrawOnlyTheirDiscs) {
     for (std::size_t n : {0u, 1u}) {
         SceneState state = sceneWith(CurveMethod::NestedLinear, scatteredPoints(n));
-        const LineSegment old(Point2(1.0f, 1.0f), Point2(50.0f, 1.0f), kShellColour);
-        state.segmentList = {old, old};
-        state.sliderMarkers.emplace_back(Point2(300.0f, 300.0f), ControlPoint::kRadius);
+        state.sliderOn = true;
+        state.shellsOn = true;
         state.redrawRequested = true;
         OwnedFrame frame;
-        updateScene(state, frame.frame());
-        EXPECT_EQ(state.segmentList.size(), 2u) << n;
-        EXPECT_EQ(state.sliderMarkers.size(), 1u) << n;
+        const FrameReport report = updateScene(state, frame.frame());
+        EXPECT_TRUE(report.segments.empty()) << n;
+        EXPECT_TRUE(report.runs.empty()) << n;
+        EXPECT_EQ(report.discs.size(), n);
         EXPECT_FALSE(state.redrawRequested);
-        EXPECT_EQ(state.markerColour, kControlPointColour);
-        // The kept segments are drawn again.
-        EXPECT_EQ(frame.frame().at(20, 1), 0x072C2Du) << n;
+    }
+}
+
+TEST(UpdateScene, OnlyTheBSplineOverThreePointsBuildsKnots) {
+    struct Case {
+        CurveMethod method;
+        std::size_t points;
+        bool continuity;
+        KnotSequence entered;
+        KnotSequence enteredAfter;
+        KnotSequence working;
+    };
+    const std::vector<Case> cases{
+        {CurveMethod::BSpline, 4, false, {}, {0}, {0, 1, 2, 3, 4, 5, 6, 7}},
+        {CurveMethod::BSpline, 4, true, {}, {}, {0, 0, 0, 0, 1, 1, 1, 1}},
+        {CurveMethod::BSpline, 2, false, {}, {}, {}},
+        {CurveMethod::Bernstein, 4, false, {}, {}, {}},
+    };
+    for (const Case& c : cases) {
+        SceneState state = sceneWith(c.method, scatteredPoints(c.points));
+        state.continuityOn = c.continuity;
+        state.knotSequence = c.entered;
+        OwnedFrame frame;
+        updateScene(state, frame.frame());
+        EXPECT_EQ(state.knotSequence, c.enteredAfter) << c.points;
+        EXPECT_EQ(state.workingKnots, c.working) << c.points;
+    }
+}
+
+// Painting the report's discs, then its segments, into a blank frame gives
+// the frame itself: the report holds everything drawn, in drawing order, and
+// its runs cover the segments one joined polyline after another.
+TEST(UpdateScene, TheReportRedrawsTheFrame) {
+    for (CurveMethod method : {CurveMethod::NestedLinear, CurveMethod::Bernstein,
+                               CurveMethod::Midpoint, CurveMethod::ParametricPolynomial,
+                               CurveMethod::InterpolatingSpline, CurveMethod::BSpline}) {
+        SceneState state = sceneWith(method, scatteredPoints(6));
+        state.sliderOn = true;
+        state.shellsOn = true;
+        state.sliderT = method == CurveMethod::BSpline ? 4.5f : 0.615f;
+        OwnedFrame frame;
+        const FrameReport report = updateScene(state, frame.frame());
+
+        OwnedFrame again;
+        for (const DrawnDisc& drawn : report.discs) {
+            drawn.disc.draw(again.frame(), drawn.colour);
+        }
+        for (const LineSegment& s : report.segments) {
+            s.drawBresenham(again.frame());
+        }
+        EXPECT_EQ(again.pixels(), frame.pixels()) << static_cast<int>(method);
+
+        std::size_t next = 0;
+        for (const SegmentRun& run : report.runs) {
+            ASSERT_EQ(run.first, next);
+            ASSERT_GE(run.count, 1u);
+            for (std::size_t i = run.first + 1; i < run.first + run.count; ++i) {
+                EXPECT_TRUE(samePoint(report.segments[i - 1].end(), report.segments[i].start()));
+                EXPECT_EQ(report.segments[i - 1].colour(), report.segments[i].colour());
+            }
+            next += run.count;
+        }
+        EXPECT_EQ(next, report.segments.size()) << static_cast<int>(method);
     }
 }
 
@@ -41,16 +101,15 @@ TEST(UpdateScene, PolygonComesFirstAndEveryFrameStartsAfresh) {
     SceneState state = sceneWith(CurveMethod::Bernstein, points);
     OwnedFrame frame;
     updateScene(state, frame.frame());
-    updateScene(state, frame.frame());
-    ASSERT_EQ(state.segmentList.size(), 4u + 50u);
+    const FrameReport report = updateScene(state, frame.frame());
+    ASSERT_EQ(report.segments.size(), 4u + 50u);
     for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(state.segmentList[i].colour(), kControlPolygonColour);
-        EXPECT_TRUE(samePoint(state.segmentList[i].start(), points[i]));
-        EXPECT_TRUE(samePoint(state.segmentList[i].end(), points[i + 1]));
+        EXPECT_EQ(report.segments[i].colour(), kControlPolygonColour);
+        EXPECT_TRUE(samePoint(report.segments[i].start(), points[i]));
+        EXPECT_TRUE(samePoint(report.segments[i].end(), points[i + 1]));
     }
     state.method = CurveMethod::Midpoint;
-    updateScene(state, frame.frame());
-    EXPECT_TRUE(segmentsIn(state.segmentList, kBernsteinColour).empty());
+    EXPECT_TRUE(segmentsIn(updateScene(state, frame.frame()).segments, kBernsteinColour).empty());
 }
 
 TEST(UpdateScene, SegmentCountsPerMethod) {
@@ -92,8 +151,7 @@ TEST(UpdateScene, SegmentCountsPerMethod) {
         // Every command that turns the slider off puts sliderT at 0.5.
         state.sliderT = c.slider ? 0.615f : 0.5f;
         OwnedFrame frame;
-        updateScene(state, frame.frame());
-        EXPECT_EQ(state.segmentList.size(), c.segments)
+        EXPECT_EQ(updateScene(state, frame.frame()).segments.size(), c.segments)
             << static_cast<int>(c.method) << " with " << c.points << " points";
     }
 }
@@ -104,9 +162,9 @@ TEST(UpdateScene, MarkerLiesUnderTheDiscsAndTheSegments) {
     state.sliderOn = true;
     state.sliderT = 0.0f;
     OwnedFrame frame;
-    updateScene(state, frame.frame());
-    ASSERT_EQ(state.sliderMarkers.size(), 1u);
-    EXPECT_EQ(state.markerColour, kControlPointColour);
+    const FrameReport report = updateScene(state, frame.frame());
+    ASSERT_EQ(report.discs.size(), 3u);
+    EXPECT_EQ(report.discs[0].colour, kSliderMarkerColour);
     std::size_t markerPixels = 0;
     for (std::uint32_t word : frame.pixels()) {
         markerPixels += word == kMarkerPixel ? 1 : 0;

@@ -122,7 +122,7 @@ TEST_P(SvgOfScene, HoldsTheSegmentsAndPointsOfTheFrame) {
     ASSERT_FALSE(session.playAll(parsed.steps));
 
     const ParsedSvg svg = parseSvg(svgFigure(session.figure()));
-    EXPECT_EQ(svg.lines, drawableSegments(segmentsText(session.state().segmentList)));
+    EXPECT_EQ(svg.lines, drawableSegments(segmentsText(session.core().lastFrame().segments)));
     EXPECT_FALSE(svg.circleAfterLine);
 
     const std::vector<ControlPoint>& points = session.state().controlPoints;

@@ -46,8 +46,6 @@ EditorState busyState() {
     for (int i = 0; i < 4; ++i) {
         s.controlPoints.emplace_back(Point2(100.0f + 50 * i, 200.0f), ControlPoint::kRadius);
     }
-    s.segmentList.emplace_back(Point2(1, 1), Point2(2, 2), Colour());
-    s.sliderMarkers.emplace_back(Point2(3, 3), ControlPoint::kRadius);
     s.method = CurveMethod::Bernstein;
     s.sliderOn = true;
     s.shellsOn = true;
@@ -71,7 +69,7 @@ TEST(Commands, EachCommandChangesExactlyWhatItShould) {
         {kClearPoints,
          {"check 40037 on", "check 40036 off", "check 40039 on", "check 40038 off"},
          [](Snapshot& s) {
-             s.points = s.segments = s.markers = 0;
+             s.points = 0;
              s.redrawRequested = true;
              s.sliderT = 0.5f;
              s.sliderOn = s.shellsOn = false;
@@ -186,8 +184,6 @@ TEST(Commands, ClearPointsReleasesStorageAndKeepsTheMode) {
     RecordingShell shell;
     runCommand(state, shell, kClearPoints);
     EXPECT_EQ(state.controlPoints.capacity(), 0u);
-    EXPECT_EQ(state.segmentList.capacity(), 0u);
-    EXPECT_EQ(state.sliderMarkers.capacity(), 0u);
     EXPECT_EQ(state.editMode, EditMode::MovePoints);
 }
 

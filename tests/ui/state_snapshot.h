@@ -15,7 +15,7 @@ struct Snapshot {
     float sliderT;
     std::int32_t bsplineDegree;
     KnotSequence knotSequence, workingKnots;
-    std::size_t points, segments, markers, dialogs;
+    std::size_t points, dialogs;
     bool mouseDown, redrawRequested, quitRequested;
 
     explicit Snapshot(const EditorState& s)
@@ -29,8 +29,6 @@ struct Snapshot {
           knotSequence(s.knotSequence),
           workingKnots(s.workingKnots),
           points(s.controlPoints.size()),
-          segments(s.segmentList.size()),
-          markers(s.sliderMarkers.size()),
           dialogs(s.openDialogs.size()),
           mouseDown(s.mouseDown),
           redrawRequested(s.redrawRequested),
@@ -51,9 +49,9 @@ inline void PrintTo(const Snapshot& s, std::ostream* os) {
     *os << "mode " << static_cast<int>(s.editMode) << " method " << static_cast<int>(s.method)
         << " slider " << s.sliderOn << " shells " << s.shellsOn << " continuity " << s.continuityOn
         << " t " << s.sliderT << " degree " << s.bsplineDegree << " knots " << s.knotSequence
-        << " working " << s.workingKnots << " points " << s.points << " segments " << s.segments
-        << " markers " << s.markers << " dialogs " << s.dialogs << " down " << s.mouseDown
-        << " redraw " << s.redrawRequested << " quit " << s.quitRequested;
+        << " working " << s.workingKnots << " points " << s.points << " dialogs " << s.dialogs
+        << " down " << s.mouseDown << " redraw " << s.redrawRequested << " quit "
+        << s.quitRequested;
 }
 
 }  // namespace veltro::testing_support

@@ -270,7 +270,7 @@ int runReplayCommand(const std::vector<std::string>& args, std::FILE* in, std::F
     }
     if (options.segments) {
         files.push_back(
-            OutputFile{*options.segments, segmentsText(session.core().drawnSegments())});
+            OutputFile{*options.segments, segmentsText(session.core().lastFrame().segments)});
     }
     if (const std::string complaint = writeOutputFiles(files); !complaint.empty()) {
         std::fprintf(err, "veltro-replay: %s\n", complaint.c_str());

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "curves/curve_colours.h"
-
 namespace veltro::replay {
 
 namespace {
@@ -68,21 +66,11 @@ HostView Session::hostView() const {
 }
 
 Figure Session::figure() const {
-    const EditorState& state = core_.state();
     Figure figure;
-    // A frame with fewer than two points paints no marker, though the list
-    // still holds the last one.
-    if (core_.framesDrawn() > 0 && state.controlPoints.size() >= 2) {
-        for (const ControlPoint& marker : state.sliderMarkers) {
-            figure.discs.push_back(FigureDisc{marker.centre, marker.radius, kSliderMarkerColour});
-        }
+    for (const DrawnDisc& drawn : core_.lastFrame().discs) {
+        figure.discs.push_back(FigureDisc{drawn.disc.centre, drawn.disc.radius, drawn.colour});
     }
-    if (core_.framesDrawn() > 0) {
-        for (const ControlPoint& point : state.controlPoints) {
-            figure.discs.push_back(FigureDisc{point.centre, point.radius, kControlPointColour});
-        }
-    }
-    figure.segments = core_.drawnSegments();
+    figure.segments = core_.lastFrame().segments;
     return figure;
 }
 

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/frame_buffer.h"
+#include "curves/frame_report.h"
+#include "curves/scene_state.h"
+
+namespace veltro {
+
+// Paints the scene into the frame and reports what it drew: the slider
+// marker (painted while its curve is built), the control-point discs, then
+// the control polygon and the chosen curve with its shells. Reads the model
+// only; the B-spline uses the knots the update step left in workingKnots.
+FrameReport renderScene(const SceneState& state, FrameBuffer& frame);
+
+}  // namespace veltro
