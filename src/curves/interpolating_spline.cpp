@@ -1,5 +1,6 @@
 #include "curves/interpolating_spline.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -132,20 +133,6 @@ void setCoefficients(SplineTerms& terms, const std::vector<float>& unknowns, boo
     }
 }
 
-float sumTerms(const SplineTerms& terms, float t) {
-    float sum = 0.0f;
-    for (const SplineTerm& term : terms) {
-        // The truncated terms come last, in increasing knot order: from the
-        // first that is zero at t on, all are, and adding zero leaves the sum
-        // as it is.
-        if (vanishesAt(term, t)) {
-            break;
-        }
-        sum = static_cast<float>(static_cast<double>(sum) + valueAt(term, t));
-    }
-    return sum;
-}
-
 float addTerm(float sum, double value) {
     return static_cast<float>(static_cast<double>(sum) + value);
 }
@@ -166,14 +153,14 @@ SplineCurve solveInterpolatingSpline(const std::vector<Point2>& points) {
 }
 
 Point2 evaluateSpline(const SplineCurve& curve, float t) {
-    if (curve.x.size() != curve.y.size()) {
-        return Point2(sumTerms(curve.x, t), sumTerms(curve.y, t));
-    }
     // Both lists share their basis, so the power of each term serves both
-    // coordinates, and the two sums run side by side.
+    // coordinates, and the two sums run side by side. The truncated terms
+    // come last, in increasing knot order: from the first that is zero at t
+    // on, all are, and adding zero leaves the sums as they are.
     float x = 0.0f;
     float y = 0.0f;
-    for (std::size_t j = 0; j < curve.x.size(); ++j) {
+    const std::size_t terms = std::min(curve.x.size(), curve.y.size());
+    for (std::size_t j = 0; j < terms; ++j) {
         const SplineTerm& term = curve.x[j];
         if (vanishesAt(term, t)) {
             break;

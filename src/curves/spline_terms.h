@@ -55,15 +55,4 @@ inline double powerAt(const SplineTerm& term, float t) {
     return powerFloat(shifted, term.exponent);
 }
 
-// The term at t with `coefficient` as its factor, the product in double.
-inline double valueAt(const SplineTerm& term, float t) {
-    if (term.isConstant) {
-        return static_cast<double>(term.coefficient);
-    }
-    if (vanishesAt(term, t)) {
-        return 0.0;
-    }
-    return powerAt(term, t) * static_cast<double>(term.coefficient);
-}
-
 }  // namespace veltro

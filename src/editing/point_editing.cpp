@@ -38,11 +38,7 @@ void dragSelectedPoints(std::vector<ControlPoint>& points, const Point2& m, bool
     }
 }
 
-void confineSelectedPoints(std::vector<ControlPoint>& points, bool mouseDown,
-                           bool& redrawRequested) {
-    if (mouseDown) {
-        return;
-    }
+void confineSelectedPoints(std::vector<ControlPoint>& points, bool& redrawRequested) {
     for (ControlPoint& p : points) {
         if (p.selected && p.confineToWindow()) {
             redrawRequested = true;
@@ -50,10 +46,7 @@ void confineSelectedPoints(std::vector<ControlPoint>& points, bool mouseDown,
     }
 }
 
-void resolveDropOverlaps(std::vector<ControlPoint>& points, bool mouseDown, bool& redrawRequested) {
-    if (mouseDown) {
-        return;
-    }
+void resolveDropOverlaps(std::vector<ControlPoint>& points, bool& redrawRequested) {
     for (std::size_t i = 0; i < points.size(); ++i) {
         if (points[i].selected) {
             resolvePointOverlap(points, i, redrawRequested);

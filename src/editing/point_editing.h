@@ -23,13 +23,12 @@ void dragSelectedPoints(std::vector<ControlPoint>& points, const Point2& m, bool
 
 // After the release, a selected point whose disc is not wholly inside the
 // window goes back to where its drag began.
-void confineSelectedPoints(std::vector<ControlPoint>& points, bool mouseDown,
-                           bool& redrawRequested);
+void confineSelectedPoints(std::vector<ControlPoint>& points, bool& redrawRequested);
 
 // After the release, every selected point dropped onto another point goes
 // back to where its drag began; handled in container order, so a later point
 // sees where the earlier ones ended up.
-void resolveDropOverlaps(std::vector<ControlPoint>& points, bool mouseDown, bool& redrawRequested);
+void resolveDropOverlaps(std::vector<ControlPoint>& points, bool& redrawRequested);
 
 // Sends the point at index k back when any other point overlaps its drop
 // position. An index past the end does nothing.

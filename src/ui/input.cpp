@@ -42,8 +42,8 @@ void mouseMove(EditorState& state, const Message& message) {
 void leftRelease(EditorState& state) {
     state.mouseDown = false;
     if (state.editMode == EditMode::MovePoints) {
-        resolveDropOverlaps(state.controlPoints, state.mouseDown, state.redrawRequested);
-        confineSelectedPoints(state.controlPoints, state.mouseDown, state.redrawRequested);
+        resolveDropOverlaps(state.controlPoints, state.redrawRequested);
+        confineSelectedPoints(state.controlPoints, state.redrawRequested);
     }
 }
 

@@ -173,6 +173,17 @@ TEST(InterpolatingSpline, SecondDerivativeVanishesAtBothEnds) {
     }
 }
 
+// One term at t with its solved factor, the product in double.
+double valueAt(const SplineTerm& term, float t) {
+    if (term.isConstant) {
+        return static_cast<double>(term.coefficient);
+    }
+    if (vanishesAt(term, t)) {
+        return 0.0;
+    }
+    return powerAt(term, t) * static_cast<double>(term.coefficient);
+}
+
 TEST(InterpolatingSpline, EvaluationIsTheTermByTermSum) {
     for (std::size_t n : {2u, 3u, 9u, 30u}) {
         const SplineCurve spline = solveInterpolatingSpline(scatteredPoints(n));

@@ -23,8 +23,8 @@ struct Gesture {
     void move(float x, float y) { dragSelectedPoints(points, Point2(x, y), mouseDown, redraw); }
     void release() {
         mouseDown = false;
-        resolveDropOverlaps(points, mouseDown, redraw);
-        confineSelectedPoints(points, mouseDown, redraw);
+        resolveDropOverlaps(points, redraw);
+        confineSelectedPoints(points, redraw);
     }
     // Drags point `index` from its centre to (x, y) and lets go.
     void dragTo(std::size_t index, float x, float y) {
@@ -170,17 +170,6 @@ TEST(ResolvePointOverlap, IgnoresAnIndexPastTheEnd) {
     bool redraw = false;
     resolvePointOverlap(points, 2, redraw);
     resolvePointOverlap(points, static_cast<std::size_t>(-1), redraw);
-    EXPECT_FALSE(redraw);
-}
-
-TEST(ReleaseSteps, WaitForTheButtonToBeUp) {
-    std::vector<ControlPoint> points{pointAt(100, 100), pointAt(300, 300)};
-    points[1].selected = true;
-    points[1].centre = Point2(100, 5);
-    bool redraw = false;
-    resolveDropOverlaps(points, /*mouseDown=*/true, redraw);
-    confineSelectedPoints(points, /*mouseDown=*/true, redraw);
-    expectAt(points[1], 100, 5);
     EXPECT_FALSE(redraw);
 }
 
