@@ -1,10 +1,10 @@
 #include "geometry/control_point.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 
 #include "app/frame_buffer.h"
+#include "geometry/bit_cast.h"
 #include "geometry/line_segment.h"
 
 namespace veltro {
@@ -39,7 +39,7 @@ void ControlPoint::draw(FrameBuffer& frame, const Colour& markerColour) const {
     const float c = static_cast<float>(std::cos(static_cast<double>(step)));
     const float s = static_cast<float>(std::sin(static_cast<double>(step)));
     // Just above pi/4, so the eighth of a turn is covered including its end.
-    const float lastAngle = std::bit_cast<float>(std::uint32_t{0x3F490FEB});
+    const float lastAngle = bitCast<float>(std::uint32_t{0x3F490FEB});
     // A huge radius makes the step so small that the float angle stops
     // advancing, and a negative one walks away from the end: either would
     // never finish. A radius-10 disc takes 8 turns; this many cover radii up

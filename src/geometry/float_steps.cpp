@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "geometry/bit_cast.h"
 #include "geometry/float_to_int.h"
 
 namespace veltro {
@@ -31,12 +32,12 @@ struct UniformGrid {
 // 2^e for -149 <= e <= 128, built directly: this runs in the rasterizers'
 // inner searches, where the library functions would dominate.
 double powerOfTwo(int e) {
-    return std::bit_cast<double>(static_cast<std::uint64_t>(e + 1023) << 52);
+    return bitCast<double>(static_cast<std::uint64_t>(e + 1023) << 52);
 }
 
 // The exponent e with 2^e <= |v| < 2^(e + 1); v finite and nonzero.
 int binadeExponent(float v) {
-    const std::uint32_t bits = std::bit_cast<std::uint32_t>(v) & 0x7FFFFFFFu;
+    const std::uint32_t bits = bitCast<std::uint32_t>(v) & 0x7FFFFFFFu;
     const int biased = static_cast<int>(bits >> 23);
     if (biased == 0) {
         return std::bit_width(bits) - 1 - 149;  // subnormal
@@ -46,7 +47,7 @@ int binadeExponent(float v) {
 
 // The largest e such that v is a multiple of 2^e; v finite and nonzero.
 int lowestBitExponent(float v) {
-    const std::uint32_t bits = std::bit_cast<std::uint32_t>(v) & 0x7FFFFFFFu;
+    const std::uint32_t bits = bitCast<std::uint32_t>(v) & 0x7FFFFFFFu;
     const int biased = static_cast<int>(bits >> 23);
     const std::uint32_t mantissa = bits & 0x7FFFFFu;
     if (biased == 0) {
