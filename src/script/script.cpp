@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "script/float_chars.h"
 #include "ui/menu_table.h"
 
 namespace veltro::replay {
@@ -122,7 +123,7 @@ float parseCoordinate(const Token& token) {
     }
     float value = 0.0f;
     const char* end = digits.data() + digits.size();
-    const auto [stop, ec] = std::from_chars(digits.data(), end, value);
+    const auto [stop, ec] = floatFromChars(digits.data(), end, value);
     if (ec == std::errc::result_out_of_range) {
         throw LineError{"coordinate " + quoteForMessage(word) + " is out of range for a float"};
     }
