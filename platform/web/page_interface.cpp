@@ -1,0 +1,123 @@
+// The functions the page's script calls. The page creates one editor and
+// passes its handle back on every call; nothing here is global.
+
+#include <emscripten/emscripten.h>
+
+#include <cstddef>
+#include <string>
+
+#include "ui/bspline_dialog.h"
+#include "ui/menu_table.h"
+#include "ui/message.h"
+#include "web_editor.h"
+
+using veltro::Message;
+using veltro::web::WebEditor;
+
+namespace {
+
+void appendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[(c >> 4) & 0xF];
+            out += kHex[c & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+// The menu bar and the limits of the dialog's fields, for the page to build
+// its elements from: {"menuBar": [{"text", "id", "items": [{"id", "text",
+// "checked"}]}], "knotTextLimit": n}.
+std::string pageDescription() {
+    std::string json = "{\"caption\":";
+    appendJsonString(json, veltro::kApplicationCaption);
+    json += ",\"knotTextLimit\":" + std::to_string(veltro::kKnotTextLimit) + ",\"menuBar\":[";
+    bool firstEntry = true;
+    for (const veltro::MenuBarEntry& entry : veltro::menuBar()) {
+        json += firstEntry ? "{" : ",{";
+        firstEntry = false;
+        json += "\"text\":";
+        appendJsonString(json, entry.text);
+        json += ",\"id\":" + std::to_string(entry.id) + ",\"items\":[";
+        bool firstItem = true;
+        for (const veltro::MenuItemSpec& item : entry.items) {
+            json += firstItem ? "{" : ",{";
+            firstItem = false;
+            json += "\"id\":" + std::to_string(item.id) + ",\"text\":";
+            appendJsonString(json, item.text);
+            json += ",\"checked\":";
+            json += item.checkedAtStart ? "true" : "false";
+            json += '}';
+        }
+        json += "]}";
+    }
+    json += "]}";
+    return json;
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE WebEditor* veltro_create() {
+    return new WebEditor();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* veltro_page_description() {
+    static const std::string description = pageDescription();
+    return description.c_str();
+}
+
+// kind: 0 press, 1 move, 2 release, 3 the second press of a double click.
+EMSCRIPTEN_KEEPALIVE void veltro_post_mouse(WebEditor* editor, int kind, float x, float y) {
+    static constexpr Message::Kind kKinds[] = {Message::Kind::LeftPress, Message::Kind::MouseMove,
+                                               Message::Kind::LeftRelease,
+                                               Message::Kind::LeftDoubleClick};
+    if (kind < 0 || kind >= static_cast<int>(std::size(kKinds))) {
+        return;
+    }
+    editor->post(Message::mouse(kKinds[kind], x, y));
+}
+
+EMSCRIPTEN_KEEPALIVE void veltro_post_key(WebEditor* editor, int virtualKey) {
+    editor->post(Message::keyDown(virtualKey));
+}
+
+EMSCRIPTEN_KEEPALIVE void veltro_post_command(WebEditor* editor, int commandId) {
+    editor->post(Message::menu(commandId));
+}
+
+// The page writes the degree into slot 0 and the knots into slot 1 first.
+EMSCRIPTEN_KEEPALIVE char* veltro_text_buffer(WebEditor* editor, int slot, int size) {
+    if (slot < 0 || size < 0) {
+        return nullptr;
+    }
+    return editor->textBuffer(static_cast<std::size_t>(slot), static_cast<std::size_t>(size));
+}
+
+EMSCRIPTEN_KEEPALIVE void veltro_post_dialog_ok(WebEditor* editor, int dialogId) {
+    editor->post(Message::dialogOk(dialogId, editor->text(0), editor->text(1)));
+}
+
+EMSCRIPTEN_KEEPALIVE void veltro_post_dialog_cancel(WebEditor* editor, int dialogId) {
+    editor->post(Message::dialogCancel(dialogId));
+}
+
+EMSCRIPTEN_KEEPALIVE int veltro_turn(WebEditor* editor) {
+    return editor->turn();
+}
+
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* veltro_frame(WebEditor* editor) {
+    return editor->rgba();
+}
+
+}  // extern "C"
