@@ -21,6 +21,10 @@ stages=$((stages + 1))
 echo "== build (default)"
 cmake --preset default -DVELTRO_WERROR="$werror" >/dev/null
 cmake --build --preset default -j "$jobs"
+# The browser version: its tests are part of the default build's and skip without it.
+echo "== build (web)"
+cmake --preset web -DVELTRO_WERROR="$werror" >/dev/null
+cmake --build --preset web -j "$jobs"
 echo "== test (default)"
 ctest --test-dir build/default --output-on-failure -j "$jobs"
 stages=$((stages + 1))

@@ -1,6 +1,8 @@
 # Debian packages, by what needs them. Sourced by run.sh and test.sh.
 # shellcheck disable=SC2034
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libpng-dev qt6-base-dev qt6-qpa-plugins)
+# the browser version: Emscripten (its node and acorn come with it) and python3 to serve the site
+WEB_PACKAGES=(cmake ninja-build emscripten nodejs python3)
 TEST_PACKAGES=(clang-format googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
                x11-utils libx11-dev
                # the exact-arithmetic check of the parametric polynomial, the icon check
@@ -13,4 +15,6 @@ TEST_PACKAGES=(clang-format googletest libgtest-dev libbenchmark-dev xvfb xauth 
                clang libclang-rt-14-dev valgrind
                # the Debian package check: cpack's dependency scan, dpkg-deb, the entry check,
                # lintian, and the AppStream metainfo check
-               dpkg-dev file desktop-file-utils lintian appstream)
+               dpkg-dev file desktop-file-utils lintian appstream
+               # the browser version and its end-to-end test in headless Chromium
+               "${WEB_PACKAGES[@]}" chromium chromium-driver python3-selenium)
