@@ -74,10 +74,12 @@ install(FILES ${VELTRO_RELEASE_DIR}/copyright ${VELTRO_RELEASE_DIR}/changelog.gz
 # The user guide keeps its relative links to the pictures.
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/docs/replay.md DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
-if(EXISTS ${CMAKE_SOURCE_DIR}/docs/images)
-  install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/images DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs
-          FILES_MATCHING PATTERN "*.png")
-endif()
+foreach(pictures images screenshots)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/docs/${pictures})
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/${pictures} DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs
+            FILES_MATCHING PATTERN "*.png")
+  endif()
+endforeach()
 
 set(CPACK_PACKAGE_NAME veltro)
 set(CPACK_PACKAGE_VENDOR "VELTRO")
