@@ -292,12 +292,13 @@ def main():
     try:
         driver.set_page_load_timeout(30)
         driver.set_script_timeout(30)
-        started = time.perf_counter()
         driver.get(f"http://127.0.0.1:{server.server_address[1]}/")
-        driver.execute_async_script(
+        ready = driver.execute_async_script(
             "const done = arguments[arguments.length - 1];"
-            "window.veltroPage.ready.then(() => done(true), (e) => done(String(e)));")
-        print(f"module ready after {1000 * (time.perf_counter() - started):.0f} ms")
+            "window.veltroPage.ready.then(() => done(performance.now()), (e) => done(String(e)));")
+        if not isinstance(ready, (int, float)):
+            fail(f"the page did not start: {ready}")
+        print(f"ready for input {ready:.0f} ms after the page was requested")
         page = Page(driver)
         script = play(page)
         with tempfile.TemporaryDirectory() as work:
