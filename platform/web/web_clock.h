@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/clock.h"
+#include "core/clock.h"
 
 namespace veltro::web {
 
