@@ -2,7 +2,7 @@
 # How much slower the core runs in WebAssembly than natively: the native and
 # the node build of veltro-replay draw the same frames (a space press each)
 # of one scene with the shells and the slider on, for each curve method at
-# 80 and 320 points. Prints milliseconds per frame and the ratio.
+# 80 and 320 points. Prints processor milliseconds per frame and the ratio.
 #
 # usage: bench/wasm_vs_native.sh [NATIVE-REPLAY] [WASM-REPLAY.js] [FRAMES]
 set -euo pipefail
@@ -27,12 +27,11 @@ scene() {
     }'
 }
 
+# Processor time (user and system) rather than wall time: a busy machine
+# changes it much less.
 seconds() {
-    local start end
-    start=$(date +%s.%N)
-    "$@" >/dev/null
-    end=$(date +%s.%N)
-    echo "$end - $start" | bc -l
+    local TIMEFORMAT='%U + %S'
+    { time "$@" >/dev/null; } 2>&1 | bc -l
 }
 
 printf "%-8s %6s %12s %12s %7s\n" method points native_ms wasm_ms ratio
