@@ -47,44 +47,44 @@ void MainWindow::buildMenuBar() {
     bar->setNativeMenuBar(false);
     for (const MenuBarEntry& entry : veltro::menuBar()) {
         if (!entry.isPopup()) {
-            addCommand(bar->addAction(toQString(entry.text)), entry.id, false);
+            addCommand(bar->addAction(toQString(entry.text)), *entry.command, false);
             continue;
         }
         QMenu* popup = bar->addMenu(toQString(entry.text));
-        for (const MenuItemSpec& item : entry.items) {
-            addCommand(popup->addAction(toQString(item.text)), item.id, item.checkedAtStart);
+        for (const MenuItem& item : entry.items) {
+            addCommand(popup->addAction(toQString(item.text)), item.command, item.checkedAtStart);
         }
     }
 }
 
-void MainWindow::addCommand(QAction* action, int commandId, bool checkedAtStart) {
+void MainWindow::addCommand(QAction* action, Command command, bool checkedAtStart) {
     showMark(*action, checkedAtStart);
-    actions_[commandId] = action;
-    checked_[commandId] = checkedAtStart;
-    connect(action, &QAction::triggered, this, [this, action, commandId] {
+    actions_[command] = action;
+    checked_[command] = checkedAtStart;
+    connect(action, &QAction::triggered, this, [this, action, command] {
         // Qt has just toggled the mark on its own; only the core may change
         // it, when it handles the command.
-        showMark(*action, checked_[commandId]);
-        post_(Message::menu(commandId));
+        showMark(*action, checked_[command]);
+        post_(Message::menu(command));
     });
 }
 
-void MainWindow::setMenuChecked(int commandId, bool checked) {
-    const auto found = actions_.find(commandId);
+void MainWindow::setMenuChecked(Command command, bool checked) {
+    const auto found = actions_.find(command);
     if (found == actions_.end()) {
         return;
     }
-    checked_[commandId] = checked;
+    checked_[command] = checked;
     showMark(*found->second, checked);
 }
 
-bool MainWindow::isMenuChecked(int commandId) const {
-    const auto found = checked_.find(commandId);
+bool MainWindow::isMenuChecked(Command command) const {
+    const auto found = checked_.find(command);
     return found != checked_.end() && found->second;
 }
 
-QAction* MainWindow::menuAction(int commandId) const {
-    const auto found = actions_.find(commandId);
+QAction* MainWindow::menuAction(Command command) const {
+    const auto found = actions_.find(command);
     return found == actions_.end() ? nullptr : found->second;
 }
 

@@ -8,6 +8,7 @@
 
 #include "bspline_dialog.h"
 #include "drawing_area.h"
+#include "ui/command.h"
 
 class QAction;
 
@@ -24,10 +25,10 @@ class MainWindow final : public QMainWindow {
     DrawingArea& drawingArea() { return *area_; }
 
     // The check mark as the core last set it.
-    void setMenuChecked(int commandId, bool checked);
-    bool isMenuChecked(int commandId) const;
-    // The menu entry of a command id; null for an unknown id.
-    QAction* menuAction(int commandId) const;
+    void setMenuChecked(Command command, bool checked);
+    bool isMenuChecked(Command command) const;
+    // The menu entry of a command; null if the menu has none.
+    QAction* menuAction(Command command) const;
 
     // A new dialog each time, placed at the client area's top-left.
     BSplineDialog* openBSplineDialog(int dialogId, std::string_view degreeText,
@@ -44,12 +45,12 @@ class MainWindow final : public QMainWindow {
 
   private:
     void buildMenuBar();
-    void addCommand(QAction* action, int commandId, bool checkedAtStart);
+    void addCommand(QAction* action, Command command, bool checkedAtStart);
 
     MessagePoster post_;
     DrawingArea* area_;
-    std::map<int, QAction*> actions_;
-    std::map<int, bool> checked_;
+    std::map<Command, QAction*> actions_;
+    std::map<Command, bool> checked_;
     std::vector<BSplineDialog*> dialogs_;
 };
 

@@ -12,8 +12,8 @@ QString toQString(std::string_view text) {
 
 }  // namespace
 
-void QtShell::setChecked(int commandId, bool checked) {
-    window_.setMenuChecked(commandId, checked);
+void QtShell::setChecked(Command command, bool checked) {
+    window_.setMenuChecked(command, checked);
 }
 
 void QtShell::showMessageBox(std::string_view text, std::string_view caption) {

@@ -11,7 +11,7 @@ class QtShell final : public Shell {
   public:
     explicit QtShell(MainWindow& window) : window_(window) {}
 
-    void setChecked(int commandId, bool checked) override;
+    void setChecked(Command command, bool checked) override;
     // Runs the box's own modal loop: the frame loop waits until it is
     // dismissed.
     void showMessageBox(std::string_view text, std::string_view caption) override;

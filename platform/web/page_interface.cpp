@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/bspline_dialog.h"
+#include "ui/command_ids.h"
 #include "ui/menu_table.h"
 #include "ui/message.h"
 #include "web_editor.h"
@@ -47,12 +48,13 @@ std::string pageDescription() {
         firstEntry = false;
         json += "\"text\":";
         appendJsonString(json, entry.text);
-        json += ",\"id\":" + std::to_string(entry.id) + ",\"items\":[";
+        const int barId = entry.isPopup() ? 0 : veltro::commandId(*entry.command);
+        json += ",\"id\":" + std::to_string(barId) + ",\"items\":[";
         bool firstItem = true;
-        for (const veltro::MenuItemSpec& item : entry.items) {
+        for (const veltro::MenuItem& item : entry.items) {
             json += firstItem ? "{" : ",{";
             firstItem = false;
-            json += "\"id\":" + std::to_string(item.id) + ",\"text\":";
+            json += "\"id\":" + std::to_string(veltro::commandId(item.command)) + ",\"text\":";
             appendJsonString(json, item.text);
             json += ",\"checked\":";
             json += item.checkedAtStart ? "true" : "false";
@@ -93,7 +95,9 @@ EMSCRIPTEN_KEEPALIVE void veltro_post_key(WebEditor* editor, int virtualKey) {
 }
 
 EMSCRIPTEN_KEEPALIVE void veltro_post_command(WebEditor* editor, int commandId) {
-    editor->post(Message::menu(commandId));
+    if (const auto command = veltro::commandWithId(commandId)) {
+        editor->post(Message::menu(*command));
+    }
 }
 
 // The page writes the degree into slot 0 and the knots into slot 1 first.

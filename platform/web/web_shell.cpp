@@ -4,6 +4,8 @@
 
 #include <cstddef>
 
+#include "ui/command_ids.h"
+
 // The page passes its shell object to the module factory; these reach it as
 // Module.shell. Texts cross as UTF-8 with a length, so no terminator is
 // needed.
@@ -28,8 +30,8 @@ EM_JS(void, veltro_page_open_dialog, (int dialogId, const char* degree, std::siz
 
 namespace veltro::web {
 
-void PageShell::setChecked(int commandId, bool checked) {
-    veltro_page_set_checked(commandId, checked ? 1 : 0);
+void PageShell::setChecked(Command command, bool checked) {
+    veltro_page_set_checked(commandId(command), checked ? 1 : 0);
 }
 
 void PageShell::showMessageBox(std::string_view text, std::string_view caption) {

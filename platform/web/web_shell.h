@@ -10,7 +10,7 @@ namespace veltro::web {
 // and the frame until the box is dismissed.
 class PageShell final : public Shell {
   public:
-    void setChecked(int commandId, bool checked) override;
+    void setChecked(Command command, bool checked) override;
     void showMessageBox(std::string_view text, std::string_view caption) override;
     void setTitle(std::string_view title) override;
     void openBSplineDialog(int dialogId, std::string_view degreeText,

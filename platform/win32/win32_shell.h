@@ -14,7 +14,7 @@ class Win32Shell final : public Shell {
   public:
     explicit Win32Shell(AppWindow& app) : app_(app) {}
 
-    void setChecked(int commandId, bool checked) override;
+    void setChecked(Command command, bool checked) override;
     void showMessageBox(std::string_view text, std::string_view caption) override;
     void setTitle(std::string_view title) override;
     void openBSplineDialog(int dialogId, std::string_view degreeText,

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "app_window.h"
+#include "ui/command_ids.h"
 
 namespace veltro::win32 {
 
@@ -57,7 +58,10 @@ LRESULT AppWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM lPara
             deliver(Message::keyDown(static_cast<int>(wParam)));
             return 0;
         case WM_COMMAND:
-            deliver(Message::menu(LOWORD(wParam)));
+            // A number that is none of the menu's commands is ignored.
+            if (const auto command = commandWithId(LOWORD(wParam))) {
+                deliver(Message::menu(*command));
+            }
             return 0;
         case WM_MOUSEMOVE:
             deliver(mouseMessage(Message::Kind::MouseMove, lParam));

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "script/float_chars.h"
-#include "ui/menu_table.h"
+#include "ui/command_ids.h"
 
 namespace veltro::replay {
 
@@ -167,34 +167,17 @@ int parseKey(const Token& token) {
                     " (use space, plus, minus, numplus, numminus or a code 0 to 255)"};
 }
 
-}  // namespace
-
-bool isMenuCommand(int id) {
-    for (const MenuBarEntry& entry : menuBar()) {
-        if (!entry.isPopup() && entry.id == id) {
-            return true;
-        }
-        for (const MenuItemSpec& item : entry.items) {
-            if (item.id == id) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-namespace {
-
-int parseMenuId(const Token& token) {
+Command parseMenuId(const Token& token) {
     const std::string& word = bareWord(token, "a command id");
     const auto id = parseUnsigned(word);
     if (!id) {
         throw LineError{"command id " + quoteForMessage(word) + " is not a decimal number"};
     }
-    if (!isMenuCommand(*id)) {
+    const auto command = commandWithId(*id);
+    if (!command) {
         throw LineError{std::to_string(*id) + " is not a command id of the menu"};
     }
-    return *id;
+    return *command;
 }
 
 struct MouseCommand {

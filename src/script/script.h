@@ -34,9 +34,6 @@ ParsedScript parseScript(std::string_view text);
 std::optional<int> keyCodeForName(std::string_view name);
 std::optional<std::string_view> keyNameForCode(int code);
 
-// Whether `menu ID` names a command of the menu.
-bool isMenuCommand(int id);
-
 // The largest key code a script can name.
 inline constexpr int kLargestKeyCode = 255;
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "script/script.h"
+#include "ui/command_ids.h"
 
 namespace veltro::replay {
 
@@ -66,10 +67,7 @@ std::optional<std::string> scriptLine(const Message& message) {
             }
             return "key " + std::to_string(message.key);
         case Message::Kind::MenuCommand:
-            if (!isMenuCommand(message.commandId)) {
-                return std::nullopt;
-            }
-            return "menu " + std::to_string(message.commandId);
+            return "menu " + std::to_string(commandId(message.command));
         case Message::Kind::DialogOk: {
             const auto degree = quoted(message.degreeText);
             const auto knots = quoted(message.knotText);

@@ -4,7 +4,6 @@
 
 #include "curves/knots.h"
 #include "ui/bspline_dialog_session.h"
-#include "ui/command_ids.h"
 #include "ui/menu_table.h"
 #include "ui/version.h"
 
@@ -12,20 +11,18 @@ namespace veltro {
 
 namespace {
 
-using namespace command;
-
 struct MethodCommand {
-    int commandId;
+    Command command;
     CurveMethod method;
 };
 
 constexpr std::array kMethodCommands{
-    MethodCommand{kNestedLinear, CurveMethod::NestedLinear},
-    MethodCommand{kBernstein, CurveMethod::Bernstein},
-    MethodCommand{kMidpoint, CurveMethod::Midpoint},
-    MethodCommand{kParametricPolynomial, CurveMethod::ParametricPolynomial},
-    MethodCommand{kInterpolatingSpline, CurveMethod::InterpolatingSpline},
-    MethodCommand{kBSpline, CurveMethod::BSpline},
+    MethodCommand{Command::NestedLinear, CurveMethod::NestedLinear},
+    MethodCommand{Command::Bernstein, CurveMethod::Bernstein},
+    MethodCommand{Command::Midpoint, CurveMethod::Midpoint},
+    MethodCommand{Command::ParametricPolynomial, CurveMethod::ParametricPolynomial},
+    MethodCommand{Command::InterpolatingSpline, CurveMethod::InterpolatingSpline},
+    MethodCommand{Command::BSpline, CurveMethod::BSpline},
 };
 
 template <typename T>
@@ -37,16 +34,16 @@ void resetTitle(Shell& shell) {
     shell.setTitle(kApplicationCaption);
 }
 
-void selectMethod(EditorState& state, Shell& shell, int methodCommand) {
+void selectMethod(EditorState& state, Shell& shell, Command methodCommand) {
     for (const MethodCommand& entry : kMethodCommands) {
-        if (entry.commandId == methodCommand) {
+        if (entry.command == methodCommand) {
             state.method = entry.method;
         }
     }
     shell.setChecked(methodCommand, true);
     for (const MethodCommand& other : kMethodCommands) {
-        if (other.commandId != methodCommand) {
-            shell.setChecked(other.commandId, false);
+        if (other.command != methodCommand) {
+            shell.setChecked(other.command, false);
         }
     }
 }
@@ -68,7 +65,7 @@ void resetBSpline(EditorState& state) {
     state.sliderT = static_cast<float>(static_cast<float>(domain.lo + domain.hi) * 0.5);
 }
 
-void setOption(Shell& shell, int onCommand, int offCommand, bool on) {
+void setOption(Shell& shell, Command onCommand, Command offCommand, bool on) {
     shell.setChecked(on ? onCommand : offCommand, true);
     shell.setChecked(on ? offCommand : onCommand, false);
 }
@@ -76,12 +73,12 @@ void setOption(Shell& shell, int onCommand, int offCommand, bool on) {
 void clearPoints(EditorState& state, Shell& shell) {
     emptyAndRelease(state.controlPoints);
     state.redrawRequested = true;
-    shell.setChecked(kSliderOff, true);
-    shell.setChecked(kSliderOn, false);
-    shell.setChecked(kShellsOff, true);
+    shell.setChecked(Command::SliderOff, true);
+    shell.setChecked(Command::SliderOn, false);
+    shell.setChecked(Command::ShellsOff, true);
     state.sliderT = 0.5f;
     state.sliderOn = false;
-    shell.setChecked(kShellsOn, false);
+    shell.setChecked(Command::ShellsOn, false);
     state.shellsOn = false;
 }
 
@@ -92,19 +89,19 @@ void movePoints(EditorState& state, Shell& shell) {
         return;
     }
     state.editMode = EditMode::MovePoints;
-    shell.setChecked(kMakePoints, false);
+    shell.setChecked(Command::MakePoints, false);
     shell.showMessageBox("Left Click and drag the mouse to relocate points!", "Moving Enabled");
 }
 
-void methodCommand(EditorState& state, Shell& shell, int commandId) {
+void methodCommand(EditorState& state, Shell& shell, Command command) {
     resetTitle(shell);
     state.redrawRequested = true;
-    if (commandId == kNestedLinear) {
+    if (command == Command::NestedLinear) {
         state.sliderT = 0.5f;
-    } else if (commandId == kBSpline) {
+    } else if (command == Command::BSpline) {
         resetBSpline(state);
     }
-    selectMethod(state, shell, commandId);
+    selectMethod(state, shell, command);
 }
 
 }  // namespace
@@ -121,28 +118,28 @@ std::string aboutText() {
     return text;
 }
 
-void runCommand(EditorState& state, Shell& shell, int commandId) {
-    switch (commandId) {
-        case kMakePoints:
+void runCommand(EditorState& state, Shell& shell, Command command) {
+    switch (command) {
+        case Command::MakePoints:
             state.editMode = EditMode::MakePoints;
-            shell.setChecked(kMakePoints, true);
+            shell.setChecked(Command::MakePoints, true);
             break;
-        case kMovePoints:
+        case Command::MovePoints:
             movePoints(state, shell);
             break;
-        case kClearPoints:
+        case Command::ClearPoints:
             clearPoints(state, shell);
             break;
-        case kNestedLinear:
-        case kBernstein:
-        case kMidpoint:
-        case kParametricPolynomial:
-        case kInterpolatingSpline:
-        case kBSpline:
-            methodCommand(state, shell, commandId);
+        case Command::NestedLinear:
+        case Command::Bernstein:
+        case Command::Midpoint:
+        case Command::ParametricPolynomial:
+        case Command::InterpolatingSpline:
+        case Command::BSpline:
+            methodCommand(state, shell, command);
             break;
-        case kSliderOn:
-            setOption(shell, kSliderOn, kSliderOff, true);
+        case Command::SliderOn:
+            setOption(shell, Command::SliderOn, Command::SliderOff, true);
             state.sliderT = 0.5f;
             state.sliderOn = true;
             shell.showMessageBox(
@@ -151,35 +148,34 @@ void runCommand(EditorState& state, Shell& shell, int commandId) {
                 "Slider Activated");
             state.redrawRequested = true;
             break;
-        case kSliderOff:
-            setOption(shell, kSliderOn, kSliderOff, false);
+        case Command::SliderOff:
+            setOption(shell, Command::SliderOn, Command::SliderOff, false);
             state.sliderT = 0.5f;
             state.sliderOn = false;
             state.redrawRequested = true;
             break;
-        case kShellsOn:
-        case kShellsOff:
-            setOption(shell, kShellsOn, kShellsOff, commandId == kShellsOn);
-            state.shellsOn = commandId == kShellsOn;
+        case Command::ShellsOn:
+        case Command::ShellsOff:
+            setOption(shell, Command::ShellsOn, Command::ShellsOff, command == Command::ShellsOn);
+            state.shellsOn = command == Command::ShellsOn;
             state.redrawRequested = true;
             break;
-        case kContinuityOn:
-        case kContinuityOff:
-            setOption(shell, kContinuityOn, kContinuityOff, commandId == kContinuityOn);
-            state.continuityOn = commandId == kContinuityOn;
+        case Command::ContinuityOn:
+        case Command::ContinuityOff:
+            setOption(shell, Command::ContinuityOn, Command::ContinuityOff,
+                      command == Command::ContinuityOn);
+            state.continuityOn = command == Command::ContinuityOn;
             state.redrawRequested = true;
             break;
-        case kBSplineSetup:
-            setOption(shell, kContinuityOn, kContinuityOff, false);
+        case Command::BSplineSetup:
+            setOption(shell, Command::ContinuityOn, Command::ContinuityOff, false);
             state.continuityOn = false;
             openBSplineInput(state, shell);
             state.redrawRequested = true;
             break;
-        case kAbout:
+        case Command::About:
             shell.showMessageBox(aboutText(), "About");
             state.redrawRequested = true;
-            break;
-        default:
             break;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/command.h"
 #include "ui/editor_state.h"
 #include "ui/shell.h"
 
@@ -9,8 +10,7 @@ namespace veltro {
 
 // One menu command: changes the state, sets check marks, shows message boxes
 // and resets the title through the shell, in the order the user sees them.
-// Ids that are not in the menu are ignored.
-void runCommand(EditorState& state, Shell& shell, int commandId);
+void runCommand(EditorState& state, Shell& shell, Command command);
 
 // The About box's text: the program, its version and what it does.
 std::string aboutText();

@@ -86,7 +86,7 @@ void handleMessage(EditorState& state, Shell& shell, const Message& message) {
             keyDown(state, shell, message.key);
             break;
         case Message::Kind::MenuCommand:
-            runCommand(state, shell, message.commandId);
+            runCommand(state, shell, message.command);
             break;
         case Message::Kind::DialogOk:
             confirmBSplineInput(state, message.dialogId, message.degreeText, message.knotText);

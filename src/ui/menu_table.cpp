@@ -1,46 +1,77 @@
 #include "ui/menu_table.h"
 
+#include <algorithm>
 #include <array>
-
-#include "ui/command_ids.h"
+#include <cstddef>
 
 namespace veltro {
 
 namespace {
 
-using namespace command;
+enum class RowKind { Popup, PopupEnd, Item, BarItem };
 
-constexpr std::array kObjectItems{
-    MenuItemSpec{kMakePoints, "Make Points", true},
-    MenuItemSpec{kClearPoints, "Clear Points", false},
-    MenuItemSpec{kNestedLinear, "Nested Linear Interpolation", true},
-    MenuItemSpec{kBernstein, "Bernstein Polynomials", false},
-    MenuItemSpec{kMidpoint, "Midpoint Subdivision", false},
-    MenuItemSpec{kParametricPolynomial, "Parametric Polynomial Curve", false},
-    MenuItemSpec{kInterpolatingSpline, "Interpolating Spline", false},
-    MenuItemSpec{kBSpline, "B-Spline", false},
+struct Row {
+    RowKind kind;
+    std::string_view text;
+    Command command;
+    bool marked;
 };
 
-constexpr std::array kHelpItems{
-    MenuItemSpec{kAbout, "About", false},
+constexpr Row kRows[] = {
+#define VELTRO_MENU_MARKED true
+#define VELTRO_MENU_UNMARKED false
+#define VELTRO_MENU_POPUP(text) Row{RowKind::Popup, text, {}, false},
+#define VELTRO_MENU_POPUP_END Row{RowKind::PopupEnd, {}, {}, false},
+#define VELTRO_MENU_ITEM(name, id, text, mark) Row{RowKind::Item, text, Command::name, mark},
+#define VELTRO_MENU_BAR_ITEM(name, id, text) Row{RowKind::BarItem, text, Command::name, false},
+#include "ui/menu.def"
+#undef VELTRO_MENU_MARKED
+#undef VELTRO_MENU_UNMARKED
+#undef VELTRO_MENU_POPUP
+#undef VELTRO_MENU_POPUP_END
+#undef VELTRO_MENU_ITEM
+#undef VELTRO_MENU_BAR_ITEM
 };
 
-constexpr std::array kOptionsItems{
-    MenuItemSpec{kSliderOn, "Slider On", false},
-    MenuItemSpec{kSliderOff, "Slider Off", true},
-    MenuItemSpec{kShellsOn, "Shells On", false},
-    MenuItemSpec{kShellsOff, "Shells Off", true},
-    MenuItemSpec{kContinuityOn, "Continuity On", false},
-    MenuItemSpec{kContinuityOff, "Continuity Off", true},
-    MenuItemSpec{kBSplineSetup, "B-Spline Setup", false},
-};
+constexpr std::size_t countRows(RowKind kind) {
+    return static_cast<std::size_t>(std::count_if(
+        std::begin(kRows), std::end(kRows), [kind](const Row& row) { return row.kind == kind; }));
+}
 
-constexpr std::array kMenuBar{
-    MenuBarEntry{"Object", 0, kObjectItems},
-    MenuBarEntry{"Help", 0, kHelpItems},
-    MenuBarEntry{"Move Points", kMovePoints, {}},
-    MenuBarEntry{"Options", 0, kOptionsItems},
-};
+constexpr auto kItems = [] {
+    std::array<MenuItem, countRows(RowKind::Item)> items{};
+    std::size_t next = 0;
+    for (const Row& row : kRows) {
+        if (row.kind == RowKind::Item) {
+            items[next++] = MenuItem{row.command, row.text, row.marked};
+        }
+    }
+    return items;
+}();
+
+constexpr auto kMenuBar = [] {
+    std::array<MenuBarEntry, countRows(RowKind::Popup) + countRows(RowKind::BarItem)> bar{};
+    std::size_t entry = 0;
+    std::size_t item = 0;
+    for (const Row& row : kRows) {
+        switch (row.kind) {
+            case RowKind::Popup:
+                bar[entry] = MenuBarEntry{row.text, {kItems.data() + item, 0}, std::nullopt};
+                break;
+            case RowKind::Item:
+                bar[entry].items = {bar[entry].items.data(), bar[entry].items.size() + 1};
+                ++item;
+                break;
+            case RowKind::PopupEnd:
+                ++entry;
+                break;
+            case RowKind::BarItem:
+                bar[entry++] = MenuBarEntry{row.text, {}, row.command};
+                break;
+        }
+    }
+    return bar;
+}();
 
 }  // namespace
 

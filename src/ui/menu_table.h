@@ -1,23 +1,26 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
 
+#include "ui/command.h"
+
 namespace veltro {
 
-struct MenuItemSpec {
-    int id;
+struct MenuItem {
+    Command command;
     std::string_view text;
     bool checkedAtStart;
 };
 
-// One entry of the menu bar: a popup with its items, or (when items is
-// empty) a command placed on the bar itself.
+// One entry of the menu bar: a popup with its items, or a command placed on
+// the bar itself.
 struct MenuBarEntry {
     std::string_view text;
-    int id;  // the bar item's command id; 0 for a popup
-    std::span<const MenuItemSpec> items;
-    bool isPopup() const { return id == 0; }
+    std::span<const MenuItem> items;  // a popup's items, in order
+    std::optional<Command> command;   // set for a command on the bar
+    bool isPopup() const { return !command.has_value(); }
 };
 
 // The menu bar in display order; every front end builds its menu from this.

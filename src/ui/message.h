@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "ui/command.h"
+
 namespace veltro {
 
 // One input event, as the front ends hand it to the core.
@@ -22,8 +24,8 @@ struct Message {
     Kind kind = Kind::MouseMove;
     float x = 0.0f;  // client pixels, for the mouse messages
     float y = 0.0f;
-    int key = 0;             // virtual-key code, for KeyDown
-    int commandId = 0;       // for MenuCommand
+    int key = 0;                       // virtual-key code, for KeyDown
+    Command command = Command::About;  // for MenuCommand
     int dialogId = 0;        // for DialogOk / DialogCancel: the id the dialog was opened with
     std::string degreeText;  // DialogOk: the texts typed into the two fields
     std::string knotText;
@@ -41,10 +43,10 @@ struct Message {
         m.key = key;
         return m;
     }
-    static Message menu(int id) {
+    static Message menu(Command command) {
         Message m;
         m.kind = Kind::MenuCommand;
-        m.commandId = id;
+        m.command = command;
         return m;
     }
     static Message dialogOk(int dialogId, std::string degreeText, std::string knotText) {

@@ -1,26 +1,28 @@
 #include "ui/recording_shell.h"
 
+#include "ui/command_ids.h"
 #include "ui/menu_table.h"
 
 namespace veltro {
 
 RecordingShell::RecordingShell() : title_(kApplicationCaption) {
     for (const MenuBarEntry& entry : menuBar()) {
-        for (const MenuItemSpec& item : entry.items) {
+        for (const MenuItem& item : entry.items) {
             if (item.checkedAtStart) {
-                checked_.insert(item.id);
+                checked_.insert(commandId(item.command));
             }
         }
     }
 }
 
-void RecordingShell::setChecked(int commandId, bool checked) {
+void RecordingShell::setChecked(Command command, bool checked) {
+    const int id = commandId(command);
     if (checked) {
-        checked_.insert(commandId);
+        checked_.insert(id);
     } else {
-        checked_.erase(commandId);
+        checked_.erase(id);
     }
-    events_.push_back({Event::Kind::Check, commandId, checked, {}, {}});
+    events_.push_back({Event::Kind::Check, id, checked, {}, {}});
 }
 
 void RecordingShell::showMessageBox(std::string_view text, std::string_view caption) {

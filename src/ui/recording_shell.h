@@ -28,7 +28,7 @@ class RecordingShell : public Shell {
     // Starts with the menu's initial check marks and the caption as title.
     RecordingShell();
 
-    void setChecked(int commandId, bool checked) override;
+    void setChecked(Command command, bool checked) override;
     void showMessageBox(std::string_view text, std::string_view caption) override;
     void setTitle(std::string_view title) override;
     void openBSplineDialog(int dialogId, std::string_view degreeText,

@@ -142,7 +142,7 @@ TEST(EditorCore, KeepsTheLastFrameUntilTheNextIsDrawn) {
     EXPECT_FALSE(f.core.turn());
     EXPECT_EQ(f.core.framePixels(), withPoint);
     // Redrawn from a white buffer, not over the old frame.
-    f.core.post(Message::menu(40024));  // Clear Points
+    f.core.post(Message::menu(Command::ClearPoints));
     ASSERT_TRUE(f.core.turn());
     EXPECT_EQ(f.core.framePixels(), std::vector<std::uint32_t>(withPoint.size(), 0xFFFFFFFFu));
 }

@@ -32,34 +32,34 @@ namespace veltro::hardening {
 
 namespace {
 
-int methodCommand(CurveMethod method) {
+Command methodCommand(CurveMethod method) {
     switch (method) {
         case CurveMethod::NestedLinear:
-            return command::kNestedLinear;
+            return Command::NestedLinear;
         case CurveMethod::Bernstein:
-            return command::kBernstein;
+            return Command::Bernstein;
         case CurveMethod::Midpoint:
-            return command::kMidpoint;
+            return Command::Midpoint;
         case CurveMethod::ParametricPolynomial:
-            return command::kParametricPolynomial;
+            return Command::ParametricPolynomial;
         case CurveMethod::InterpolatingSpline:
-            return command::kInterpolatingSpline;
+            return Command::InterpolatingSpline;
         case CurveMethod::BSpline:
-            return command::kBSpline;
+            return Command::BSpline;
     }
-    return 0;
+    return Command::NestedLinear;
 }
 
 // The check marks a window would show for this state.
 std::set<int> expectedCheckMarks(const EditorState& state) {
     std::set<int> marks;
-    marks.insert(methodCommand(state.method));
+    marks.insert(commandId(methodCommand(state.method)));
     if (state.editMode == EditMode::MakePoints) {
-        marks.insert(command::kMakePoints);
+        marks.insert(commandId(Command::MakePoints));
     }
-    marks.insert(state.sliderOn ? command::kSliderOn : command::kSliderOff);
-    marks.insert(state.shellsOn ? command::kShellsOn : command::kShellsOff);
-    marks.insert(state.continuityOn ? command::kContinuityOn : command::kContinuityOff);
+    marks.insert(commandId(state.sliderOn ? Command::SliderOn : Command::SliderOff));
+    marks.insert(commandId(state.shellsOn ? Command::ShellsOn : Command::ShellsOff));
+    marks.insert(commandId(state.continuityOn ? Command::ContinuityOn : Command::ContinuityOff));
     return marks;
 }
 
@@ -84,7 +84,7 @@ std::string describeMessage(const Message& m) {
         case Message::Kind::KeyDown:
             return "key " + std::to_string(m.key);
         case Message::Kind::MenuCommand:
-            return "menu " + std::to_string(m.commandId);
+            return "menu " + std::to_string(commandId(m.command));
         case Message::Kind::DialogOk:
             return "dialog ok (degree text of " + std::to_string(m.degreeText.size()) +
                    " chars, knot text of " + std::to_string(m.knotText.size()) + " chars)";
@@ -185,7 +185,7 @@ void CheckedSession::check(const Message& message, const Before& before) {
     }
 
     const bool clears =
-        message.kind == Message::Kind::MenuCommand && message.commandId == command::kClearPoints;
+        message.kind == Message::Kind::MenuCommand && message.command == Command::ClearPoints;
     const std::size_t expectedPoints = clears ? 0 : before.points + (before.addsPoint ? 1 : 0);
     if (state.controlPoints.size() != expectedPoints) {
         fail("point count went from " + std::to_string(before.points) + " to " +

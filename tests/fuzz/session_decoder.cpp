@@ -3,6 +3,7 @@
 #include <array>
 #include <bit>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -60,8 +61,6 @@ class ByteReader {
     std::span<const std::uint8_t> bytes_;
     std::size_t pos_ = 0;
 };
-
-constexpr auto kCommands = command::kAll;
 
 constexpr std::array kKeys{key::kSpace, key::kPlus, key::kMinus, key::kNumPlus, key::kNumMinus};
 
@@ -131,12 +130,14 @@ int readKey(ByteReader& in) {
     return k == 0xFF ? static_cast<int>(in.u32()) : in.byte();
 }
 
-int readCommand(ByteReader& in) {
+// A raw number is what a window message could carry; one that is none of
+// the menu's commands is dropped, as the Windows program drops it.
+std::optional<Command> readCommand(ByteReader& in) {
     const std::uint8_t i = in.byte();
     if (i < 0xF0) {
-        return kCommands[i % kCommands.size()];
+        return allCommands[i % allCommands.size()];
     }
-    return static_cast<int>(in.u32());
+    return commandWithId(in.u32());
 }
 
 // A list of numbers as the dialog writes them, or close to it: the
@@ -280,7 +281,9 @@ class BinaryDecoder {
                 break;
             case 6:
             case 7:
-                add(Message::menu(readCommand(in_)));
+                if (const auto command = readCommand(in_)) {
+                    add(Message::menu(*command));
+                }
                 break;
             case 8: {
                 SessionStep step{Message::dialogOk(0, {}, {}), false, {}};

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "checked_session.h"
-#include "ui/command_ids.h"
+#include "ui/command.h"
 
 namespace veltro::hardening {
 namespace {
@@ -26,8 +26,8 @@ using std::chrono::milliseconds;
 // docs/robustness.md, far below this even in the sanitizer build.
 constexpr milliseconds kFrameBound(30000);
 
-void menu(CheckedSession& s, int id) {
-    s.play(Message::menu(id));
+void menu(CheckedSession& s, Command command) {
+    s.play(Message::menu(command));
 }
 
 void click(CheckedSession& s, float x, float y) {
@@ -42,7 +42,7 @@ void keys(CheckedSession& s, int key, std::size_t times) {
 }
 
 void dialog(CheckedSession& s, const std::string& degree, const std::string& knots) {
-    menu(s, command::kBSplineSetup);
+    menu(s, Command::BSplineSetup);
     s.play(Message::dialogOk(s.newestOpenDialog(), degree, knots));
 }
 
@@ -65,13 +65,13 @@ void fivePoints(CheckedSession& s) {
 // Every view of the B-spline on the current knots: plain, with slider and
 // shells, stepped both ways, with continuity on and off again.
 void exerciseBSpline(CheckedSession& s) {
-    menu(s, command::kSliderOn);
-    menu(s, command::kShellsOn);
+    menu(s, Command::SliderOn);
+    menu(s, Command::ShellsOn);
     keys(s, key::kPlus, 3);
     keys(s, key::kNumMinus, 6);
-    menu(s, command::kContinuityOn);
+    menu(s, Command::ContinuityOn);
     keys(s, key::kNumPlus, 2);
-    menu(s, command::kContinuityOff);
+    menu(s, Command::ContinuityOff);
     keys(s, key::kMinus, 2);
 }
 
@@ -84,9 +84,9 @@ std::string knotListText(std::size_t length) {
     return text;
 }
 
-constexpr int kMethods[] = {
-    command::kNestedLinear,         command::kBernstein,           command::kMidpoint,
-    command::kParametricPolynomial, command::kInterpolatingSpline, command::kBSpline};
+constexpr Command kMethods[] = {
+    Command::NestedLinear,         Command::Bernstein,           Command::Midpoint,
+    Command::ParametricPolynomial, Command::InterpolatingSpline, Command::BSpline};
 
 struct HostileCase {
     const char* name;
@@ -95,14 +95,14 @@ struct HostileCase {
 
 std::vector<HostileCase> hostileCases() {
     std::vector<HostileCase> cases;
-    for (int method : kMethods) {
+    for (Command method : kMethods) {
         cases.push_back({"2000 points", [method](CheckedSession& s) {
                              manyPoints(s, 2000);
                              menu(s, method);
                          }});
         cases.push_back({"2000 points, shells and slider", [method](CheckedSession& s) {
-                             menu(s, command::kShellsOn);
-                             menu(s, command::kSliderOn);
+                             menu(s, Command::ShellsOn);
+                             menu(s, Command::SliderOn);
                              manyPoints(s, 2000);
                              menu(s, method);
                              keys(s, key::kPlus, 1);
@@ -112,7 +112,7 @@ std::vector<HostileCase> hostileCases() {
                          click(s, 100, 100);
                          click(s, 300, 400);
                          click(s, 500, 100);
-                         menu(s, command::kBSpline);
+                         menu(s, Command::BSpline);
                          dialog(s, "2147483647", "");
                          exerciseBSpline(s);
                      }});
@@ -120,7 +120,7 @@ std::vector<HostileCase> hostileCases() {
          {"0, 2147483647", "-2147483648, 2147483647", "5, 4, 3, 2, 1", "0, 0, 0, 0, 0, 0"}) {
         cases.push_back({knots, [knots](CheckedSession& s) {
                              fivePoints(s);
-                             menu(s, command::kBSpline);
+                             menu(s, Command::BSpline);
                              dialog(s, "3", knots);
                              exerciseBSpline(s);
                              dialog(s, "2", knots);
@@ -129,19 +129,19 @@ std::vector<HostileCase> hostileCases() {
     }
     cases.push_back({"4998-character knot list", [](CheckedSession& s) {
                          fivePoints(s);
-                         menu(s, command::kBSpline);
+                         menu(s, Command::BSpline);
                          dialog(s, "3", knotListText(4998));
                          exerciseBSpline(s);
                      }});
     cases.push_back({"4998-digit knot", [](CheckedSession& s) {
                          fivePoints(s);
-                         menu(s, command::kBSpline);
+                         menu(s, Command::BSpline);
                          dialog(s, std::string(4998, '9'), std::string(4998, '9'));
                          exerciseBSpline(s);
                      }});
     cases.push_back({"6000 separators", [](CheckedSession& s) {
                          fivePoints(s);
-                         menu(s, command::kBSpline);
+                         menu(s, Command::BSpline);
                          dialog(s, "3", std::string(6000, ','));
                          exerciseBSpline(s);
                      }});
@@ -152,14 +152,14 @@ std::vector<HostileCase> hostileCases() {
                          click(s, -32768, -32768);
                          click(s, -65535, 65535);
                          click(s, 320, 240);
-                         for (int method : kMethods) {
+                         for (Command method : kMethods) {
                              menu(s, method);
-                             menu(s, command::kShellsOn);
+                             menu(s, Command::ShellsOn);
                          }
                      }});
     cases.push_back({"drags to the corners and outside", [](CheckedSession& s) {
                          fivePoints(s);
-                         menu(s, command::kMovePoints);
+                         menu(s, Command::MovePoints);
                          const float targets[][2] = {
                              {0, 0}, {65535, 65535}, {-1, -1}, {-32768, -32768}, {640, 480}};
                          for (const auto& to : targets) {
@@ -167,20 +167,20 @@ std::vector<HostileCase> hostileCases() {
                              s.play(Message::mouse(Message::Kind::MouseMove, to[0], to[1]));
                              s.play(Message::mouse(Message::Kind::LeftRelease, to[0], to[1]));
                          }
-                         menu(s, command::kMakePoints);
+                         menu(s, Command::MakePoints);
                      }});
     // 100000 steps; a fifth of that in sanitizer builds (see runLength).
     const std::size_t steps = runLength(100000);
     cases.push_back({"slider stepped 100000 times, nested linear", [steps](CheckedSession& s) {
                          fivePoints(s);
-                         menu(s, command::kSliderOn);
+                         menu(s, Command::SliderOn);
                          keys(s, key::kNumPlus, steps);
                          EXPECT_EQ(s.state().sliderT, 1.0f);
                      }});
     cases.push_back({"slider stepped 100000 times, B-spline", [steps](CheckedSession& s) {
                          fivePoints(s);
-                         menu(s, command::kBSpline);
-                         menu(s, command::kSliderOn);
+                         menu(s, Command::BSpline);
+                         menu(s, Command::SliderOn);
                          keys(s, key::kPlus, steps / 2);
                          EXPECT_EQ(s.state().sliderT, 5.0f);
                          keys(s, key::kMinus, steps / 2);
@@ -201,7 +201,7 @@ TEST_P(Hostile, KeepsEveryRuleAndLeavesTheEditorUsable) {
 
     // Usable afterwards: back in Make Points mode the next click adds a
     // point and the frame shows it.
-    menu(session, command::kMakePoints);
+    menu(session, Command::MakePoints);
     const std::size_t before = session.state().controlPoints.size();
     const std::size_t framesBefore = session.framesDrawn();
     click(session, 321, 239);
@@ -227,7 +227,7 @@ TEST(HostileHeap, DialogOpenedAndAnsweredManyTimesLeavesNothingBehind) {
     click(session, 100, 100);
     click(session, 300, 400);
     click(session, 500, 100);
-    menu(session, command::kBSpline);
+    menu(session, Command::BSpline);
     dialog(session, "1000", "");
     std::size_t settled = 0;
     for (std::size_t i = 0; i < rounds; ++i) {
@@ -237,7 +237,7 @@ TEST(HostileHeap, DialogOpenedAndAnsweredManyTimesLeavesNothingBehind) {
         if (i % 2 == 0) {
             dialog(session, "1000", "");
         } else {
-            menu(session, command::kBSplineSetup);
+            menu(session, Command::BSplineSetup);
             session.play(Message::dialogCancel(session.newestOpenDialog()));
         }
         ASSERT_FALSE(session.violation()) << *session.violation();

@@ -8,7 +8,7 @@
 
 #include "editor_harness.h"
 #include "ui/bspline_dialog.h"
-#include "ui/command_ids.h"
+#include "ui/command.h"
 
 namespace veltro::qt::testing {
 
@@ -16,7 +16,7 @@ namespace {
 
 BSplineDialog* openDialog(EditorHarness& harness) {
     const std::size_t before = harness.window().openDialogs().size();
-    harness.window().menuAction(command::kBSplineSetup)->trigger();
+    harness.window().menuAction(Command::BSplineSetup)->trigger();
     harness.settle();
     const auto open = harness.window().openDialogs();
     if (open.size() != before + 1) {
@@ -133,7 +133,7 @@ void DialogTest::okHandsTheTypedTextsToTheCore() {
     QVERIFY(harness.window().openDialogs().empty());
 
     // Reopened with the B-spline in use, the dialog shows its knots.
-    harness.window().menuAction(command::kBSpline)->trigger();
+    harness.window().menuAction(Command::BSpline)->trigger();
     harness.settle();
     BSplineDialog* again = openDialog(harness);
     QVERIFY(again != nullptr);

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "editor_harness.h"
-#include "ui/command_ids.h"
+#include "ui/command.h"
 #include "ui/menu_table.h"
 
 namespace veltro::qt::testing {
@@ -23,7 +23,7 @@ void MenuTest::menuBarFollowsTheMenuTable() {
         ++position;
         if (!entry.isPopup()) {
             QCOMPARE(barAction->menu(), nullptr);
-            QCOMPARE(harness.window().menuAction(entry.id), barAction);
+            QCOMPARE(harness.window().menuAction(*entry.command), barAction);
             continue;
         }
         QMenu* popup = barAction->menu();
@@ -31,10 +31,10 @@ void MenuTest::menuBarFollowsTheMenuTable() {
         const QList<QAction*> items = popup->actions();
         QCOMPARE(items.size(), static_cast<qsizetype>(entry.items.size()));
         for (std::size_t i = 0; i < entry.items.size(); ++i) {
-            const MenuItemSpec& spec = entry.items[i];
+            const MenuItem& spec = entry.items[i];
             QAction* item = items[static_cast<qsizetype>(i)];
             QCOMPARE(item->text().toStdString(), std::string(spec.text));
-            QCOMPARE(harness.window().menuAction(spec.id), item);
+            QCOMPARE(harness.window().menuAction(spec.command), item);
             QCOMPARE(item->isChecked(), spec.checkedAtStart);
             // An unmarked item shows no empty check box.
             QCOMPARE(item->isCheckable(), spec.checkedAtStart);
@@ -43,24 +43,27 @@ void MenuTest::menuBarFollowsTheMenuTable() {
 }
 
 void MenuTest::checkMarksChangeOnlyWhenTheCoreHandlesTheCommand_data() {
-    QTest::addColumn<int>("command");
-    QTest::addColumn<int>("markedAfter");
-    QTest::addColumn<int>("unmarkedAfter");
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<Command>("markedAfter");
+    QTest::addColumn<Command>("unmarkedAfter");
 
-    using namespace command;
-    QTest::newRow("Shells On") << kShellsOn << kShellsOn << kShellsOff;
+    QTest::newRow("Shells On") << Command::ShellsOn << Command::ShellsOn << Command::ShellsOff;
     // Choosing the marked item again must not let Qt take the mark away.
-    QTest::newRow("Shells Off again") << kShellsOff << kShellsOff << kShellsOn;
-    QTest::newRow("Continuity On") << kContinuityOn << kContinuityOn << kContinuityOff;
-    QTest::newRow("Bernstein") << kBernstein << kBernstein << kNestedLinear;
-    QTest::newRow("Nested Linear again") << kNestedLinear << kNestedLinear << kBSpline;
-    QTest::newRow("Make Points again") << kMakePoints << kMakePoints << kMovePoints;
+    QTest::newRow("Shells Off again")
+        << Command::ShellsOff << Command::ShellsOff << Command::ShellsOn;
+    QTest::newRow("Continuity On")
+        << Command::ContinuityOn << Command::ContinuityOn << Command::ContinuityOff;
+    QTest::newRow("Bernstein") << Command::Bernstein << Command::Bernstein << Command::NestedLinear;
+    QTest::newRow("Nested Linear again")
+        << Command::NestedLinear << Command::NestedLinear << Command::BSpline;
+    QTest::newRow("Make Points again")
+        << Command::MakePoints << Command::MakePoints << Command::MovePoints;
 }
 
 void MenuTest::checkMarksChangeOnlyWhenTheCoreHandlesTheCommand() {
-    QFETCH(int, command);
-    QFETCH(int, markedAfter);
-    QFETCH(int, unmarkedAfter);
+    QFETCH(Command, command);
+    QFETCH(Command, markedAfter);
+    QFETCH(Command, unmarkedAfter);
     EditorHarness harness;
     MainWindow& window = harness.window();
     QAction* action = window.menuAction(command);
@@ -88,39 +91,40 @@ void MenuTest::choosingThroughTheOpenMenuWorks() {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(options).center());
     QMenu* popup = options->menu();
     QTRY_VERIFY(popup->isVisible());
-    QAction* shellsOn = window.menuAction(command::kShellsOn);
+    QAction* shellsOn = window.menuAction(Command::ShellsOn);
     QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(shellsOn).center());
     QTRY_VERIFY(!popup->isVisible());
     harness.settle();
     QVERIFY(harness.state().shellsOn);
-    QVERIFY(window.isMenuChecked(command::kShellsOn));
-    QVERIFY(!window.isMenuChecked(command::kShellsOff));
+    QVERIFY(window.isMenuChecked(Command::ShellsOn));
+    QVERIFY(!window.isMenuChecked(Command::ShellsOff));
 }
 
 void MenuTest::messageBoxesAreModalWithOkOnly_data() {
-    QTest::addColumn<QList<int>>("commands");
+    QTest::addColumn<QList<Command>>("commands");
     QTest::addColumn<QStringList>("captions");
     QTest::addColumn<QStringList>("texts");
 
-    using namespace command;
     QTest::newRow("Move Points twice")
-        << QList<int>{kMovePoints, kMovePoints} << QStringList{"Moving Enabled", "Redundant Click"}
+        << QList<Command>{Command::MovePoints, Command::MovePoints}
+        << QStringList{"Moving Enabled", "Redundant Click"}
         << QStringList{"Left Click and drag the mouse to relocate points!",
                        "Point Moving is already enabled!\nTo disable, create a new point."};
-    QTest::newRow("Slider On") << QList<int>{kSliderOn} << QStringList{"Slider Activated"}
+    QTest::newRow("Slider On") << QList<Command>{Command::SliderOn}
+                               << QStringList{"Slider Activated"}
                                << QStringList{
                                       "Adjust t values with + and - keys\non numerical pad.\n"
                                       "(Effects NLI & B-Spline Only)"};
 }
 
 void MenuTest::messageBoxesAreModalWithOkOnly() {
-    QFETCH(QList<int>, commands);
+    QFETCH(QList<Command>, commands);
     QFETCH(QStringList, captions);
     QFETCH(QStringList, texts);
     EditorHarness harness;
     MessageBoxWatcher watcher(&harness.editor());
-    for (int id : commands) {
-        harness.window().menuAction(id)->trigger();
+    for (Command command : commands) {
+        harness.window().menuAction(command)->trigger();
         harness.settle();
     }
     QCOMPARE(static_cast<qsizetype>(watcher.seen().size()), captions.size());
@@ -140,7 +144,7 @@ void MenuTest::titleShowsTheSliderAndIsResetByAMethod() {
          {QPoint(100, 100), QPoint(200, 300), QPoint(400, 120), QPoint(550, 400)}) {
         QTest::mouseClick(&harness.area(), Qt::LeftButton, {}, p);
     }
-    harness.window().menuAction(command::kSliderOn)->trigger();
+    harness.window().menuAction(Command::SliderOn)->trigger();
     harness.settle();
     // The box is up while the state already says "slider on", yet no frame
     // is drawn until it is dismissed.
@@ -148,12 +152,12 @@ void MenuTest::titleShowsTheSliderAndIsResetByAMethod() {
     const int framesBeforeBox = watcher.seen()[0].framesPresentedWhileOpen;
     QVERIFY(harness.editor().framesPresented() > framesBeforeBox);
 
-    harness.window().menuAction(command::kBSpline)->trigger();
+    harness.window().menuAction(Command::BSpline)->trigger();
     harness.settle();
     QTest::keyClick(&harness.area(), Qt::Key_Plus, Qt::KeypadModifier);
     harness.settle();
     QCOMPARE(harness.window().windowTitle(), QStringLiteral("t = 3.51"));
-    harness.window().menuAction(command::kBernstein)->trigger();
+    harness.window().menuAction(Command::Bernstein)->trigger();
     harness.settle();
     QCOMPARE(harness.window().windowTitle(), QStringLiteral("VELTRO Project by Maelkin"));
 }

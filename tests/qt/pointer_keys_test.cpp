@@ -4,7 +4,7 @@
 #include <QWindow>
 
 #include "editor_harness.h"
-#include "ui/command_ids.h"
+#include "ui/command.h"
 
 namespace veltro::qt::testing {
 
@@ -49,7 +49,7 @@ void PointerKeysTest::dragKeepsTheMouseUntilReleaseOutside() {
     MessageBoxWatcher watcher;
     QTest::mouseClick(windowHandle(harness), Qt::LeftButton, {}, inWindow(harness, {100, 100}));
     QTest::mouseClick(windowHandle(harness), Qt::LeftButton, {}, inWindow(harness, {300, 300}));
-    harness.window().menuAction(command::kMovePoints)->trigger();
+    harness.window().menuAction(Command::MovePoints)->trigger();
     harness.settle();
     QCOMPARE(watcher.seen().size(), std::size_t{1});
 
@@ -121,7 +121,7 @@ void PointerKeysTest::keysStepTheSlider() {
     QFETCH(bool, redraw);
     EditorHarness harness;
     MessageBoxWatcher watcher;
-    harness.window().menuAction(command::kSliderOn)->trigger();
+    harness.window().menuAction(Command::SliderOn)->trigger();
     harness.settle();
     const int frames = harness.editor().framesPresented();
 

@@ -109,7 +109,7 @@ QString playThroughWidgets(EditorHarness& harness, const std::vector<replay::Scr
                 sendKey(harness.area(), message.key);
                 break;
             case Message::Kind::MenuCommand: {
-                QAction* action = harness.window().menuAction(message.commandId);
+                QAction* action = harness.window().menuAction(message.command);
                 if (action == nullptr) {
                     return where + "no menu entry for this command";
                 }

@@ -4,7 +4,6 @@
 #include <QTimer>
 
 #include "editor_harness.h"
-#include "ui/command_ids.h"
 
 namespace veltro::qt::testing {
 

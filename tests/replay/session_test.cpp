@@ -109,7 +109,8 @@ TEST(ReplaySession, MessageBoxesAreDismissedAndRecordedInOrder) {
     EXPECT_EQ(host.messageBoxes[0].text, "Left Click and drag the mouse to relocate points!");
     EXPECT_EQ(host.messageBoxes[1].caption, "Redundant Click");
     EXPECT_EQ(session.state().editMode, EditMode::MovePoints);
-    EXPECT_FALSE(std::count(host.checked.begin(), host.checked.end(), command::kMakePoints));
+    EXPECT_FALSE(
+        std::count(host.checked.begin(), host.checked.end(), commandId(Command::MakePoints)));
 }
 
 // The script accepts any finite float, so every method must cope with points

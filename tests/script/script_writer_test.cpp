@@ -9,25 +9,12 @@
 #include <random>
 
 #include "script/script.h"
-#include "ui/menu_table.h"
+#include "ui/command.h"
 
 namespace veltro::replay {
 namespace {
 
 using Kind = Message::Kind;
-
-std::vector<int> menuCommandIds() {
-    std::vector<int> ids;
-    for (const MenuBarEntry& entry : menuBar()) {
-        if (!entry.isPopup()) {
-            ids.push_back(entry.id);
-        }
-        for (const MenuItemSpec& item : entry.items) {
-            ids.push_back(item.id);
-        }
-    }
-    return ids;
-}
 
 // Any message a host can hand the core: finite positions of any bit
 // pattern, every key code, every command, texts of arbitrary bytes but NUL.
@@ -49,7 +36,6 @@ Message randomMessage(std::mt19937& random) {
         }
         return text;
     };
-    static const std::vector<int> commands = menuCommandIds();
     switch (random() % 9) {
         case 0:
             return Message::mouse(Kind::LeftPress, anyFloat(), anyFloat());
@@ -62,7 +48,7 @@ Message randomMessage(std::mt19937& random) {
         case 4:
             return Message::keyDown(static_cast<int>(random() % 256));
         case 5:
-            return Message::menu(commands[random() % commands.size()]);
+            return Message::menu(allCommands[random() % allCommands.size()]);
         case 6:
             return Message::dialogOk(-1, anyText(), anyText());
         case 7:
@@ -76,7 +62,7 @@ bool sameMessage(const Message& a, const Message& b) {
     return a.kind == b.kind &&
            std::bit_cast<std::uint32_t>(a.x) == std::bit_cast<std::uint32_t>(b.x) &&
            std::bit_cast<std::uint32_t>(a.y) == std::bit_cast<std::uint32_t>(b.y) &&
-           a.key == b.key && a.commandId == b.commandId && a.dialogId == b.dialogId &&
+           a.key == b.key && a.command == b.command && a.dialogId == b.dialogId &&
            a.degreeText == b.degreeText && a.knotText == b.knotText;
 }
 
@@ -101,7 +87,6 @@ TEST(ScriptWriter, LeavesOutWhatNoScriptCanHold) {
         Message::mouse(Kind::MouseMove, 1.0f, std::numeric_limits<float>::infinity()),
         Message::keyDown(256),
         Message::keyDown(-1),
-        Message::menu(12345),
         Message::dialogOk(-1, std::string("3\0", 2), "0"),
     };
     for (const Message& message : unwritable) {

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "checked_session.h"
-#include "ui/command_ids.h"
+#include "ui/command.h"
 
 namespace veltro::hardening {
 namespace {
@@ -36,8 +36,6 @@ std::size_t messageCount() {
     return value > 0 ? static_cast<std::size_t>(value) : runLength(kFullMessages);
 }
 
-constexpr auto kCommands = command::kAll;
-
 constexpr int kKeys[] = {key::kSpace, key::kPlus, key::kMinus, key::kNumPlus, key::kNumMinus, 65};
 
 // Draws the messages from a fixed-seed generator, with raw modulo rather
@@ -48,7 +46,7 @@ class RandomSession {
 
     Message next(const CheckedSession& session) {
         if (session.state().controlPoints.size() >= kMostPoints) {
-            return Message::menu(command::kClearPoints);
+            return Message::menu(Command::ClearPoints);
         }
         const std::uint32_t roll = pick(100);
         if (roll < 25) {
@@ -67,7 +65,7 @@ class RandomSession {
             return Message::keyDown(kKeys[pick(std::size(kKeys))]);
         }
         if (roll < 92) {
-            return Message::menu(kCommands[pick(std::size(kCommands))]);
+            return Message::menu(allCommands[pick(std::size(allCommands))]);
         }
         if (roll < 97) {
             return Message::dialogOk(session.newestOpenDialog(), degreeText(), knotText());

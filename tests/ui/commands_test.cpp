@@ -14,7 +14,6 @@
 namespace veltro {
 namespace {
 
-using namespace command;
 using testing_support::Snapshot;
 
 constexpr const char* kCaption = "VELTRO Project by Maelkin";
@@ -27,13 +26,14 @@ std::vector<std::string> describeAll(const RecordingShell& shell) {
     return lines;
 }
 
-std::vector<std::string> methodEvents(int chosen) {
+std::vector<std::string> methodEvents(Command chosen) {
     std::vector<std::string> lines{std::string("title ") + kCaption,
-                                   "check " + std::to_string(chosen) + " on"};
-    for (int id : {kNestedLinear, kBernstein, kMidpoint, kParametricPolynomial,
-                   kInterpolatingSpline, kBSpline}) {
-        if (id != chosen) {
-            lines.push_back("check " + std::to_string(id) + " off");
+                                   "check " + std::to_string(commandId(chosen)) + " on"};
+    for (Command other :
+         {Command::NestedLinear, Command::Bernstein, Command::Midpoint,
+          Command::ParametricPolynomial, Command::InterpolatingSpline, Command::BSpline}) {
+        if (other != chosen) {
+            lines.push_back("check " + std::to_string(commandId(other)) + " off");
         }
     }
     return lines;
@@ -61,12 +61,12 @@ TEST(Commands, EachCommandChangesExactlyWhatItShould) {
     const std::string sliderText =
         "Adjust t values with + and - keys\\non numerical pad.\\n(Effects NLI & B-Spline Only)";
     const struct {
-        int id;
+        Command command;
         std::vector<std::string> events;
         std::function<void(Snapshot&)> change;
     } cases[] = {
-        {kMakePoints, {"check 40016 on"}, [](Snapshot&) {}},
-        {kClearPoints,
+        {Command::MakePoints, {"check 40016 on"}, [](Snapshot&) {}},
+        {Command::ClearPoints,
          {"check 40037 on", "check 40036 off", "check 40039 on", "check 40038 off"},
          [](Snapshot& s) {
              s.points = 0;
@@ -74,33 +74,33 @@ TEST(Commands, EachCommandChangesExactlyWhatItShould) {
              s.sliderT = 0.5f;
              s.sliderOn = s.shellsOn = false;
          }},
-        {kNestedLinear, methodEvents(kNestedLinear),
+        {Command::NestedLinear, methodEvents(Command::NestedLinear),
          [](Snapshot& s) {
              s.redrawRequested = true;
              s.sliderT = 0.5f;
              s.method = CurveMethod::NestedLinear;
          }},
-        {kBernstein, methodEvents(kBernstein),
+        {Command::Bernstein, methodEvents(Command::Bernstein),
          [](Snapshot& s) {
              s.redrawRequested = true;
              s.method = CurveMethod::Bernstein;
          }},
-        {kMidpoint, methodEvents(kMidpoint),
+        {Command::Midpoint, methodEvents(Command::Midpoint),
          [](Snapshot& s) {
              s.redrawRequested = true;
              s.method = CurveMethod::Midpoint;
          }},
-        {kParametricPolynomial, methodEvents(kParametricPolynomial),
+        {Command::ParametricPolynomial, methodEvents(Command::ParametricPolynomial),
          [](Snapshot& s) {
              s.redrawRequested = true;
              s.method = CurveMethod::ParametricPolynomial;
          }},
-        {kInterpolatingSpline, methodEvents(kInterpolatingSpline),
+        {Command::InterpolatingSpline, methodEvents(Command::InterpolatingSpline),
          [](Snapshot& s) {
              s.redrawRequested = true;
              s.method = CurveMethod::InterpolatingSpline;
          }},
-        {kBSpline, methodEvents(kBSpline),
+        {Command::BSpline, methodEvents(Command::BSpline),
          [](Snapshot& s) {
              s.redrawRequested = true;
              s.method = CurveMethod::BSpline;
@@ -111,45 +111,45 @@ TEST(Commands, EachCommandChangesExactlyWhatItShould) {
              s.workingKnots.clear();
              s.sliderT = 3.5f;
          }},
-        {kSliderOn,
+        {Command::SliderOn,
          {"check 40036 on", "check 40037 off", "box \"Slider Activated\": " + sliderText},
          [](Snapshot& s) {
              s.sliderT = 0.5f;
              s.sliderOn = true;
              s.redrawRequested = true;
          }},
-        {kSliderOff,
+        {Command::SliderOff,
          {"check 40037 on", "check 40036 off"},
          [](Snapshot& s) {
              s.sliderT = 0.5f;
              s.sliderOn = false;
              s.redrawRequested = true;
          }},
-        {kShellsOn,
+        {Command::ShellsOn,
          {"check 40038 on", "check 40039 off"},
          [](Snapshot& s) {
              s.shellsOn = true;
              s.redrawRequested = true;
          }},
-        {kShellsOff,
+        {Command::ShellsOff,
          {"check 40039 on", "check 40038 off"},
          [](Snapshot& s) {
              s.shellsOn = false;
              s.redrawRequested = true;
          }},
-        {kContinuityOn,
+        {Command::ContinuityOn,
          {"check 40050 on", "check 40051 off"},
          [](Snapshot& s) {
              s.continuityOn = true;
              s.redrawRequested = true;
          }},
-        {kContinuityOff,
+        {Command::ContinuityOff,
          {"check 40051 on", "check 40050 off"},
          [](Snapshot& s) {
              s.continuityOn = false;
              s.redrawRequested = true;
          }},
-        {kBSplineSetup,
+        {Command::BSplineSetup,
          {"check 40051 on", "check 40050 off",
           "dialog 0 degree \"5\" knots \"0, 1, 2, 3, 4, 5, 6, 7, 8, 9\""},
          [](Snapshot& s) {
@@ -158,21 +158,17 @@ TEST(Commands, EachCommandChangesExactlyWhatItShould) {
              s.dialogs = 1;
              s.redrawRequested = true;
          }},
-        {kAbout,
+        {Command::About,
          {describe({RecordingShell::Event::Kind::MessageBox, 0, false, aboutText(), "About"})},
          [](Snapshot& s) { s.redrawRequested = true; }},
-        {0, {}, [](Snapshot&) {}},
-        {40000, {}, [](Snapshot&) {}},
-        {kMakePoints + 0x10000, {}, [](Snapshot&) {}},
-        {-1, {}, [](Snapshot&) {}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE("command " + std::to_string(c.id));
+        SCOPED_TRACE("command " + std::to_string(commandId(c.command)));
         EditorState state = busyState();
         RecordingShell shell;
         Snapshot expected(state);
         c.change(expected);
-        runCommand(state, shell, c.id);
+        runCommand(state, shell, c.command);
         EXPECT_EQ(Snapshot(state), expected);
         EXPECT_EQ(describeAll(shell), c.events);
     }
@@ -182,7 +178,7 @@ TEST(Commands, ClearPointsReleasesStorageAndKeepsTheMode) {
     EditorState state = busyState();
     state.editMode = EditMode::MovePoints;
     RecordingShell shell;
-    runCommand(state, shell, kClearPoints);
+    runCommand(state, shell, Command::ClearPoints);
     EXPECT_EQ(state.controlPoints.capacity(), 0u);
     EXPECT_EQ(state.editMode, EditMode::MovePoints);
 }
@@ -190,13 +186,13 @@ TEST(Commands, ClearPointsReleasesStorageAndKeepsTheMode) {
 TEST(Commands, MovePointsTwiceThenMakePointsThenMovePointsAgain) {
     EditorState state;
     RecordingShell shell;
-    runCommand(state, shell, kMovePoints);
+    runCommand(state, shell, Command::MovePoints);
     EXPECT_EQ(state.editMode, EditMode::MovePoints);
-    runCommand(state, shell, kMovePoints);
+    runCommand(state, shell, Command::MovePoints);
     EXPECT_EQ(state.editMode, EditMode::MovePoints);
-    runCommand(state, shell, kMakePoints);
+    runCommand(state, shell, Command::MakePoints);
     EXPECT_EQ(state.editMode, EditMode::MakePoints);
-    runCommand(state, shell, kMovePoints);
+    runCommand(state, shell, Command::MovePoints);
     EXPECT_FALSE(state.redrawRequested);
     EXPECT_EQ(describeAll(shell),
               (std::vector<std::string>{
@@ -231,7 +227,7 @@ TEST(Commands, BSplinePutsTheSliderInTheMiddleOfTheDefaultDomain) {
             state.controlPoints.emplace_back(Point2(20.0f * i + 20, 50), ControlPoint::kRadius);
         }
         RecordingShell shell;
-        runCommand(state, shell, kBSpline);
+        runCommand(state, shell, Command::BSpline);
         EXPECT_EQ(state.sliderT, c.sliderT);
         EXPECT_EQ(state.bsplineDegree, 3);
         EXPECT_EQ(state.knotSequence, c.knotSequenceAfter);
@@ -244,13 +240,13 @@ TEST(Commands, BSplinePutsTheSliderInTheMiddleOfTheDefaultDomain) {
 TEST(Commands, TheRecordingShellTracksCheckMarksFromTheMenusStart) {
     EditorState state;
     RecordingShell shell;
-    EXPECT_EQ(shell.checkedIds(),
-              (std::set<int>{kMakePoints, kNestedLinear, kSliderOff, kShellsOff, kContinuityOff}));
+    EXPECT_EQ(shell.checkedIds(), (std::set<int>{40016, 40028, 40037, 40039, 40051}));
     EXPECT_EQ(shell.title(), kCaption);
-    for (int id : {kMovePoints, kBSpline, kSliderOn, kShellsOn, kContinuityOn, kBSplineSetup}) {
-        runCommand(state, shell, id);
+    for (Command command : {Command::MovePoints, Command::BSpline, Command::SliderOn,
+                            Command::ShellsOn, Command::ContinuityOn, Command::BSplineSetup}) {
+        runCommand(state, shell, command);
     }
-    EXPECT_EQ(shell.checkedIds(), (std::set<int>{kBSpline, kSliderOn, kShellsOn, kContinuityOff}));
+    EXPECT_EQ(shell.checkedIds(), (std::set<int>{40045, 40036, 40038, 40051}));
 }
 
 // Records, at every shell call, the state the user would see at that moment.
@@ -280,7 +276,7 @@ TEST(Commands, StateChangesHappenOnTheRightSideOfTheShellCalls) {
         EditorState state;
         state.sliderT = 0.8f;
         ObservingShell shell(state);
-        runCommand(state, shell, kSliderOn);
+        runCommand(state, shell, Command::SliderOn);
         ASSERT_EQ(shell.seen.size(), 1u);
         EXPECT_TRUE(shell.seen[0].sliderOn);
         EXPECT_EQ(shell.seen[0].sliderT, 0.5f);
@@ -289,21 +285,21 @@ TEST(Commands, StateChangesHappenOnTheRightSideOfTheShellCalls) {
     {
         EditorState state;
         ObservingShell shell(state);
-        runCommand(state, shell, kMovePoints);
+        runCommand(state, shell, Command::MovePoints);
         ASSERT_EQ(shell.seen.size(), 1u);
         EXPECT_EQ(shell.seen[0].editMode, EditMode::MovePoints);
     }
     {
         EditorState state;
         ObservingShell shell(state);
-        runCommand(state, shell, kAbout);
+        runCommand(state, shell, Command::About);
         ASSERT_EQ(shell.seen.size(), 1u);
         EXPECT_FALSE(shell.seen[0].redrawRequested);
     }
     {
         EditorState state;
         ObservingShell shell(state);
-        runCommand(state, shell, kBSpline);
+        runCommand(state, shell, Command::BSpline);
         ASSERT_EQ(shell.seen.size(), 1u);  // the title is reset first
         EXPECT_FALSE(shell.seen[0].redrawRequested);
         EXPECT_EQ(shell.seen[0].sliderT, 0.5f);
@@ -313,7 +309,7 @@ TEST(Commands, StateChangesHappenOnTheRightSideOfTheShellCalls) {
         state.continuityOn = true;
         state.workingKnots = {4, 5};
         ObservingShell shell(state);
-        runCommand(state, shell, kBSplineSetup);
+        runCommand(state, shell, Command::BSplineSetup);
         ASSERT_EQ(shell.seen.size(), 1u);
         EXPECT_FALSE(shell.seen[0].continuityOn);
         EXPECT_EQ(shell.seen[0].knotSequence, (KnotSequence{4, 5}));

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "state_snapshot.h"
-#include "ui/command_ids.h"
+#include "ui/command.h"
 #include "ui/recording_shell.h"
 
 namespace veltro {
@@ -22,7 +22,7 @@ struct Session {
     RecordingShell shell;
 
     void send(const Message& m) { handleMessage(state, shell, m); }
-    void command(int id) { send(Message::menu(id)); }
+    void command(Command command) { send(Message::menu(command)); }
     void press(float x, float y) { send(Message::mouse(Message::Kind::LeftPress, x, y)); }
     void doubleClick(float x, float y) {
         send(Message::mouse(Message::Kind::LeftDoubleClick, x, y));
@@ -82,7 +82,7 @@ TEST(Input, PositionsThatAreNotFiniteNeverArrive) {
     EXPECT_FALSE(s.state.mouseDown);
 
     s.clickPoints(1);
-    s.command(command::kMovePoints);
+    s.command(Command::MovePoints);
     s.press(100, 200);
     s.move(nan, nan);
     EXPECT_EQ(s.state.controlPoints[0].centre, Point2(100, 200));
@@ -91,7 +91,7 @@ TEST(Input, PositionsThatAreNotFiniteNeverArrive) {
 TEST(Input, MovePointsGestureDragsConfinesAndResolvesOverlaps) {
     Session s;
     s.clickPoints(2);  // (100, 200) and (140, 200)
-    s.command(command::kMovePoints);
+    s.command(Command::MovePoints);
     const struct {
         float x, y;
         Point2 expected;
@@ -143,7 +143,7 @@ TEST(SliderKeys, NestedLinearStepsInSinglePrecisionAndClampsToTheUnitRange) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.presses << " presses of key " << c.key);
         Session s;
-        s.command(command::kSliderOn);
+        s.command(Command::SliderOn);
         s.state.redrawRequested = false;
         s.keys(c.key, c.presses);
         EXPECT_EQ(s.state.sliderT, c.expected);
@@ -153,18 +153,18 @@ TEST(SliderKeys, NestedLinearStepsInSinglePrecisionAndClampsToTheUnitRange) {
 }
 
 TEST(SliderKeys, DoNothingWithTheSliderOffOrAnotherMethod) {
-    for (int method : {0, command::kBernstein, command::kMidpoint, command::kParametricPolynomial,
-                       command::kInterpolatingSpline}) {
+    for (Command method : {Command::NestedLinear, Command::Bernstein, Command::Midpoint,
+                           Command::ParametricPolynomial, Command::InterpolatingSpline}) {
         for (bool sliderOn : {false, true}) {
             Session s;
             s.clickPoints(4);
-            if (method != 0) {
+            if (method != Command::NestedLinear) {
                 s.command(method);
             }
             if (sliderOn) {
-                s.command(command::kSliderOn);
+                s.command(Command::SliderOn);
             }
-            if (method == 0 && sliderOn) {
+            if (method == Command::NestedLinear && sliderOn) {
                 continue;
             }
             s.state.redrawRequested = false;
@@ -184,11 +184,11 @@ Session bsplineSession(bool sliderFirst) {
     Session s;
     s.clickPoints(4);
     if (sliderFirst) {
-        s.command(command::kSliderOn);
-        s.command(command::kBSpline);
+        s.command(Command::SliderOn);
+        s.command(Command::BSpline);
     } else {
-        s.command(command::kBSpline);
-        s.command(command::kSliderOn);
+        s.command(Command::BSpline);
+        s.command(Command::SliderOn);
     }
     s.state.workingKnots = {0, 1, 2, 3, 4, 5, 6, 7};
     s.shell.clearEvents();
@@ -213,7 +213,7 @@ TEST(SliderKeys, BSplineClampsToTheKnotDomainAndShowsTInTheTitle) {
         EXPECT_EQ(s.state.sliderT, 3.0f);
         EXPECT_EQ(s.titles().size(), titlesBefore + 1);
         EXPECT_EQ(s.shell.title(), "t = 3.00");
-        s.command(command::kBernstein);
+        s.command(Command::Bernstein);
         EXPECT_EQ(s.shell.title(), "VELTRO Project by Maelkin");
     }
     {
@@ -228,8 +228,8 @@ TEST(SliderKeys, BSplineClampsToTheKnotDomainAndShowsTInTheTitle) {
 TEST(SliderKeys, BSplineNeedsMoreThanTwoPoints) {
     Session s;
     s.clickPoints(2);
-    s.command(command::kBSpline);
-    s.command(command::kSliderOn);
+    s.command(Command::BSpline);
+    s.command(Command::SliderOn);
     s.state.redrawRequested = false;
     s.shell.clearEvents();
     s.keys(107, 5);
@@ -272,9 +272,9 @@ TEST(BSplineDialog, OkStoresDegreeAndKnotsOnlyForAnOpenDialog) {
     Session s;
     s.state.workingKnots = {0, 1, 2, 10};
     s.state.bsplineDegree = 4;
-    s.command(command::kBSplineSetup);
+    s.command(Command::BSplineSetup);
     s.state.workingKnots = {-2, 5};
-    s.command(command::kBSplineSetup);
+    s.command(Command::BSplineSetup);
     EXPECT_EQ(s.state.knotSequence, (KnotSequence{-2, 5}));
     const auto dialogs = s.shell.eventsOf(RecordingShell::Event::Kind::Dialog);
     ASSERT_EQ(dialogs.size(), 2u);
@@ -308,10 +308,10 @@ TEST(BSplineDialog, OkStoresDegreeAndKnotsOnlyForAnOpenDialog) {
 
 TEST(BSplineDialog, LargeDegreeIsKeptAndShownAgain) {
     Session s;
-    s.command(command::kBSplineSetup);
+    s.command(Command::BSplineSetup);
     s.send(Message::dialogOk(0, "1500", ""));
     EXPECT_EQ(s.state.bsplineDegree, 1500);
-    s.command(command::kBSplineSetup);
+    s.command(Command::BSplineSetup);
     const auto dialogs = s.shell.eventsOf(RecordingShell::Event::Kind::Dialog);
     ASSERT_EQ(dialogs.size(), 2u);
     EXPECT_EQ(describe(dialogs[1]), "dialog 1 degree \"1500\" knots \"\"");
@@ -322,7 +322,7 @@ TEST(BSplineDialog, CancelKeepsWhatOpeningPutThere) {
     s.state.knotSequence = {9, 9, 9};
     s.state.workingKnots = {0, 1, 2, 3, 4, 5, 6};
     s.state.bsplineDegree = 2;
-    s.command(command::kBSplineSetup);
+    s.command(Command::BSplineSetup);
     s.state.redrawRequested = false;
     s.send(Message::dialogCancel(0));
     EXPECT_TRUE(s.state.redrawRequested);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "menu_resource_reader.h"
+#include "ui/command_ids.h"
 #include "ui/menu_table.h"
 
 namespace veltro::win32_test {
@@ -49,15 +50,15 @@ TEST(MenuResource, BarMatchesTheCoreMenuTable) {
         SCOPED_TRACE(std::string(core[i].text));
         EXPECT_EQ(resource[i].text, core[i].text);
         EXPECT_EQ(resource[i].popup, core[i].isPopup());
-        EXPECT_EQ(resource[i].id, core[i].id);
+        EXPECT_EQ(resource[i].id, core[i].isPopup() ? 0 : commandId(*core[i].command));
         EXPECT_FALSE(resource[i].checked) << "bar items carry no check mark";
         ASSERT_EQ(resource[i].items.size(), core[i].items.size());
         for (std::size_t j = 0; j < core[i].items.size(); ++j) {
-            const MenuItemSpec& expected = core[i].items[j];
+            const MenuItem& expected = core[i].items[j];
             const ResourceMenuItem& actual = resource[i].items[j];
             SCOPED_TRACE(std::string(expected.text));
             EXPECT_EQ(actual.text, expected.text);
-            EXPECT_EQ(actual.id, expected.id);
+            EXPECT_EQ(actual.id, commandId(expected.command));
             EXPECT_EQ(actual.checked, expected.checkedAtStart);
         }
     }

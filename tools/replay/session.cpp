@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/command_ids.h"
+
 namespace veltro::replay {
 
 namespace {
@@ -25,7 +27,8 @@ std::optional<std::string> Session::play(const Message& message) {
         if (open.empty()) {
             return std::string(message.kind == Message::Kind::DialogOk ? "'dialog ok'"
                                                                        : "'dialog cancel'") +
-                   " but no B-Spline Input dialog is open (menu 40053 opens one)";
+                   " but no B-Spline Input dialog is open (menu " +
+                   std::to_string(commandId(Command::BSplineSetup)) + " opens one)";
         }
         delivered.dialogId = open.back();
     }
