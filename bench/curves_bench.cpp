@@ -58,14 +58,14 @@ void updateScenePerFrame(benchmark::State& bench, CurveMethod method) {
     std::vector<std::uint32_t> pixels(std::size_t{FrameBuffer::kWidth} * FrameBuffer::kHeight);
     FrameBuffer frame(pixels.data(), FrameBuffer::kWidth, FrameBuffer::kHeight);
     frame.clear();
-    std::size_t segments = 0;
+    veltro::FrameReport report;
     for (auto _ : bench) {
         state.redrawRequested = true;
-        segments = veltro::updateScene(state, frame).segments.size();
+        veltro::updateScene(state, frame, report);
         benchmark::DoNotOptimize(pixels.data());
         benchmark::ClobberMemory();
     }
-    bench.counters["segments"] = static_cast<double>(segments);
+    bench.counters["segments"] = static_cast<double>(report.segments.size());
 }
 
 #define VELTRO_CURVE_BENCH(name, method)                               \
@@ -98,14 +98,14 @@ void longBSpline(benchmark::State& bench, std::size_t points, std::int32_t degre
     std::vector<std::uint32_t> pixels(std::size_t{FrameBuffer::kWidth} * FrameBuffer::kHeight);
     FrameBuffer frame(pixels.data(), FrameBuffer::kWidth, FrameBuffer::kHeight);
     frame.clear();
-    std::size_t segments = 0;
+    veltro::FrameReport report;
     for (auto _ : bench) {
         state.redrawRequested = true;
-        segments = veltro::updateScene(state, frame).segments.size();
+        veltro::updateScene(state, frame, report);
         benchmark::DoNotOptimize(pixels.data());
         benchmark::ClobberMemory();
     }
-    bench.counters["segments"] = static_cast<double>(segments);
+    bench.counters["segments"] = static_cast<double>(report.segments.size());
 }
 BENCHMARK_CAPTURE(longBSpline, knots_0_to_3000, 4, 3,
                   veltro::KnotSequence{0, 0, 0, 0, 3000, 3000, 3000, 3000}, false)

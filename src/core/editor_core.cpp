@@ -44,7 +44,7 @@ void EditorCore::draw() {
     if (framesDrawn_ > 0) {
         frame_.clear();
     }
-    lastFrame_ = updateScene(state_, frame_);
+    updateScene(state_, frame_, lastFrame_);
     ++framesDrawn_;
 }
 

@@ -31,6 +31,13 @@ struct FrameReport {
     // Cover `segments` in order, one run per polyline.
     std::vector<SegmentRun> runs;
 
+    // Empties the report and keeps its storage for the next frame.
+    void clear() {
+        discs.clear();
+        segments.clear();
+        runs.clear();
+    }
+
     // Appends the segments joining consecutive points, all in one colour, as
     // one run. Fewer than two points append nothing.
     void addPolyline(const Point2* points, std::size_t count, const Colour& colour);

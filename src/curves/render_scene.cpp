@@ -46,8 +46,8 @@ void drawCurve(const SceneState& state, FrameBuffer& frame, FrameReport& report)
 
 }  // namespace
 
-FrameReport renderScene(const SceneState& state, FrameBuffer& frame) {
-    FrameReport report;
+void renderScene(const SceneState& state, FrameBuffer& frame, FrameReport& report) {
+    report.clear();
     // Points are only ever removed all at once, so with fewer than two there
     // is no curve, and no earlier one to keep either.
     if (state.controlPoints.size() >= 2) {
@@ -61,7 +61,6 @@ FrameReport renderScene(const SceneState& state, FrameBuffer& frame) {
     for (const LineSegment& s : report.segments) {
         s.drawBresenham(frame);
     }
-    return report;
 }
 
 }  // namespace veltro

@@ -10,6 +10,8 @@ namespace veltro {
 // marker (painted while its curve is built), the control-point discs, then
 // the control polygon and the chosen curve with its shells. Reads the model
 // only; the B-spline uses the knots the update step left in workingKnots.
-FrameReport renderScene(const SceneState& state, FrameBuffer& frame);
+// The report is emptied first; its storage is reused, which spares a frame
+// with tens of thousands of shell segments from growing it anew.
+void renderScene(const SceneState& state, FrameBuffer& frame, FrameReport& report);
 
 }  // namespace veltro

@@ -5,9 +5,15 @@
 
 namespace veltro {
 
-FrameReport updateScene(SceneState& state, FrameBuffer& frame) {
+void updateScene(SceneState& state, FrameBuffer& frame, FrameReport& report) {
     applyFrameUpdate(state);
-    return renderScene(state, frame);
+    renderScene(state, frame, report);
+}
+
+FrameReport updateScene(SceneState& state, FrameBuffer& frame) {
+    FrameReport report;
+    updateScene(state, frame, report);
+    return report;
 }
 
 }  // namespace veltro
