@@ -48,8 +48,8 @@ std::string pageDescription() {
         firstEntry = false;
         json += "\"text\":";
         appendJsonString(json, entry.text);
-        const int barId = entry.isPopup() ? 0 : veltro::commandId(*entry.command);
-        json += ",\"id\":" + std::to_string(barId) + ",\"items\":[";
+        json += ",\"id\":" + std::to_string(entry.command ? veltro::commandId(*entry.command) : 0) +
+                ",\"items\":[";
         bool firstItem = true;
         for (const veltro::MenuItem& item : entry.items) {
             json += firstItem ? "{" : ",{";
@@ -95,6 +95,7 @@ EMSCRIPTEN_KEEPALIVE void veltro_post_key(WebEditor* editor, int virtualKey) {
 }
 
 EMSCRIPTEN_KEEPALIVE void veltro_post_command(WebEditor* editor, int commandId) {
+    // Numbers the menu does not use are ignored, as a window ignores them.
     if (const auto command = veltro::commandWithId(commandId)) {
         editor->post(Message::menu(*command));
     }

@@ -56,7 +56,8 @@ constexpr auto kMenuBar = [] {
     for (const Row& row : kRows) {
         switch (row.kind) {
             case RowKind::Popup:
-                bar[entry] = MenuBarEntry{row.text, {kItems.data() + item, 0}, std::nullopt};
+                bar[entry] =
+                    MenuBarEntry{row.text, {kItems.data() + item, std::size_t{0}}, std::nullopt};
                 break;
             case RowKind::Item:
                 bar[entry].items = {bar[entry].items.data(), bar[entry].items.size() + 1};
