@@ -5,16 +5,27 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include "launch/scene_player.h"
+
 namespace veltro::qt {
 
 DesktopEditor::DesktopEditor(Clock& clock, Sleeper& sleeper)
     : window_([this](Message message) { core_.post(std::move(message)); }),
       shell_(window_),
-      core_(shell_, clock, sleeper, this) {}
+      sceneClock_(clock, sleeper),
+      core_(sceneShell_, sceneClock_, sceneClock_, this) {}
+
+std::optional<std::string> DesktopEditor::openScene(const SceneFile& scene) {
+    return playScene(scene, core_, sceneShell_, sceneClock_);
+}
 
 void DesktopEditor::show() {
     window_.show();
     window_.drawingArea().setFocus();
+    if (core_.framesDrawn() > 0) {
+        window_.drawingArea().showFrame(core_.framePixels());
+    }
+    sceneShell_.endScene(core_.state().openDialogs);
 }
 
 int DesktopEditor::run() {

@@ -1,7 +1,13 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "core/clock.h"
 #include "core/editor_core.h"
+#include "launch/scene_clock.h"
+#include "launch/scene_file.h"
+#include "launch/scene_shell.h"
 #include "main_window.h"
 #include "qt_shell.h"
 
@@ -17,6 +23,11 @@ class DesktopEditor final : private EventPump {
     DesktopEditor(const DesktopEditor&) = delete;
     DesktopEditor& operator=(const DesktopEditor&) = delete;
 
+    // Plays a scene before the window is shown; the complaint if it cannot
+    // be played, and then the window is not to be shown.
+    std::optional<std::string> openScene(const SceneFile& scene);
+    // Shows the window with the last frame drawn, if any, and the dialogs an
+    // opened scene left open.
     void show();
     // Runs turns until the window has been closed; the exit code.
     int run();
@@ -34,6 +45,8 @@ class DesktopEditor final : private EventPump {
 
     MainWindow window_;
     QtShell shell_;
+    SceneShell sceneShell_{shell_};
+    SceneClock sceneClock_;
     EditorCore core_;
     int framesPresented_ = 0;
 };

@@ -28,6 +28,9 @@ bool EditorCore::turn() {
         pump_->pumpEvents();
     }
     if (auto message = queue_.take()) {
+        if (observer_ != nullptr) {
+            observer_->messageTaken(*message, state_);
+        }
         handleMessage(state_, shell_, *message);
     }
     waitForInterval();

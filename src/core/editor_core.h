@@ -24,6 +24,14 @@ class EventPump {
     virtual bool pumpEvents() = 0;
 };
 
+// Sees every message the editor takes, just before it is handled, with the
+// state it meets; a session recording is one.
+class MessageObserver {
+  public:
+    virtual ~MessageObserver() = default;
+    virtual void messageTaken(const Message& message, const EditorState& before) = 0;
+};
+
 // The editor: its state, the pixels of its frames and the paced frame turn.
 // A host drives it like this:
 //   per event    post() the translated message (also from inside a turn,
@@ -45,6 +53,8 @@ class EditorCore {
     EditorCore& operator=(const EditorCore&) = delete;
 
     void post(Message message) { queue_.post(std::move(message)); }
+    // At most one; null for none.
+    void setObserver(MessageObserver* observer) { observer_ = observer; }
 
     // One turn: handle at most one message, wait until 33.333332 ms have
     // passed since the previous wait ended, then draw a frame when a redraw
@@ -77,6 +87,7 @@ class EditorCore {
     Clock& clock_;
     Sleeper& sleeper_;
     EventPump* pump_;
+    MessageObserver* observer_ = nullptr;
     std::uint32_t previous_;
     EditorState state_;
     MessageQueue queue_;

@@ -151,6 +151,14 @@ fi
 # The unpacked editor starts and keeps running; the offscreen platform needs no display.
 editor=$root/usr/bin/veltro
 if [ -x "$editor" ]; then
+    # --help needs no display; the manual page describes every option it lists.
+    env -u DISPLAY -u WAYLAND_DISPLAY "$editor" --help >"$work/editor-help.txt" 2>&1 ||
+        fail "veltro --help exited with $?"
+    MANWIDTH=200 man -l "$root/usr/share/man/man1/veltro.1.gz" >"$work/editor-man.txt" 2>&1 ||
+        fail "man cannot show veltro.1.gz"
+    for option in $(grep -oE -- '--[a-z]+' "$work/editor-help.txt" | sort -u); do
+        grep -qF -- "$option" "$work/editor-man.txt" || fail "veltro.1 does not describe $option"
+    done
     status=0
     QT_QPA_PLATFORM=offscreen timeout 3 "$editor" >"$work/veltro.log" 2>&1 || status=$?
     if [ "$status" -ne 124 ]; then

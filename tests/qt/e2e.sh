@@ -5,7 +5,10 @@
 # OK, keypad and main-keyboard plus), takes a screenshot of the drawing area
 # and compares it with the PNG veltro-replay renders for the same script.
 # Then it checks that the idle program sleeps and that closing the window
-# ends it with exit code 0.
+# ends it with exit code 0. The session is recorded (--record): veltro-replay
+# must draw the same frame from the recording, and the program opened on it
+# (--open) must show that frame again. Files it refuses end it with status 2
+# and a message naming the file.
 #
 # usage: e2e.sh VELTRO VELTRO-REPLAY CLOSE-WINDOW-HELPER SESSION.replay
 # Exit 77 (skipped) when Xvfb, xdotool or ImageMagick is missing.
@@ -60,12 +63,16 @@ export DISPLAY=":$display_number"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR="$work"
 
-"$veltro" >"$work/veltro.log" 2>&1 &
+recording=$work/recorded.replay
+"$veltro" --record "$recording" >"$work/veltro.log" 2>&1 &
 veltro_pid=$!
 
 caption='^VELTRO Project by Maelkin$'
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "$caption" | head -n1) ||
-    fail "no window appeared: $(cat "$work/veltro.log")"
+find_window() {
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "$caption" | head -n1) ||
+        fail "no window appeared: $(cat "$work/veltro.log")"
+}
+find_window
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # No window manager: the window is its client area, the menu bar on top of
 # the 640 x 480 drawing area.
@@ -156,14 +163,52 @@ percent=$(((after - before) * 100 / (3 * hz)))
 echo "idle CPU over 3 s: $((after - before)) ticks of $((3 * hz)) ($percent %)"
 [ "$percent" -lt 20 ] || fail "the idle program uses $percent % of a core"
 
-"$close_window" "$window"
-status=0
-for _ in $(seq 100); do
-    kill -0 "$veltro_pid" 2>/dev/null || break
-    sleep 0.05
-done
-kill -0 "$veltro_pid" 2>/dev/null && fail "closing the window did not end the program"
-wait "$veltro_pid" || status=$?
-veltro_pid=""
-[ "$status" -eq 0 ] || fail "exit code $status after closing: $(cat "$work/veltro.log")"
+close_and_wait() {
+    "$close_window" "$window"
+    status=0
+    for _ in $(seq 100); do
+        kill -0 "$veltro_pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    kill -0 "$veltro_pid" 2>/dev/null && fail "closing the window did not end the program"
+    wait "$veltro_pid" || status=$?
+    veltro_pid=""
+    [ "$status" -eq 0 ] || fail "exit code $status after closing: $(cat "$work/veltro.log")"
+}
+close_and_wait
 echo "closed: exit code 0"
+
+# The recording, played by veltro-replay, gives the frame the window showed.
+"$replay" --png "$work/recorded.png" "$recording" || fail "veltro-replay refused the recording"
+compare -metric AE "$work/recorded.png" "$work/shown.png" null: 2>/dev/null ||
+    fail "the recording does not give the frame the window showed: $(cat "$recording")"
+echo "the recorded session replays to the frame the window showed"
+
+# Opened again, it shows that frame at once, and a second recording is refused.
+"$veltro" --open "$recording" --record "$recording" >"$work/veltro.log" 2>&1 && status=0 || status=$?
+[ "$status" -eq 2 ] || fail "recording over an existing file gave status $status, not 2"
+grep -qF "$recording: the file exists" "$work/veltro.log" ||
+    fail "no message about the existing recording: $(cat "$work/veltro.log")"
+"$veltro" "$recording" >"$work/veltro.log" 2>&1 &
+veltro_pid=$!
+find_window
+same=no
+for _ in $(seq 20); do
+    import -window root -crop "640x480+$area_x+$area_y" +repage "$work/reopened.png"
+    if compare -metric AE "$work/reopened.png" "$work/shown.png" null: 2>/dev/null; then
+        same=yes
+        break
+    fi
+    sleep 0.25
+done
+[ "$same" = yes ] || fail "the reopened session does not show the recorded frame"
+close_and_wait
+echo "the reopened recording shows the same frame"
+
+# A scene with a mistake is refused before any window opens.
+printf 'click 1 2\nkey pluss\n' >"$work/bad.replay"
+"$veltro" "$work/bad.replay" >"$work/veltro.log" 2>&1 && status=0 || status=$?
+[ "$status" -eq 2 ] || fail "a bad scene gave status $status, not 2"
+grep -qF "$work/bad.replay:2: unknown key 'pluss'" "$work/veltro.log" ||
+    fail "the refusal does not name the file and line: $(cat "$work/veltro.log")"
+echo "a bad scene is refused with status 2"

@@ -13,6 +13,8 @@ class FrontEndUnitsTest : public QObject {
     void keysMapToVirtualKeyCodes();
     void displayProblemIsFoundBeforeQtTries_data();
     void displayProblemIsFoundBeforeQtTries();
+    void commandLineReadsAsOnWindows_data();
+    void commandLineReadsAsOnWindows();
 };
 
 }  // namespace veltro::qt::testing

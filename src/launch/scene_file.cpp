@@ -1,0 +1,64 @@
+#include "launch/scene_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace veltro {
+
+namespace {
+
+// A scene is written by hand or recorded by the program; anything larger is
+// not a scene, and reading it would only eat memory.
+constexpr std::size_t kLargestScene = 64u * 1024u * 1024u;
+
+}  // namespace
+
+std::FILE* openFileUtf8(const std::string& path, const char* mode) {
+#ifdef _WIN32
+    const std::filesystem::path native(std::u8string(path.begin(), path.end()));
+    const std::wstring wideMode(mode, mode + std::strlen(mode));
+    return ::_wfopen(native.c_str(), wideMode.c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
+std::optional<std::string> loadSceneFile(const std::string& path, SceneFile& scene) {
+    scene.path = path;
+    scene.text.clear();
+    std::FILE* file = openFileUtf8(path, "rb");
+    if (file == nullptr) {
+        return path + ": " + std::strerror(errno);
+    }
+    char buffer[65536];
+    std::optional<std::string> complaint;
+    for (;;) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file);
+        scene.text.append(buffer, n);
+        if (scene.text.size() > kLargestScene) {
+            complaint = path + ": larger than " + std::to_string(kLargestScene >> 20) +
+                        " MiB, which is no scene";
+            break;
+        }
+        if (n < sizeof buffer) {
+            if (std::ferror(file)) {
+                complaint = path + ": " + std::strerror(errno);
+            }
+            break;
+        }
+    }
+    std::fclose(file);
+    if (complaint) {
+        return complaint;
+    }
+    scene.script = replay::parseScript(scene.text);
+    if (scene.script.error) {
+        return path + ":" + std::to_string(scene.script.error->line) + ": " +
+               scene.script.error->what;
+    }
+    return std::nullopt;
+}
+
+}  // namespace veltro

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/shell.h"
+
+namespace veltro {
+
+// The shell the editor talks to while it plays an opened scene before the
+// window appears: message boxes are dismissed at once, as the replay tool
+// dismisses them, and the dialogs the scene opens wait until the window
+// shows. Check marks and the title go to the window as they change. Outside
+// a scene every call goes straight to the host's shell.
+class SceneShell final : public Shell {
+  public:
+    explicit SceneShell(Shell& host) : host_(host) {}
+
+    void beginScene() { playing_ = true; }
+    // Opens the scene's dialogs that are still open (the ids the editor
+    // keeps), with the texts they showed, and hands every call on from now.
+    void endScene(const std::vector<int>& openDialogs);
+
+    void setChecked(int commandId, bool checked) override { host_.setChecked(commandId, checked); }
+    void showMessageBox(std::string_view text, std::string_view caption) override;
+    void setTitle(std::string_view title) override { host_.setTitle(title); }
+    void openBSplineDialog(int dialogId, std::string_view degreeText,
+                           std::string_view knotText) override;
+
+  private:
+    struct Dialog {
+        int id;
+        std::string degreeText;
+        std::string knotText;
+    };
+
+    Shell& host_;
+    bool playing_ = false;
+    std::vector<Dialog> waiting_;
+};
+
+}  // namespace veltro

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "launch/launch_options.h"
+#include "launch/scene_file.h"
+#include "launch/session_recording.h"
+
+namespace veltro {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct LineCase {
+    std::vector<std::string> args;
+    std::string complaint;  // empty: accepted
+    std::optional<std::string> open = std::nullopt;
+    std::optional<std::string> record = std::nullopt;
+    bool force = false;
+    bool help = false;
+};
+
+TEST(LaunchOptions, ReadsWhatBothFrontEndsAccept) {
+    const LineCase cases[] = {
+        {{"--open", "a.replay", "--record=b.replay", "--force"}, "", "a.replay", "b.replay", true},
+        {{"--", "--odd.replay"}, "", "--odd.replay"},
+        {{"--open=a", "b"}, "more than one scene to open ('a' and 'b')"},
+        {{"--open"}, "option '--open' needs a value"},
+        {{"--force=yes"}, "option '--force' takes no value"},
+        {{"-h", "--frobnicate"}, "unknown option '--frobnicate'"},
+        {{"a", "b", "--help"}, "", std::nullopt, std::nullopt, false, true},
+    };
+    for (const LineCase& c : cases) {
+        GivenOptions given;
+        auto complaint = readLaunchArguments(c.args, given);
+        if (!complaint) {
+            complaint = finishLaunchOptions(given);
+        }
+        const std::string where = c.args.empty() ? "(none)" : c.args.front();
+        EXPECT_EQ(complaint.value_or(""), c.complaint) << where;
+        if (!c.complaint.empty()) {
+            continue;
+        }
+        EXPECT_EQ(given.options.open, c.open) << where;
+        EXPECT_EQ(given.options.record, c.record) << where;
+        EXPECT_EQ(given.options.force, c.force) << where;
+        EXPECT_EQ(given.options.help, c.help) << where;
+    }
+}
+
+class Scratch {
+  public:
+    Scratch() {
+        std::string pattern = (fs::temp_directory_path() / "veltro-launch-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) != nullptr) {
+            dir_ = pattern;
+        }
+    }
+    ~Scratch() {
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+    std::string file(const std::string& name, const std::string& text = "") const {
+        const std::string path = (dir_ / name).string();
+        if (!text.empty()) {
+            std::ofstream(path, std::ios::binary) << text;
+        }
+        return path;
+    }
+    static std::string read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+  private:
+    fs::path dir_;
+};
+
+TEST(SceneFile, RefusalsNameTheFileTheLineAndTheFault) {
+    Scratch scratch;
+    const std::string bad = scratch.file("bad.replay", "click 1 2\n\nkey pluss\n");
+    const std::string missing = scratch.file("missing.replay");
+    SceneFile scene;
+    EXPECT_EQ(loadSceneFile(bad, scene).value_or(""),
+              bad +
+                  ":3: unknown key 'pluss' (use space, plus, minus, numplus, numminus or a "
+                  "code 0 to 255)");
+    EXPECT_EQ(loadSceneFile(missing, scene).value_or(""), missing + ": No such file or directory");
+    EXPECT_NE(loadSceneFile(scratch.file(""), scene), std::nullopt);
+}
+
+// The scene's own lines first, then the messages as they come; a close in
+// the scene becomes a comment, and the result reads as one script.
+TEST(SessionRecording, KeepsTheSceneAndTheMessagesThatCount) {
+    Scratch scratch;
+    SceneFile scene;
+    ASSERT_FALSE(loadSceneFile(scratch.file("a.replay", "click 1 2  # first\nclose"), scene));
+    const std::string path = scratch.file("b.replay", "precious");
+
+    std::unique_ptr<SessionRecording> recording;
+    EXPECT_EQ(SessionRecording::create(path, false, recording).value_or(""),
+              path + ": the file exists (--force replaces it)");
+    EXPECT_EQ(Scratch::read(path), "precious");
+    ASSERT_FALSE(SessionRecording::create(path, true, recording));
+    recording->writeScene(scene);
+    EditorState up;
+    up.openDialogs = {3};
+    EditorState down = up;
+    down.mouseDown = true;
+    recording->messageTaken(Message::mouse(Message::Kind::MouseMove, 5, 5), up);
+    recording->messageTaken(Message::mouse(Message::Kind::LeftPress, 5, 6), up);
+    recording->messageTaken(Message::mouse(Message::Kind::MouseMove, 7, 8), down);
+    recording->messageTaken(Message::dialogCancel(2), up);
+    recording->messageTaken(Message::dialogOk(3, "2", "0, \"1\""), up);
+    recording->messageTaken(Message::close(), up);
+
+    const std::string text = Scratch::read(path);  // before the file is closed
+    EXPECT_EQ(text.substr(text.find("click")),
+              "click 1 2  # first\n# close  (the session went on)\n# recorded in the window\n"
+              "press 5 6\nmove 7 8\ndialog ok \"2\" \"0, \\\"1\\\"\"\n");
+    const replay::ParsedScript replayed = replay::parseScript(text);
+    EXPECT_FALSE(replayed.error);
+    EXPECT_EQ(replayed.steps.size(), 5u);
+
+    EXPECT_NE(SessionRecording::create(scratch.file("no/such/dir.replay"), true, recording),
+              std::nullopt);
+}
+
+}  // namespace
+}  // namespace veltro
