@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <cstring>
 
+#include "launch/scene_player.h"
 #include "resource_ids.h"
 
 namespace veltro::win32 {
 
 AppWindow::AppWindow(Clock& clock, Sleeper& sleeper)
-    : shell_(*this), core_(shell_, clock, sleeper, this) {}
+    : shell_(*this),
+      sceneClock_(clock, sleeper),
+      core_(sceneShell_, sceneClock_, sceneClock_, this) {}
 
 AppWindow::~AppWindow() {
     destroy();
@@ -48,7 +51,6 @@ bool AppWindow::create(HINSTANCE instance, std::string_view caption, int width, 
     fitClientArea();
 
     windowDC_ = GetDC(window_);
-    ShowWindow(window_, SW_SHOWNORMAL);
     // Without its pixels the program could draw nothing, and every
     // setPixel would write through a null pointer.
     if (!createFrameBuffer()) {
@@ -56,6 +58,18 @@ bool AppWindow::create(HINSTANCE instance, std::string_view caption, int width, 
     }
     running_ = true;
     return true;
+}
+
+std::optional<std::string> AppWindow::openScene(const SceneFile& scene) {
+    return playScene(scene, core_, sceneShell_, sceneClock_);
+}
+
+void AppWindow::show() {
+    ShowWindow(window_, SW_SHOWNORMAL);
+    if (core_.framesDrawn() > 0) {
+        present();
+    }
+    sceneShell_.endScene(core_.state().openDialogs);
 }
 
 void AppWindow::fitClientArea() {

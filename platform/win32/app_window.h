@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,6 +11,9 @@
 
 #include "core/clock.h"
 #include "core/editor_core.h"
+#include "launch/scene_clock.h"
+#include "launch/scene_file.h"
+#include "launch/scene_shell.h"
 #include "ui/message.h"
 #include "win32_shell.h"
 
@@ -28,8 +32,16 @@ class AppWindow final : public EventPump {
     AppWindow& operator=(const AppWindow&) = delete;
 
     // Registers the class, creates the window with menu 101 so that its
-    // client area is width x height, shows it and makes the frame buffer.
+    // client area is width x height and makes the frame buffer; the window
+    // stays hidden until show().
     bool create(HINSTANCE instance, std::string_view caption, int width, int height);
+    // Plays a scene into the hidden window's editor; the complaint if it
+    // cannot be played, and then the window is not to be shown.
+    std::optional<std::string> openScene(const SceneFile& scene);
+    // Shows the window with the last frame drawn, if any, and the dialogs an
+    // opened scene left open.
+    void show();
+    EditorCore& core() { return core_; }
     bool isRunning() const { return running_; }
 
     // One turn of the core, presenting the frame it drew.
@@ -68,6 +80,8 @@ class AppWindow final : public EventPump {
     bool routeToDialog(MSG& message);
 
     Win32Shell shell_;
+    SceneShell sceneShell_{shell_};
+    SceneClock sceneClock_;
     EditorCore core_;
 
     int width_ = 0;

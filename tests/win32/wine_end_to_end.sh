@@ -2,7 +2,10 @@
 # Drives the real veltro.exe under Wine on a private X server, the way a user
 # would (mouse clicks, a drag, menus through the keyboard, keys, the About
 # box, the B-Spline Input dialog), and checks every frame it shows against
-# veltro-replay's rendering of the same session, pixel for pixel.
+# veltro-replay's rendering of the same session, pixel for pixel. The session
+# is recorded (--record); veltro-replay must draw the last frame from the
+# recording, and veltro.exe opened on it must show that frame. A bad scene is
+# refused with a message box and exit status 2; --version prints.
 #
 # usage: wine_end_to_end.sh VELTRO_EXE PROBE_EXE VELTRO_REPLAY [ARTIFACT_DIR]
 #
@@ -362,7 +365,9 @@ start_x
 boot_wine
 
 log "starting veltro.exe"
-wine "$exe" >"$artifacts/veltro.log" 2>&1 &
+recording=$artifacts/recorded.replay
+rm -f "$recording"
+wine "$exe" --record "$(winepath -w "$recording")" >"$artifacts/veltro.log" 2>&1 &
 app_pid=$!
 wait_until "$window_timeout" find_client_area ||
     fail "veltro.exe showed no 640 x 480 client area within ${window_timeout}s"
@@ -438,4 +443,48 @@ wait "$app_pid" || status=$?
 app_pid=""
 [ "$status" -eq 0 ] || fail "veltro.exe exited with $status"
 passed "veltro.exe exited with 0"
+
+# ------------------------------------------------- recording and reopening
+
+last_frame=$artifacts/bspline-custom-knots-window.png
+"$replay" --png "$artifacts/recorded.png" "$recording" ||
+    fail "veltro-replay refused the recording"
+same_pixels "$artifacts/recorded.png" "$last_frame" ||
+    fail "the recording does not replay to the frame the window showed"
+passed "the recording replays to the frame the window showed"
+
+wine "$exe" "$(winepath -w "$recording")" >"$artifacts/veltro-reopened.log" 2>&1 &
+app_pid=$!
+wait_until "$window_timeout" find_client_area ||
+    fail "veltro.exe opened on the recording showed no window"
+reopened_is_same() {
+    capture "$artifacts/reopened-window.png" && same_pixels "$artifacts/reopened-window.png" "$last_frame"
+}
+wait_until "$frame_timeout" reopened_is_same ||
+    fail "veltro.exe opened on the recording does not show the recorded frame"
+passed "veltro.exe opened on the recording shows the same frame"
+probe close || true
+wait_until "$step_timeout" app_ended || fail "the reopened veltro.exe did not end"
+wait "$app_pid" || true
+app_pid=""
+
+printf 'click 1 2\nkey pluss\n' >"$artifacts/bad.replay"
+wine "$exe" "$(winepath -w "$artifacts/bad.replay")" >"$artifacts/veltro-bad.log" 2>&1 &
+app_pid=$!
+wait_for_window veltro
+refusal=$(probe text veltro 65535)
+[[ "$refusal" == *"bad.replay:2: unknown key 'pluss'"* ]] ||
+    fail "the refusal says '$refusal'"
+window_count_is "$caption" 0 || fail "a window opened for a bad scene"
+xdotool key Return
+wait_until "$step_timeout" app_ended || fail "veltro.exe did not end after refusing a scene"
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+[ "$status" -eq 2 ] || fail "a refused scene gave exit status $status"
+passed "a bad scene is refused in a message box, exit status 2"
+
+version=$(timeout "$step_timeout" wine "$exe" --version 2>/dev/null | tr -d '\r')
+[[ "$version" == "veltro "* ]] || fail "--version printed '$version'"
+passed "--version prints '$version'"
 echo "wine-e2e: $checks passed, 0 failed"
