@@ -21,7 +21,7 @@ class SceneShell final : public Shell {
     // keeps), with the texts they showed, and hands every call on from now.
     void endScene(const std::vector<int>& openDialogs);
 
-    void setChecked(int commandId, bool checked) override { host_.setChecked(commandId, checked); }
+    void setChecked(Command command, bool checked) override { host_.setChecked(command, checked); }
     void showMessageBox(std::string_view text, std::string_view caption) override;
     void setTitle(std::string_view title) override { host_.setTitle(title); }
     void openBSplineDialog(int dialogId, std::string_view degreeText,
