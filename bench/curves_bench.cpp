@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/frame_buffer.h"
 #include "curves/scene_state.h"
 #include "curves/update_scene.h"
 #include "geometry/control_point.h"
+#include "raster/frame_buffer.h"
 
 namespace {
 

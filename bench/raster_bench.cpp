@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/frame_buffer.h"
 #include "geometry/control_point.h"
 #include "geometry/line_segment.h"
+#include "raster/disc.h"
+#include "raster/frame_buffer.h"
+#include "raster/rasterize.h"
 
 namespace veltro {
 namespace {
@@ -19,7 +21,7 @@ void drawBresenham(benchmark::State& state, float x0, float y0, float x1, float 
     Frame f;
     const LineSegment segment(Point2(x0, y0), Point2(x1, y1), Colour(0, 0, 255, 255));
     for (auto _ : state) {
-        segment.drawBresenham(f.view);
+        raster::drawBresenham(f.view, segment);
         benchmark::DoNotOptimize(f.words.data());
         benchmark::ClobberMemory();
     }
@@ -42,7 +44,7 @@ void drawControlPoint(benchmark::State& state) {
     Frame f;
     const ControlPoint point(Point2(320, 240), ControlPoint::kRadius);
     for (auto _ : state) {
-        point.draw(f.view, Colour(255, 199, 204, 255));
+        raster::drawDisc(f.view, point.centre, point.radius, Colour(255, 199, 204, 255));
         benchmark::DoNotOptimize(f.words.data());
         benchmark::ClobberMemory();
     }

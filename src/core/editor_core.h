@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/frame_buffer.h"
 #include "core/clock.h"
 #include "core/message_queue.h"
 #include "curves/frame_report.h"
+#include "raster/frame_buffer.h"
 #include "ui/editor_state.h"
 #include "ui/message.h"
 #include "ui/shell.h"

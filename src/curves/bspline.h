@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/frame_buffer.h"
 #include "curves/frame_report.h"
 #include "curves/scene_state.h"
 #include "geometry/control_point.h"
 #include "geometry/line_segment.h"
 #include "geometry/point2.h"
+#include "raster/frame_buffer.h"
 
 namespace veltro {
 

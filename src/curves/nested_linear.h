@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "app/frame_buffer.h"
 #include "curves/casteljau_kernel.h"
 #include "curves/frame_report.h"
 #include "curves/scene_state.h"
 #include "geometry/point2.h"
+#include "raster/frame_buffer.h"
 
 namespace veltro {
 

@@ -7,6 +7,8 @@
 #include "curves/midpoint_subdivision.h"
 #include "curves/nested_linear.h"
 #include "curves/parametric_polynomial.h"
+#include "raster/disc.h"
+#include "raster/rasterize.h"
 
 namespace veltro {
 
@@ -55,11 +57,11 @@ void renderScene(const SceneState& state, FrameBuffer& frame, FrameReport& repor
     }
     report.discs.reserve(report.discs.size() + state.controlPoints.size());
     for (const ControlPoint& p : state.controlPoints) {
-        p.draw(frame, kControlPointColour);
+        raster::drawDisc(frame, p.centre, p.radius, kControlPointColour);
         report.discs.push_back(DrawnDisc{p, kControlPointColour});
     }
     for (const LineSegment& s : report.segments) {
-        s.drawBresenham(frame);
+        raster::drawBresenham(frame, s);
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/frame_buffer.h"
 #include "curves/frame_report.h"
 #include "curves/scene_state.h"
+#include "raster/frame_buffer.h"
 
 namespace veltro {
 

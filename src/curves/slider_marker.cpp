@@ -3,12 +3,13 @@
 #include <cmath>
 
 #include "curves/curve_colours.h"
+#include "raster/disc.h"
 
 namespace veltro {
 
 void paintSliderMarker(const ControlPoint& marker, FrameBuffer& frame, FrameReport& report) {
     if (std::isfinite(marker.centre.getX()) && std::isfinite(marker.centre.getY())) {
-        marker.draw(frame, kSliderMarkerColour);
+        raster::drawDisc(frame, marker.centre, marker.radius, kSliderMarkerColour);
         report.discs.push_back(DrawnDisc{marker, kSliderMarkerColour});
     }
 }

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "geometry/colour.h"
 #include "geometry/point2.h"
 #include "geometry/scene_object.h"
 
 namespace veltro {
-
-class FrameBuffer;
 
 // A clicked point, drawn as a filled disc. Copies start afresh: a copy's
 // last valid position is its centre and it is not selected; assignment keeps
@@ -20,8 +17,6 @@ class ControlPoint : public SceneObject {
     ControlPoint& operator=(const ControlPoint& other);
     ~ControlPoint() = default;
 
-    // The filled disc in the given marker colour.
-    void draw(FrameBuffer& frame, const Colour& markerColour) const;
     // Distance from the centre at most the radius (the rim hits).
     bool contains(const Point2& p) const;
     // Keeps the centre when the whole disc lies in 0..640 x 0..480, otherwise

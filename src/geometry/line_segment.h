@@ -5,8 +5,6 @@
 
 namespace veltro {
 
-class FrameBuffer;
-
 // Two endpoints and the colour of every pixel drawn for them; the endpoints'
 // own colours play no part.
 class LineSegment {
@@ -18,13 +16,6 @@ class LineSegment {
     const Point2& end() const { return end_; }
     const Colour& colour() const { return colour_; }
     void setColour(const Colour& colour) { colour_ = colour; }
-
-    // Slope-stepping rasterizer; the disc markers draw their spans with it.
-    // Both cost time in proportion to the part of the segment that can reach
-    // the buffer, however far out its endpoints lie (geometry/rasterize.h).
-    void drawDDA(FrameBuffer& frame) const;
-    // Integer-decision rasterizer over float endpoints; every curve segment.
-    void drawBresenham(FrameBuffer& frame) const;
 
   private:
     Point2 start_;

@@ -5,7 +5,6 @@
 #include <initializer_list>
 #include <vector>
 
-#include "app/frame_buffer.h"
 #include "curves/curve_colours.h"
 #include "curves/frame_report.h"
 #include "curves/scene_state.h"
@@ -13,6 +12,7 @@
 #include "geometry/control_point.h"
 #include "geometry/line_segment.h"
 #include "geometry/point2.h"
+#include "raster/frame_buffer.h"
 
 namespace veltro::testing {
 

@@ -4,6 +4,8 @@
 
 #include "curve_test_support.h"
 #include "curves/curve_colours.h"
+#include "raster/disc.h"
+#include "raster/rasterize.h"
 
 namespace veltro {
 namespace {
@@ -75,10 +77,10 @@ TEST(UpdateScene, TheReportRedrawsTheFrame) {
 
         OwnedFrame again;
         for (const DrawnDisc& drawn : report.discs) {
-            drawn.disc.draw(again.frame(), drawn.colour);
+            raster::drawDisc(again.frame(), drawn.disc.centre, drawn.disc.radius, drawn.colour);
         }
         for (const LineSegment& s : report.segments) {
-            s.drawBresenham(again.frame());
+            raster::drawBresenham(again.frame(), s);
         }
         EXPECT_EQ(again.pixels(), frame.pixels()) << static_cast<int>(method);
 

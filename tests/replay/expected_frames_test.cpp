@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/frame_buffer.h"
 #include "frame_image.h"
 #include "png_codec.h"
+#include "raster/frame_buffer.h"
 #include "scratch_dir.h"
 #include "session.h"
 

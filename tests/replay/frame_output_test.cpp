@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/frame_buffer.h"
 #include "frame_image.h"
 #include "png_codec.h"
+#include "raster/frame_buffer.h"
 #include "segments_text.h"
 
 namespace veltro::replay {

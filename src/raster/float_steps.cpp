@@ -1,4 +1,4 @@
-#include "geometry/float_steps.h"
+#include "raster/float_steps.h"
 
 #include <algorithm>
 #include <bit>

@@ -9,7 +9,7 @@
 
 #include "geometry/float_to_int.h"
 #include "geometry/point2.h"
-#include "geometry/rasterize.h"
+#include "raster/rasterize.h"
 
 namespace veltro::testing {
 
@@ -172,10 +172,17 @@ inline std::vector<Pixel> referenceBresenham(const Point2& a, const Point2& b,
     return out;
 }
 
-// Records what a rasterizer hands over, in order.
+// Collects what a rasterizer hands over, in order.
 struct Recorder {
-    std::vector<Pixel> pixels;
-    void operator()(std::int32_t x, std::int32_t y) { pixels.push_back({x, y}); }
+    std::vector<raster::Pixel> drawn;
+
+    std::vector<Pixel> pixels() const {
+        std::vector<Pixel> out;
+        for (const raster::Pixel& p : drawn) {
+            out.push_back({p.x, p.y});
+        }
+        return out;
+    }
 };
 
 }  // namespace veltro::testing

@@ -1,12 +1,12 @@
-#include "geometry/line_segment.h"
+#include "raster/rasterize.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "app/frame_buffer.h"
-#include "geometry/rasterize.h"
+#include "geometry/line_segment.h"
+#include "raster/frame_buffer.h"
 #include "raster_reference.h"
 
 namespace veltro {
@@ -50,8 +50,8 @@ TEST(DrawDDA, SetsTheDocumentedPixelsInOrder) {
     };
     for (const Case& c : cases) {
         Recorder r;
-        raster::drawDDA(c.a, c.b, kEverywhere, r);
-        EXPECT_EQ(r.pixels, c.pixels)
+        raster::drawDDA(c.a, c.b, kEverywhere, r.drawn);
+        EXPECT_EQ(r.pixels(), c.pixels)
             << c.a.getX() << "," << c.a.getY() << " -> " << c.b.getX() << "," << c.b.getY();
     }
 }
@@ -78,8 +78,8 @@ TEST(DrawBresenham, SetsTheDocumentedPixelsInOrder) {
     };
     for (const Case& c : cases) {
         Recorder r;
-        raster::drawBresenham(c.a, c.b, kEverywhere, r);
-        EXPECT_EQ(r.pixels, c.pixels)
+        raster::drawBresenham(c.a, c.b, kEverywhere, r.drawn);
+        EXPECT_EQ(r.pixels(), c.pixels)
             << c.a.getX() << "," << c.a.getY() << " -> " << c.b.getX() << "," << c.b.getY();
     }
 }
@@ -101,13 +101,13 @@ struct Frame {
     }
 };
 
-TEST(LineSegment, DrawsInItsOwnColourNotTheEndpoints) {
+TEST(DrawIntoFrame, DrawsInTheSegmentsColourNotTheEndpoints) {
     Point2 a(0, 0);
     a.setColour(Colour(1, 2, 3, 4));
     Point2 b(3, 1);
     b.setColour(Colour(5, 6, 7, 8));
     Frame f;
-    LineSegment(a, b, Colour(255, 199, 204, 255)).drawBresenham(f.view);
+    raster::drawBresenham(f.view, LineSegment(a, b, Colour(255, 199, 204, 255)));
     // (0, 0) and (1, 0) lie in column 0 / row 0, which setPixel never writes.
     EXPECT_EQ(f.written(), (std::vector<Pixel>{{2, 1}, {3, 1}}));
     EXPECT_EQ(f.view.at(2, 1), 0x00FFC7CCu);
@@ -115,14 +115,15 @@ TEST(LineSegment, DrawsInItsOwnColourNotTheEndpoints) {
     Frame g;
     LineSegment segment(Point2(4, 2), Point2(4, 4), Colour());
     segment.setColour(Colour(0, 0, 255, 255));
-    segment.drawDDA(g.view);
+    raster::drawDDA(g.view, segment);
     EXPECT_EQ(g.written(), (std::vector<Pixel>{{4, 2}, {4, 3}, {4, 4}}));
     EXPECT_EQ(g.view.at(4, 3), 0x000000FFu);
 }
 
-TEST(LineSegment, FarOutsideSegmentsDrawOnlyTheirVisiblePart) {
+TEST(DrawIntoFrame, FarOutsideSegmentsDrawOnlyTheirVisiblePart) {
     Frame f;
-    LineSegment(Point2(-1e30f, -1e30f), Point2(1e30f, 1e30f), Colour()).drawBresenham(f.view);
+    raster::drawBresenham(f.view,
+                          LineSegment(Point2(-1e30f, -1e30f), Point2(1e30f, 1e30f), Colour()));
     const std::vector<Pixel> pixels = f.written();
     ASSERT_EQ(pixels.size(), 479u);
     for (const Pixel& p : pixels) {

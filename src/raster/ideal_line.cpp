@@ -1,4 +1,4 @@
-#include "geometry/ideal_line.h"
+#include "raster/ideal_line.h"
 
 namespace veltro {
 

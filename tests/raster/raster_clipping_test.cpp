@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "geometry/rasterize.h"
+#include "raster/rasterize.h"
 #include "raster_reference.h"
 
 namespace veltro {
@@ -136,11 +136,11 @@ TEST(RasterClipping, VisiblePixelsAreExactlyThoseOfTheWholeWalk) {
             const std::vector<Pixel> bresenham = referenceBresenham(s.a, s.b, window);
             for (const raster::Limits& limit : limits) {
                 Recorder ddaDrawn;
-                raster::drawDDA(s.a, s.b, window, ddaDrawn, limit);
-                expectExactInside(dda, window, ddaDrawn.pixels, "DDA " + describe(s));
+                raster::drawDDA(s.a, s.b, window, ddaDrawn.drawn, limit);
+                expectExactInside(dda, window, ddaDrawn.pixels(), "DDA " + describe(s));
                 Recorder bresenhamDrawn;
-                raster::drawBresenham(s.a, s.b, window, bresenhamDrawn, limit);
-                expectExactInside(bresenham, window, bresenhamDrawn.pixels,
+                raster::drawBresenham(s.a, s.b, window, bresenhamDrawn.drawn, limit);
+                expectExactInside(bresenham, window, bresenhamDrawn.pixels(),
                                   "Bresenham " + describe(s));
             }
         }
@@ -159,11 +159,11 @@ TEST(RasterClipping, StaysExactUpToTwoToTheTwentyFour) {
         const std::vector<Pixel> dda = referenceDDA(s.a, s.b, kFrameWindow);
         const std::vector<Pixel> bresenham = referenceBresenham(s.a, s.b, kFrameWindow);
         Recorder ddaDrawn;
-        raster::drawDDA(s.a, s.b, kFrameWindow, ddaDrawn);
-        expectExactInside(dda, kFrameWindow, ddaDrawn.pixels, "DDA " + describe(s));
+        raster::drawDDA(s.a, s.b, kFrameWindow, ddaDrawn.drawn);
+        expectExactInside(dda, kFrameWindow, ddaDrawn.pixels(), "DDA " + describe(s));
         Recorder bresenhamDrawn;
-        raster::drawBresenham(s.a, s.b, kFrameWindow, bresenhamDrawn);
-        expectExactInside(bresenham, kFrameWindow, bresenhamDrawn.pixels,
+        raster::drawBresenham(s.a, s.b, kFrameWindow, bresenhamDrawn.drawn);
+        expectExactInside(bresenham, kFrameWindow, bresenhamDrawn.pixels(),
                           "Bresenham " + describe(s));
         EXPECT_FALSE(bresenham.empty()) << describe(s);
     }
@@ -210,22 +210,22 @@ TEST(RasterClipping, IdealBresenhamLineStaysWithinOnePixelOfTheWalk) {
             continue;  // nothing to draw beyond the exact extent this short
         }
         Recorder bresenham;
-        raster::drawBresenham(s.a, s.b, kFrameWindow, bresenham, idealOnly);
+        raster::drawBresenham(s.a, s.b, kFrameWindow, bresenham.drawn, idealOnly);
         expectWithinOnePixel(referenceBresenham(s.a, s.b), dy / dx >= 1.0f, kFrameWindow,
-                             bresenham.pixels, "Bresenham " + describe(s));
+                             bresenham.pixels(), "Bresenham " + describe(s));
     }
 }
 
 std::vector<Pixel> drawBresenham(float x0, float y0, float x1, float y1) {
     Recorder r;
-    raster::drawBresenham(Point2(x0, y0), Point2(x1, y1), kFrameWindow, r);
-    return r.pixels;
+    raster::drawBresenham(Point2(x0, y0), Point2(x1, y1), kFrameWindow, r.drawn);
+    return r.pixels();
 }
 
 std::vector<Pixel> drawDDA(float x0, float y0, float x1, float y1) {
     Recorder r;
-    raster::drawDDA(Point2(x0, y0), Point2(x1, y1), kFrameWindow, r);
-    return r.pixels;
+    raster::drawDDA(Point2(x0, y0), Point2(x1, y1), kFrameWindow, r.drawn);
+    return r.pixels();
 }
 
 std::vector<Pixel> diagonal(std::int64_t from, std::int64_t to) {
@@ -278,11 +278,11 @@ TEST(RasterClipping, NonFiniteEndpointsDrawNothing) {
     for (const Point2& bad : ends) {
         for (const Point2& good : {Point2(10, 10), Point2(10, 20), Point2(20, 10)}) {
             Recorder r;
-            raster::drawDDA(bad, good, kFrameWindow, r);
-            raster::drawDDA(good, bad, kFrameWindow, r);
-            raster::drawBresenham(bad, good, kFrameWindow, r);
-            raster::drawBresenham(good, bad, kFrameWindow, r);
-            EXPECT_TRUE(r.pixels.empty());
+            raster::drawDDA(bad, good, kFrameWindow, r.drawn);
+            raster::drawDDA(good, bad, kFrameWindow, r.drawn);
+            raster::drawBresenham(bad, good, kFrameWindow, r.drawn);
+            raster::drawBresenham(good, bad, kFrameWindow, r.drawn);
+            EXPECT_TRUE(r.pixels().empty());
         }
     }
 }
@@ -304,12 +304,12 @@ TEST(RasterClipping, AnyFloatEndpointsAreSafeAndCheap) {
     for (int i = 0; i < 20000; ++i) {
         const Point2 a(anyFloat(), anyFloat());
         const Point2 b(anyFloat(), anyFloat());
-        std::int64_t dda = 0;
-        std::int64_t bresenham = 0;
-        raster::drawDDA(a, b, kFrameWindow, [&](std::int32_t, std::int32_t) { ++dda; });
-        raster::drawBresenham(a, b, kFrameWindow, [&](std::int32_t, std::int32_t) { ++bresenham; });
-        ASSERT_LE(dda, 1200) << describe({a, b});
-        ASSERT_LE(bresenham, 1200) << describe({a, b});
+        std::vector<raster::Pixel> dda;
+        std::vector<raster::Pixel> bresenham;
+        raster::drawDDA(a, b, kFrameWindow, dda);
+        raster::drawBresenham(a, b, kFrameWindow, bresenham);
+        ASSERT_LE(dda.size(), 1200u) << describe({a, b});
+        ASSERT_LE(bresenham.size(), 1200u) << describe({a, b});
     }
 }
 

@@ -1,0 +1,81 @@
+#include <cmath>
+#include <cstdint>
+
+#include "geometry/float_to_int.h"
+#include "raster/bresenham_paths.h"
+#include "raster/ideal_line.h"
+
+namespace veltro::raster::detail {
+
+namespace {
+
+// Far beyond the exact extent: one pixel per cursor position the walk would
+// pass through inside the window, with the minor coordinate of the ideal line
+// snapped to the grid the minor cursor moves on, as the walk's decision does.
+template <class Sink>
+void drawIdealBresenham(float u0, float v0, float u1, float v1, float dmajor, bool yMajor,
+                        const AxisWindow& w, Sink& sink) {
+    const double su = u1 < u0 ? -1.0 : 1.0;
+    const double sv = v1 < v0 ? -1.0 : 1.0;
+    const IdealLine line(u0, v0, u1, v1);
+    // Cursor positions are u0 + k su. Below 2^24 they are exact, and the
+    // walk's loop bound is the float extent; further out the float cursor
+    // would stall, and u0, an integer there, is replaced by positions on the
+    // whole numbers up to the first one at or past u1.
+    const double phase = static_cast<double>(u0) - std::trunc(static_cast<double>(u0));
+    const double first = u0;
+    double last = 0.0;
+    if (std::fabs(u0) < 16777216.0f) {
+        const double extent = std::isfinite(dmajor)
+                                  ? static_cast<double>(dmajor)
+                                  : std::fabs(static_cast<double>(u1) - static_cast<double>(u0));
+        last = first + su * std::ceil(extent);
+    } else {
+        last = su > 0.0 ? std::ceil(static_cast<double>(u1)) : std::floor(static_cast<double>(u1));
+    }
+    const double minorPhase = static_cast<double>(v0) - std::trunc(static_cast<double>(v0));
+    // Every cursor position phase + n whose pixel can fall inside the major
+    // span, in walking order.
+    const double nLo = std::floor(static_cast<double>(w.major.lo) - 2.0 - phase);
+    const double nHi = std::ceil(static_cast<double>(w.major.hi) + 2.0 - phase);
+    const std::int64_t count = truncToInt64(nHi - nLo);
+    for (std::int64_t i = 0; i <= count; ++i) {
+        const double u =
+            phase + (su > 0.0 ? nLo + static_cast<double>(i) : nHi - static_cast<double>(i));
+        if (su * (u - first) < 0.0 || su * (last - u) < 0.0) {
+            continue;
+        }
+        const std::int64_t major = truncToInt64(u + 0.5);
+        if (!w.major.holds(major)) {
+            continue;
+        }
+        const double v = line.minorAt(u);
+        const double snapped = sv > 0.0 ? minorPhase + std::floor(v - minorPhase + 0.5)
+                                        : minorPhase - std::floor(minorPhase - v + 0.5);
+        const std::int64_t minor = truncToInt64(snapped + 0.5);
+        if (w.minor.holds(minor)) {
+            emitPixel(sink, yMajor, major, minor);
+        }
+    }
+}
+
+}  // namespace
+
+template <class Sink>
+void drawFarBresenham(const BresenhamSetup& s, const PixelWindow& window, Sink& sink) {
+    const bool yMajor = (std::isfinite(s.dx) && std::isfinite(s.dy))
+                            ? s.dy / s.dx >= 1.0f
+                            : std::fabs(static_cast<double>(s.y1) - s.y0) >=
+                                  std::fabs(static_cast<double>(s.x1) - s.x0);
+    const AxisWindow w = axisWindow(window, yMajor);
+    if (yMajor) {
+        drawIdealBresenham(s.y0, s.x0, s.y1, s.x1, s.dy, true, w, sink);
+    } else {
+        drawIdealBresenham(s.x0, s.y0, s.x1, s.y1, s.dx, false, w, sink);
+    }
+}
+
+template void drawFarBresenham(const BresenhamSetup&, const PixelWindow&, FrameSink&);
+template void drawFarBresenham(const BresenhamSetup&, const PixelWindow&, RecordingSink&);
+
+}  // namespace veltro::raster::detail
