@@ -26,7 +26,7 @@ echo "== build (web)"
 cmake --preset web -DVELTRO_WERROR="$werror" >/dev/null
 cmake --build --preset web -j "$jobs"
 echo "== test (default)"
-ctest --test-dir build/default --output-on-failure -j "$jobs"
+ctest --preset default -j "$jobs"
 stages=$((stages + 1))
 
 if [ -n "${CI:-}" ]; then
@@ -35,7 +35,7 @@ if [ -n "${CI:-}" ]; then
     cmake --build --preset asan-ubsan -j "$jobs"
     echo "== test (asan-ubsan)"
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        ctest --test-dir build/asan-ubsan --output-on-failure -j "$jobs"
+        ctest --preset asan-ubsan -j "$jobs"
     stages=$((stages + 1))
 fi
 
@@ -58,9 +58,8 @@ if [ -n "${CI:-}" ]; then
         VELTRO_FULL_LENGTH=1 build/asan-ubsan/tests/soak/veltro_soak_tests
     stages=$((stages + 1))
     echo "== build (fuzz: clang, libFuzzer, ASan, UBSan)"
-    CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DVELTRO_FUZZ=ON -DVELTRO_BUILD_QT=OFF -DVELTRO_BUILD_BENCH=OFF >/dev/null
-    cmake --build build/fuzz --target veltro_fuzz_session -j "$jobs"
+    cmake --preset fuzz >/dev/null
+    cmake --build --preset fuzz -j "$jobs"
     echo "== fuzz (60 s from the seed corpus)"
     # New inputs go to build/fuzz/corpus, the seeds stay as they are. A crash,
     # a broken rule, a leak or an input that runs over 60 s fails the run and
