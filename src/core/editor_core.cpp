@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/idle_messages.h"
 #include "curves/update_scene.h"
 #include "geometry/float_to_int.h"
 #include "ui/input.h"
@@ -24,21 +25,35 @@ EditorCore::EditorCore(Shell& shell, Clock& clock, Sleeper& sleeper, EventPump* 
       frame_(pixels_.data(), kWidth, kHeight) {}
 
 bool EditorCore::turn() {
-    if (pump_ != nullptr) {
-        pump_->pumpEvents();
-    }
-    if (auto message = queue_.take()) {
-        if (observer_ != nullptr) {
-            observer_->messageTaken(*message, state_);
-        }
-        handleMessage(state_, shell_, *message);
-    }
     waitForInterval();
+    takeMessage();
     if (!state_.redrawRequested) {
         return false;
     }
     draw();
     return true;
+}
+
+void EditorCore::takeMessage() {
+    for (int taken = 0; taken < kMostMessagesPerTurn; ++taken) {
+        const bool maybeMore = pump_ != nullptr && pump_->pumpEvents();
+        auto message = queue_.take();
+        if (!message) {
+            // The window system may have delivered something that is not
+            // input; then it may have more.
+            if (maybeMore) {
+                continue;
+            }
+            return;
+        }
+        if (observer_ != nullptr) {
+            observer_->messageTaken(*message, state_);
+        }
+        if (!changesNothing(state_, *message)) {
+            handleMessage(state_, shell_, *message);
+            return;
+        }
+    }
 }
 
 void EditorCore::draw() {

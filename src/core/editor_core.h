@@ -56,10 +56,16 @@ class EditorCore {
     // At most one; null for none.
     void setObserver(MessageObserver* observer) { observer_ = observer; }
 
-    // One turn: handle at most one message, wait until 33.333332 ms have
-    // passed since the previous wait ended, then draw a frame when a redraw
-    // was requested. Returns true when it drew one.
+    // One turn: wait until 33.333332 ms have passed since the previous
+    // wait ended, then take messages until one changes the editor (those
+    // that change nothing pass; at most kMostMessagesPerTurn are taken),
+    // then draw a frame when a redraw was requested. So what arrived during
+    // the wait shows at the end of the same turn. Returns true when it drew
+    // a frame.
     bool turn();
+
+    // However many idle messages arrive, the turn goes on to draw.
+    static constexpr int kMostMessagesPerTurn = 64;
 
     // The last frame drawn, kWidth x kHeight words of 0x00RRGGBB stored
     // bottom-up (the host flips it when showing it); white before the
@@ -80,6 +86,7 @@ class EditorCore {
     std::uint32_t previousFrameTime() const { return previous_; }
 
   private:
+    void takeMessage();
     void waitForInterval();
     void draw();
 

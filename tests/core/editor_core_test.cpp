@@ -63,8 +63,30 @@ class SlowPump final : public EventPump {
     FakeTime& time_;
 };
 
+// Input that arrives while the core waits, as a window system delivers it.
+class ArrivingInput final : public Sleeper {
+  public:
+    explicit ArrivingInput(FakeTime& time) : time_(time) {}
+    void sleepMs(std::uint32_t ms) override {
+        time_.pass(ms);
+        for (const Message& message : arriving) {
+            core->post(message);
+        }
+        arriving.clear();
+    }
+    EditorCore* core = nullptr;
+    std::vector<Message> arriving;
+
+  private:
+    FakeTime& time_;
+};
+
 Message space() {
     return Message::keyDown(key::kSpace);
+}
+
+Message press(float x, float y) {
+    return Message::mouse(Message::Kind::LeftPress, x, y);
 }
 
 struct Fixture {
@@ -103,15 +125,17 @@ TEST(EditorCore, WorkCountsTowardTheIntervalWithoutCatchingUp) {
     RecordingShell shell;
     EditorCore core(shell, time, time, &pump);
     pump.workMs = 50;
-    core.turn();  // 50 ms of work: the wait ends at once
-    EXPECT_EQ(core.previousFrameTime(), 50u);
-    EXPECT_TRUE(time.sleeps.empty());
+    core.turn();  // the wait comes first; then 50 ms of work
+    EXPECT_EQ(core.previousFrameTime(), 34u);
     pump.workMs = 60;
-    core.turn();  // late, yet the next interval is not shortened
-    EXPECT_EQ(core.previousFrameTime(), 110u);
+    core.turn();  // the work took the whole interval: no sleep
+    EXPECT_EQ(core.previousFrameTime(), 84u);
     pump.workMs = 10;
-    core.turn();  // measured from the end of the previous wait
+    core.turn();  // late, yet the next interval is not shortened
     EXPECT_EQ(core.previousFrameTime(), 144u);
+    core.turn();  // measured from the end of the previous wait
+    EXPECT_EQ(core.previousFrameTime(), 178u);
+    EXPECT_EQ(time.sleeps, (std::vector<std::uint32_t>{34, 24}));
 }
 
 TEST(EditorCore, HandlesOneMessagePerTurnAndDrawsOncePerRequest) {
@@ -129,12 +153,60 @@ TEST(EditorCore, HandlesOneMessagePerTurnAndDrawsOncePerRequest) {
     EXPECT_EQ(f.core.framesDrawn(), 3);
 }
 
+TEST(EditorCore, InputFromTheWaitIsDrawnAtTheEndOfThatTurn) {
+    FakeTime time(0);
+    ArrivingInput sleeper(time);
+    RecordingShell shell;
+    EditorCore core(shell, time, sleeper);
+    sleeper.core = &core;
+    sleeper.arriving = {press(100, 100)};
+    EXPECT_TRUE(core.turn());
+    EXPECT_EQ(core.state().controlPoints.size(), 1u);
+    EXPECT_EQ(core.previousFrameTime(), 34u);
+}
+
+TEST(EditorCore, IdleMessagesPassWithoutUsingUpTheTurn) {
+    Fixture f(0);
+    for (const Message& idle : {
+             Message::mouse(Message::Kind::MouseMove, 50, 50),    // no button down
+             Message::mouse(Message::Kind::LeftRelease, 50, 50),  // nothing held
+             Message::mouse(Message::Kind::LeftDoubleClick, 50, 50),
+             Message::keyDown(65),           // a key the editor ignores
+             Message::keyDown(key::kPlus),   // the slider is off
+             Message::dialogOk(7, "3", ""),  // no such dialog
+         }) {
+        f.core.post(idle);
+    }
+    f.core.post(press(100, 100));
+    f.core.post(press(200, 200));
+    EXPECT_TRUE(f.core.turn());
+    EXPECT_EQ(f.core.state().controlPoints.size(), 1u);  // one change per turn
+    EXPECT_EQ(f.core.queue().size(), 1u);
+    EXPECT_TRUE(f.core.turn());
+    EXPECT_EQ(f.core.state().controlPoints.size(), 2u);
+    EXPECT_EQ(f.core.framesDrawn(), 2);
+    EXPECT_TRUE(f.shell.events().empty());
+}
+
+TEST(EditorCore, AFloodOfIdleMessagesCannotHoldUpTheFrames) {
+    Fixture f(0);
+    for (int i = 0; i < 100; ++i) {
+        f.core.post(i % 2 == 0 ? Message::keyDown(65)
+                               : Message::mouse(Message::Kind::LeftDoubleClick, 1, 1));
+    }
+    f.core.post(press(100, 100));
+    EXPECT_FALSE(f.core.turn());
+    EXPECT_EQ(f.core.queue().size(), 101u - EditorCore::kMostMessagesPerTurn);
+    EXPECT_TRUE(f.core.turn());
+    EXPECT_EQ(f.core.state().controlPoints.size(), 1u);
+}
+
 TEST(EditorCore, KeepsTheLastFrameUntilTheNextIsDrawn) {
     Fixture f(0);
     for (std::uint32_t word : f.core.framePixels()) {
         ASSERT_EQ(word, 0xFFFFFFFFu);
     }
-    f.core.post(Message::mouse(Message::Kind::LeftPress, 100, 100));
+    f.core.post(press(100, 100));
     ASSERT_TRUE(f.core.turn());
     const std::vector<std::uint32_t> withPoint = f.core.framePixels();
     EXPECT_NE(withPoint, std::vector<std::uint32_t>(withPoint.size(), 0xFFFFFFFFu));

@@ -1,0 +1,64 @@
+#include "core/idle_messages.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace veltro {
+
+namespace {
+
+bool keyChangesNothing(const EditorState& state, int keyCode) {
+    switch (keyCode) {
+        case key::kSpace:
+            return false;
+        case key::kPlus:
+        case key::kMinus:
+        case key::kNumPlus:
+        case key::kNumMinus:
+            // The slider only moves when it is on, and only for the methods
+            // that show it.
+            if (!state.sliderOn) {
+                return true;
+            }
+            if (state.method == CurveMethod::NestedLinear) {
+                return false;
+            }
+            return !(state.method == CurveMethod::BSpline && state.controlPoints.size() > 2);
+        default:
+            return true;
+    }
+}
+
+bool isOpenDialog(const EditorState& state, int dialogId) {
+    return std::find(state.openDialogs.begin(), state.openDialogs.end(), dialogId) !=
+           state.openDialogs.end();
+}
+
+}  // namespace
+
+bool changesNothing(const EditorState& state, const Message& message) {
+    switch (message.kind) {
+        case Message::Kind::MouseMove:
+            // Only a drag follows the mouse.
+            return state.editMode != EditMode::MovePoints || !state.mouseDown ||
+                   !std::isfinite(message.x) || !std::isfinite(message.y);
+        case Message::Kind::LeftRelease:
+            // In Move Points mode a release also settles the selected points,
+            // held or not.
+            return state.editMode == EditMode::MakePoints && !state.mouseDown;
+        case Message::Kind::LeftDoubleClick:
+            return true;
+        case Message::Kind::KeyDown:
+            return keyChangesNothing(state, message.key);
+        case Message::Kind::DialogOk:
+        case Message::Kind::DialogCancel:
+            return !isOpenDialog(state, message.dialogId);
+        case Message::Kind::LeftPress:
+        case Message::Kind::MenuCommand:
+        case Message::Kind::Close:
+            return false;
+    }
+    return false;
+}
+
+}  // namespace veltro
