@@ -139,7 +139,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    post_(Message::keyDown(*code));
+    post_(Message::keyDown(*code, event->isAutoRepeat()));
 }
 
 }  // namespace veltro::qt

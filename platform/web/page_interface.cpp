@@ -90,8 +90,9 @@ EMSCRIPTEN_KEEPALIVE void veltro_post_mouse(WebEditor* editor, int kind, float x
     editor->post(Message::mouse(kKinds[kind], x, y));
 }
 
-EMSCRIPTEN_KEEPALIVE void veltro_post_key(WebEditor* editor, int virtualKey) {
-    editor->post(Message::keyDown(virtualKey));
+// repeat: non-zero when the key's auto-repeat made the event.
+EMSCRIPTEN_KEEPALIVE void veltro_post_key(WebEditor* editor, int virtualKey, int repeat) {
+    editor->post(Message::keyDown(virtualKey, repeat != 0));
 }
 
 EMSCRIPTEN_KEEPALIVE void veltro_post_command(WebEditor* editor, int commandId) {

@@ -136,11 +136,30 @@ bool AppWindow::pumpEvents() {
         running_ = false;
         return false;
     }
+    if (message.message == WM_KEYDOWN && message.hwnd == window_ &&
+        (message.lParam & (1L << 30)) != 0) {
+        dropQueuedRepeats(message);
+    }
     if (!routeToDialog(message)) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
     return true;
+}
+
+void AppWindow::dropQueuedRepeats(const MSG& repeat) {
+    // Auto-repeat outruns one message a frame; the repeats already queued
+    // behind this one would keep the key acting long after it is let go.
+    // Bounded by what the queue can hold.
+    constexpr int kMostDropped = 10000;
+    MSG next{};
+    for (int dropped = 0; dropped < kMostDropped; ++dropped) {
+        if (!PeekMessageA(&next, repeat.hwnd, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE) ||
+            next.wParam != repeat.wParam || (next.lParam & (1L << 30)) == 0) {
+            return;
+        }
+        PeekMessageA(&next, repeat.hwnd, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE);
+    }
 }
 
 bool AppWindow::routeToDialog(MSG& message) {

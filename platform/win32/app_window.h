@@ -78,6 +78,7 @@ class AppWindow final : public EventPump {
     bool createFrameBuffer();
     void fitClientArea();
     bool routeToDialog(MSG& message);
+    void dropQueuedRepeats(const MSG& repeat);
 
     Win32Shell shell_;
     SceneShell sceneShell_{shell_};

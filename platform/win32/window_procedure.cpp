@@ -55,7 +55,8 @@ LRESULT AppWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_DESTROY:
             return 0;
         case WM_KEYDOWN:
-            deliver(Message::keyDown(static_cast<int>(wParam)));
+            // Bit 30: the key was already down, so this is an auto-repeat.
+            deliver(Message::keyDown(static_cast<int>(wParam), (lParam & (1L << 30)) != 0));
             return 0;
         case WM_COMMAND:
             // A number that is none of the menu's commands is ignored.

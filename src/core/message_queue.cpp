@@ -1,5 +1,6 @@
 #include "core/message_queue.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace veltro {
@@ -8,6 +9,14 @@ void MessageQueue::post(Message message) {
     if (message.kind == Message::Kind::MouseMove && !messages_.empty() &&
         messages_.back().kind == Message::Kind::MouseMove) {
         messages_.back() = std::move(message);
+        return;
+    }
+    const auto waitingRepeat = [&message](const Message& waiting) {
+        return waiting.kind == Message::Kind::KeyDown && waiting.repeat &&
+               waiting.key == message.key;
+    };
+    if (message.kind == Message::Kind::KeyDown && message.repeat &&
+        std::any_of(messages_.begin(), messages_.end(), waitingRepeat)) {
         return;
     }
     messages_.push_back(std::move(message));

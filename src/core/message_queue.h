@@ -14,7 +14,10 @@ class MessageQueue {
   public:
     // A move that follows a move still waiting replaces it: only the newest
     // position of an uninterrupted run of moves matters to the editor, and a
-    // fast mouse must not build a backlog that drains at frame rate.
+    // fast mouse must not build a backlog that drains at frame rate. Likewise
+    // an auto-repeat of a key whose auto-repeat is still waiting is dropped,
+    // so a held key moves things at most once a turn and stops when it is
+    // let go. Presses are never merged.
     void post(Message message);
     std::optional<Message> take();
 

@@ -25,6 +25,7 @@ struct Message {
     float x = 0.0f;  // client pixels, for the mouse messages
     float y = 0.0f;
     int key = 0;                       // virtual-key code, for KeyDown
+    bool repeat = false;               // KeyDown: made by the key's auto-repeat, not a press
     Command command = Command::About;  // for MenuCommand
     int dialogId = 0;        // for DialogOk / DialogCancel: the id the dialog was opened with
     std::string degreeText;  // DialogOk: the texts typed into the two fields
@@ -37,10 +38,11 @@ struct Message {
         m.y = y;
         return m;
     }
-    static Message keyDown(int key) {
+    static Message keyDown(int key, bool repeat = false) {
         Message m;
         m.kind = Kind::KeyDown;
         m.key = key;
+        m.repeat = repeat;
         return m;
     }
     static Message menu(Command command) {

@@ -268,5 +268,27 @@ TEST(MessageQueue, CoalescesOnlyConsecutiveMoves) {
     EXPECT_EQ(queue.size(), 1u);
 }
 
+TEST(MessageQueue, MergesAutoRepeatsOfAKeyWhileOneIsWaiting) {
+    MessageQueue queue;
+    queue.post(Message::keyDown(key::kPlus));
+    queue.post(Message::keyDown(key::kPlus));  // two presses: both count
+    for (int i = 0; i < 5; ++i) {
+        queue.post(Message::keyDown(key::kPlus, true));
+    }
+    queue.post(Message::keyDown(key::kMinus, true));  // another key's repeat
+    queue.post(Message::keyDown(key::kPlus, true));
+    const std::vector<std::pair<int, bool>> expected = {
+        {key::kPlus, false}, {key::kPlus, false}, {key::kPlus, true}, {key::kMinus, true}};
+    ASSERT_EQ(queue.size(), expected.size());
+    for (const auto& [code, repeat] : expected) {
+        const auto taken = queue.take();
+        EXPECT_EQ(taken->key, code);
+        EXPECT_EQ(taken->repeat, repeat);
+    }
+    // Once the waiting repeat has been taken, the next one is queued again.
+    queue.post(Message::keyDown(key::kPlus, true));
+    EXPECT_EQ(queue.size(), 1u);
+}
+
 }  // namespace
 }  // namespace veltro

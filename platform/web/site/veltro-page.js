@@ -214,7 +214,7 @@
       return;
     }
     event.preventDefault();
-    module._veltro_post_key(editor, code);
+    module._veltro_post_key(editor, code, event.repeat ? 1 : 0);
     requestTick();
   });
 
