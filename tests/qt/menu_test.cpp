@@ -31,13 +31,13 @@ void MenuTest::menuBarFollowsTheMenuTable() {
         const QList<QAction*> items = popup->actions();
         QCOMPARE(items.size(), static_cast<qsizetype>(entry.items.size()));
         for (std::size_t i = 0; i < entry.items.size(); ++i) {
-            const MenuItem& spec = entry.items[i];
+            const MenuItem& expected = entry.items[i];
             QAction* item = items[static_cast<qsizetype>(i)];
-            QCOMPARE(item->text().toStdString(), std::string(spec.text));
-            QCOMPARE(harness.window().menuAction(spec.command), item);
-            QCOMPARE(item->isChecked(), spec.checkedAtStart);
+            QCOMPARE(item->text().toStdString(), std::string(expected.text));
+            QCOMPARE(harness.window().menuAction(expected.command), item);
+            QCOMPARE(item->isChecked(), expected.checkedAtStart);
             // An unmarked item shows no empty check box.
-            QCOMPARE(item->isCheckable(), spec.checkedAtStart);
+            QCOMPARE(item->isCheckable(), expected.checkedAtStart);
         }
     }
 }
