@@ -7,6 +7,7 @@
 #include "frame_image.h"
 #include "png_codec.h"
 #include "raster/frame_buffer.h"
+#include "scene_names.h"
 #include "scratch_dir.h"
 #include "session.h"
 
@@ -14,18 +15,6 @@ namespace veltro::replay {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Every scene script in the scenes folder, by name without extension.
-std::vector<std::string> sceneNames() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(VELTRO_REPLAY_SCENES_DIR)) {
-        if (entry.path().extension() == ".replay") {
-            names.push_back(entry.path().stem().string());
-        }
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 std::vector<std::uint8_t> readBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);

@@ -9,6 +9,7 @@
 #include <regex>
 #include <sstream>
 
+#include "scene_names.h"
 #include "scratch_dir.h"
 #include "segments_text.h"
 #include "session.h"
@@ -97,17 +98,6 @@ std::vector<Line> drawableSegments(const std::string& text) {
         }
     }
     return lines;
-}
-
-std::vector<std::string> sceneNames() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(VELTRO_REPLAY_SCENES_DIR)) {
-        if (entry.path().extension() == ".replay") {
-            names.push_back(entry.path().stem().string());
-        }
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 class SvgOfScene : public testing::TestWithParam<std::string> {};
