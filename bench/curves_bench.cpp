@@ -52,9 +52,8 @@ SceneState sceneFor(CurveMethod method, std::size_t count) {
     return state;
 }
 
-void updateScenePerFrame(benchmark::State& bench, CurveMethod method) {
-    const auto count = static_cast<std::size_t>(bench.range(0));
-    SceneState state = sceneFor(method, count);
+// Times whole frames of the given scene into a real 640 x 480 buffer.
+void timeFrames(benchmark::State& bench, SceneState& state) {
     std::vector<std::uint32_t> pixels(std::size_t{FrameBuffer::kWidth} * FrameBuffer::kHeight);
     FrameBuffer frame(pixels.data(), FrameBuffer::kWidth, FrameBuffer::kHeight);
     frame.clear();
@@ -66,6 +65,12 @@ void updateScenePerFrame(benchmark::State& bench, CurveMethod method) {
         benchmark::ClobberMemory();
     }
     bench.counters["segments"] = static_cast<double>(report.segments.size());
+}
+
+void updateScenePerFrame(benchmark::State& bench, CurveMethod method) {
+    const auto count = static_cast<std::size_t>(bench.range(0));
+    SceneState state = sceneFor(method, count);
+    timeFrames(bench, state);
 }
 
 #define VELTRO_CURVE_BENCH(name, method)                               \
@@ -95,17 +100,7 @@ void longBSpline(benchmark::State& bench, std::size_t points, std::int32_t degre
     state.knotSequence = std::move(knots);
     state.continuityOn = continuity;
     state.sliderT = 1.0f;
-    std::vector<std::uint32_t> pixels(std::size_t{FrameBuffer::kWidth} * FrameBuffer::kHeight);
-    FrameBuffer frame(pixels.data(), FrameBuffer::kWidth, FrameBuffer::kHeight);
-    frame.clear();
-    veltro::FrameReport report;
-    for (auto _ : bench) {
-        state.redrawRequested = true;
-        veltro::updateScene(state, frame, report);
-        benchmark::DoNotOptimize(pixels.data());
-        benchmark::ClobberMemory();
-    }
-    bench.counters["segments"] = static_cast<double>(report.segments.size());
+    timeFrames(bench, state);
 }
 BENCHMARK_CAPTURE(longBSpline, knots_0_to_3000, 4, 3,
                   veltro::KnotSequence{0, 0, 0, 0, 3000, 3000, 3000, 3000}, false)
