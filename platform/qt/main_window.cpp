@@ -9,7 +9,7 @@
 #include <QMenuBar>
 #include <QSignalBlocker>
 
-#include "key_codes.h"
+#include "key_mapping.h"
 #include "ui/menu_table.h"
 
 namespace veltro::qt {
@@ -134,12 +134,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    const auto code = virtualKeyFor(event->key(), event->modifiers());
-    if (!code) {
+    const auto key = editorKeyFor(event->key(), event->modifiers());
+    if (!key) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    post_(Message::keyDown(*code, event->isAutoRepeat()));
+    post_(Message::keyDown(*key, event->isAutoRepeat()));
 }
 
 }  // namespace veltro::qt

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 
+#include "dom_keys.h"
 #include "ui/bspline_dialog.h"
 #include "ui/command_ids.h"
 #include "ui/menu_table.h"
@@ -35,13 +36,21 @@ void appendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-// The menu bar and the limits of the dialog's fields, for the page to build
-// its elements from: {"menuBar": [{"text", "id", "items": [{"id", "text",
-// "checked"}]}], "knotTextLimit": n}.
+// The menu bar, the limits of the dialog's fields and the keys the editor
+// takes, for the page to build its elements from: {"caption", "knotTextLimit":
+// n, "keys": [KeyboardEvent.code], "menuBar": [{"text", "id", "items":
+// [{"id", "text", "checked"}]}]}.
 std::string pageDescription() {
     std::string json = "{\"caption\":";
     appendJsonString(json, veltro::kApplicationCaption);
-    json += ",\"knotTextLimit\":" + std::to_string(veltro::kKnotTextLimit) + ",\"menuBar\":[";
+    json += ",\"knotTextLimit\":" + std::to_string(veltro::kKnotTextLimit) + ",\"keys\":[";
+    bool firstKey = true;
+    for (const veltro::web::DomKey& key : veltro::web::domKeys()) {
+        json += firstKey ? "" : ",";
+        firstKey = false;
+        appendJsonString(json, key.code);
+    }
+    json += "],\"menuBar\":[";
     bool firstEntry = true;
     for (const veltro::MenuBarEntry& entry : veltro::menuBar()) {
         json += firstEntry ? "{" : ",{";
@@ -90,9 +99,12 @@ EMSCRIPTEN_KEEPALIVE void veltro_post_mouse(WebEditor* editor, int kind, float x
     editor->post(Message::mouse(kKinds[kind], x, y));
 }
 
-// repeat: non-zero when the key's auto-repeat made the event.
-EMSCRIPTEN_KEEPALIVE void veltro_post_key(WebEditor* editor, int virtualKey, int repeat) {
-    editor->post(Message::keyDown(virtualKey, repeat != 0));
+// keyIndex: the key's position in the description's "keys"; repeat: non-zero
+// when the key's auto-repeat made the event.
+EMSCRIPTEN_KEEPALIVE void veltro_post_key(WebEditor* editor, int keyIndex, int repeat) {
+    if (const auto key = veltro::web::keyAtDomIndex(keyIndex)) {
+        editor->post(Message::keyDown(*key, repeat != 0));
+    }
 }
 
 EMSCRIPTEN_KEEPALIVE void veltro_post_command(WebEditor* editor, int commandId) {

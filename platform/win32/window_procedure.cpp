@@ -4,6 +4,7 @@
 
 #include "app_window.h"
 #include "ui/command_ids.h"
+#include "ui/key_codes.h"
 
 namespace veltro::win32 {
 
@@ -56,7 +57,8 @@ LRESULT AppWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM lPara
             return 0;
         case WM_KEYDOWN:
             // Bit 30: the key was already down, so this is an auto-repeat.
-            deliver(Message::keyDown(static_cast<int>(wParam), (lParam & (1L << 30)) != 0));
+            deliver(Message::keyDown(keyForVirtualCode(static_cast<long long>(wParam)),
+                                     (lParam & (1L << 30)) != 0));
             return 0;
         case WM_COMMAND:
             // A number that is none of the menu's commands is ignored.

@@ -7,14 +7,14 @@ namespace veltro {
 
 namespace {
 
-bool keyChangesNothing(const EditorState& state, int keyCode) {
-    switch (keyCode) {
-        case key::kSpace:
+bool keyChangesNothing(const EditorState& state, Key key) {
+    switch (key) {
+        case Key::Space:
             return false;
-        case key::kPlus:
-        case key::kMinus:
-        case key::kNumPlus:
-        case key::kNumMinus:
+        case Key::Plus:
+        case Key::Minus:
+        case Key::NumPlus:
+        case Key::NumMinus:
             // The slider only moves when it is on, and only for the methods
             // that show it.
             if (!state.sliderOn) {
@@ -24,9 +24,10 @@ bool keyChangesNothing(const EditorState& state, int keyCode) {
                 return false;
             }
             return !(state.method == CurveMethod::BSpline && state.controlPoints.size() > 2);
-        default:
+        case Key::Other:
             return true;
     }
+    return true;
 }
 
 bool isOpenDialog(const EditorState& state, int dialogId) {

@@ -8,15 +8,11 @@
 
 #include "script/float_chars.h"
 #include "ui/command_ids.h"
+#include "ui/key_codes.h"
 
 namespace veltro::replay {
 
 namespace {
-
-constexpr std::pair<std::string_view, int> kKeyNames[] = {
-    {"space", key::kSpace},     {"plus", key::kPlus},         {"minus", key::kMinus},
-    {"numplus", key::kNumPlus}, {"numminus", key::kNumMinus},
-};
 
 struct Token {
     std::string text;
@@ -155,13 +151,15 @@ std::optional<int> parseUnsigned(std::string_view word) {
     return value;
 }
 
-int parseKey(const Token& token) {
+// A key by its name or by its virtual-key code; codes of keys the editor
+// ignores are kept apart from bad words, as a window would still get them.
+Key parseKey(const Token& token) {
     const std::string& word = bareWord(token, "a key");
-    if (auto named = keyCodeForName(word)) {
+    if (auto named = keyWithName(word)) {
         return *named;
     }
     if (auto code = parseUnsigned(word); code && *code <= kLargestKeyCode) {
-        return *code;
+        return keyForVirtualCode(*code);
     }
     throw LineError{"unknown key " + quoteForMessage(word) +
                     " (use space, plus, minus, numplus, numminus or a code 0 to 255)"};
@@ -252,24 +250,6 @@ void parseLine(const std::vector<Token>& tokens, int line, std::vector<ScriptSte
 }
 
 }  // namespace
-
-std::optional<int> keyCodeForName(std::string_view name) {
-    for (const auto& [keyName, code] : kKeyNames) {
-        if (name == keyName) {
-            return code;
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<std::string_view> keyNameForCode(int code) {
-    for (const auto& [keyName, keyCode] : kKeyNames) {
-        if (code == keyCode) {
-            return keyName;
-        }
-    }
-    return std::nullopt;
-}
 
 ParsedScript parseScript(std::string_view text) {
     ParsedScript result;

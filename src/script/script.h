@@ -30,10 +30,6 @@ struct ParsedScript {
 // is played from a script that cannot be played to its end.
 ParsedScript parseScript(std::string_view text);
 
-// The key names a script may use, with their virtual-key codes.
-std::optional<int> keyCodeForName(std::string_view name);
-std::optional<std::string_view> keyNameForCode(int code);
-
 // The largest key code a script can name.
 inline constexpr int kLargestKeyCode = 255;
 

@@ -6,6 +6,7 @@
 
 #include "script/script.h"
 #include "ui/command_ids.h"
+#include "ui/key_codes.h"
 
 namespace veltro::replay {
 
@@ -59,13 +60,11 @@ std::optional<std::string> scriptLine(const Message& message) {
         case Message::Kind::LeftDoubleClick:
             return mouseLine("dblclick", message);
         case Message::Kind::KeyDown:
-            if (const auto name = keyNameForCode(message.key)) {
+            // A key the editor ignores changes nothing and is not kept.
+            if (const auto name = keyName(message.key)) {
                 return "key " + std::string(*name);
             }
-            if (message.key < 0 || message.key > kLargestKeyCode) {
-                return std::nullopt;
-            }
-            return "key " + std::to_string(message.key);
+            return std::nullopt;
         case Message::Kind::MenuCommand:
             return "menu " + std::to_string(commandId(message.command));
         case Message::Kind::DialogOk: {

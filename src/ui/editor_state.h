@@ -6,9 +6,10 @@
 
 namespace veltro {
 
-enum class EditMode : int {
-    MakePoints = 0,
-    MovePoints = 7,
+// What a left press does: add a point, or pick points to drag.
+enum class EditMode {
+    MakePoints,
+    MovePoints,
 };
 
 // The whole editor: one object, owned by the front end.

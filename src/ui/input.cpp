@@ -47,20 +47,20 @@ void leftRelease(EditorState& state) {
     }
 }
 
-void keyDown(EditorState& state, Shell& shell, int keyCode) {
-    switch (keyCode) {
-        case key::kSpace:
+void keyDown(EditorState& state, Shell& shell, Key key) {
+    switch (key) {
+        case Key::Space:
             state.redrawRequested = true;
             break;
-        case key::kNumPlus:
-        case key::kPlus:
+        case Key::NumPlus:
+        case Key::Plus:
             stepSlider(state, shell, +1);
             break;
-        case key::kNumMinus:
-        case key::kMinus:
+        case Key::NumMinus:
+        case Key::Minus:
             stepSlider(state, shell, -1);
             break;
-        default:
+        case Key::Other:
             break;
     }
 }

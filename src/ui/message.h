@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/command.h"
+#include "ui/key.h"
 
 namespace veltro {
 
@@ -24,7 +25,7 @@ struct Message {
     Kind kind = Kind::MouseMove;
     float x = 0.0f;  // client pixels, for the mouse messages
     float y = 0.0f;
-    int key = 0;                       // virtual-key code, for KeyDown
+    Key key = Key::Other;              // for KeyDown
     bool repeat = false;               // KeyDown: made by the key's auto-repeat, not a press
     Command command = Command::About;  // for MenuCommand
     int dialogId = 0;        // for DialogOk / DialogCancel: the id the dialog was opened with
@@ -38,7 +39,7 @@ struct Message {
         m.y = y;
         return m;
     }
-    static Message keyDown(int key, bool repeat = false) {
+    static Message keyDown(Key key, bool repeat = false) {
         Message m;
         m.kind = Kind::KeyDown;
         m.key = key;
@@ -71,14 +72,5 @@ struct Message {
         return m;
     }
 };
-
-// Virtual-key codes the editor reacts to.
-namespace key {
-inline constexpr int kSpace = 32;
-inline constexpr int kNumPlus = 107;
-inline constexpr int kNumMinus = 109;
-inline constexpr int kPlus = 187;
-inline constexpr int kMinus = 189;
-}  // namespace key
 
 }  // namespace veltro

@@ -82,7 +82,7 @@ class ArrivingInput final : public Sleeper {
 };
 
 Message space() {
-    return Message::keyDown(key::kSpace);
+    return Message::keyDown(Key::Space);
 }
 
 Message press(float x, float y) {
@@ -171,8 +171,8 @@ TEST(EditorCore, IdleMessagesPassWithoutUsingUpTheTurn) {
              Message::mouse(Message::Kind::MouseMove, 50, 50),    // no button down
              Message::mouse(Message::Kind::LeftRelease, 50, 50),  // nothing held
              Message::mouse(Message::Kind::LeftDoubleClick, 50, 50),
-             Message::keyDown(65),           // a key the editor ignores
-             Message::keyDown(key::kPlus),   // the slider is off
+             Message::keyDown(Key::Other),   // a key the editor ignores
+             Message::keyDown(Key::Plus),    // the slider is off
              Message::dialogOk(7, "3", ""),  // no such dialog
          }) {
         f.core.post(idle);
@@ -191,7 +191,7 @@ TEST(EditorCore, IdleMessagesPassWithoutUsingUpTheTurn) {
 TEST(EditorCore, AFloodOfIdleMessagesCannotHoldUpTheFrames) {
     Fixture f(0);
     for (int i = 0; i < 100; ++i) {
-        f.core.post(i % 2 == 0 ? Message::keyDown(65)
+        f.core.post(i % 2 == 0 ? Message::keyDown(Key::Other)
                                : Message::mouse(Message::Kind::LeftDoubleClick, 1, 1));
     }
     f.core.post(press(100, 100));
@@ -270,23 +270,23 @@ TEST(MessageQueue, CoalescesOnlyConsecutiveMoves) {
 
 TEST(MessageQueue, MergesAutoRepeatsOfAKeyWhileOneIsWaiting) {
     MessageQueue queue;
-    queue.post(Message::keyDown(key::kPlus));
-    queue.post(Message::keyDown(key::kPlus));  // two presses: both count
+    queue.post(Message::keyDown(Key::Plus));
+    queue.post(Message::keyDown(Key::Plus));  // two presses: both count
     for (int i = 0; i < 5; ++i) {
-        queue.post(Message::keyDown(key::kPlus, true));
+        queue.post(Message::keyDown(Key::Plus, true));
     }
-    queue.post(Message::keyDown(key::kMinus, true));  // another key's repeat
-    queue.post(Message::keyDown(key::kPlus, true));
-    const std::vector<std::pair<int, bool>> expected = {
-        {key::kPlus, false}, {key::kPlus, false}, {key::kPlus, true}, {key::kMinus, true}};
+    queue.post(Message::keyDown(Key::Minus, true));  // another key's repeat
+    queue.post(Message::keyDown(Key::Plus, true));
+    const std::vector<std::pair<Key, bool>> expected = {
+        {Key::Plus, false}, {Key::Plus, false}, {Key::Plus, true}, {Key::Minus, true}};
     ASSERT_EQ(queue.size(), expected.size());
-    for (const auto& [code, repeat] : expected) {
+    for (const auto& [key, repeat] : expected) {
         const auto taken = queue.take();
-        EXPECT_EQ(taken->key, code);
+        EXPECT_EQ(taken->key, key);
         EXPECT_EQ(taken->repeat, repeat);
     }
     // Once the waiting repeat has been taken, the next one is queued again.
-    queue.post(Message::keyDown(key::kPlus, true));
+    queue.post(Message::keyDown(Key::Plus, true));
     EXPECT_EQ(queue.size(), 1u);
 }
 

@@ -23,8 +23,8 @@ using testing_support::Snapshot;
 // window's edges or nothing a window could report.
 Message randomMessage(std::mt19937& random) {
     constexpr std::array kPositions{100.0f, 104.0f, 200.0f, 0.0f, -30.0f, 639.0f, 1e30f};
-    constexpr std::array kKeys{key::kSpace,   key::kPlus,     key::kMinus,
-                               key::kNumPlus, key::kNumMinus, 65};
+    constexpr std::array kKeys{Key::Space,   Key::Plus,     Key::Minus,
+                               Key::NumPlus, Key::NumMinus, Key::Other};
     const auto pick = [&random](auto& items) {
         return items[std::uniform_int_distribution<std::size_t>(0, items.size() - 1)(random)];
     };

@@ -11,6 +11,7 @@
 #include "curves/knots.h"
 #include "ui/command_ids.h"
 #include "ui/input.h"
+#include "ui/key_codes.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -82,7 +83,7 @@ std::string describeMessage(const Message& m) {
         case Message::Kind::LeftDoubleClick:
             return "dblclick";
         case Message::Kind::KeyDown:
-            return "key " + std::to_string(m.key);
+            return "key " + std::string(keyName(m.key).value_or("(ignored)"));
         case Message::Kind::MenuCommand:
             return "menu " + std::to_string(commandId(m.command));
         case Message::Kind::DialogOk:

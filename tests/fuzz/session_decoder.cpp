@@ -9,6 +9,7 @@
 
 #include "script/script.h"
 #include "ui/command_ids.h"
+#include "ui/key_codes.h"
 
 // The binary form, after the ignored first byte, is a list of operations.
 // Each starts with one byte whose value modulo 16 picks it:
@@ -62,7 +63,7 @@ class ByteReader {
     std::size_t pos_ = 0;
 };
 
-constexpr std::array kKeys{key::kSpace, key::kPlus, key::kMinus, key::kNumPlus, key::kNumMinus};
+constexpr std::array kKeys{Key::Space, Key::Plus, Key::Minus, Key::NumPlus, Key::NumMinus};
 
 constexpr std::array kAwkwardPositions{
     std::pair{0.0f, 0.0f},
@@ -122,12 +123,13 @@ std::pair<float, float> readPosition(ByteReader& in) {
     }
 }
 
-int readKey(ByteReader& in) {
+Key readKey(ByteReader& in) {
     const std::uint8_t k = in.byte();
     if (k < 0xF0) {
         return kKeys[k % kKeys.size()];
     }
-    return k == 0xFF ? static_cast<int>(in.u32()) : in.byte();
+    // A raw code, as a window message could carry it.
+    return keyForVirtualCode(k == 0xFF ? static_cast<long long>(in.u32()) : in.byte());
 }
 
 // A raw number is what a window message could carry; one that is none of
@@ -314,7 +316,7 @@ class BinaryDecoder {
                 burst();
                 break;
             case 12: {
-                const int k = readKey(in_);
+                const Key k = readKey(in_);
                 for (int i = in_.byte() + 1; i > 0 && steps_.size() < kMaxSessionSteps; --i) {
                     add(Message::keyDown(k));
                 }
@@ -335,7 +337,7 @@ class BinaryDecoder {
         std::size_t count = in_.byte() % kMaxPointsPerBurst + 1;
         count = count < kMaxBurstPoints - burstPoints_ ? count : kMaxBurstPoints - burstPoints_;
         std::uint32_t x = in_.u32() | 1u;
-        SessionStep step{Message::keyDown(key::kSpace), false, {}};
+        SessionStep step{Message::keyDown(Key::Space), false, {}};
         step.pointsFirst.reserve(count);
         for (std::size_t i = 0; i < count; ++i) {
             // xorshift32

@@ -26,7 +26,7 @@ TEST(SessionDecoder, ScriptLinesThatDoNotParseAreSkippedNotFatal) {
     EXPECT_EQ(steps[0].message.kind, Message::Kind::LeftPress);
     EXPECT_EQ(steps[1].message.kind, Message::Kind::LeftRelease);
     EXPECT_EQ(steps[2].message.command, Command::BSpline);
-    EXPECT_EQ(steps[3].message.key, key::kPlus);
+    EXPECT_EQ(steps[3].message.key, Key::Plus);
 }
 
 TEST(SessionDecoder, ScriptDialogMessagesAimAtTheNewestOpenDialog) {

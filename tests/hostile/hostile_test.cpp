@@ -35,7 +35,7 @@ void click(CheckedSession& s, float x, float y) {
     s.play(Message::mouse(Message::Kind::LeftRelease, x, y));
 }
 
-void keys(CheckedSession& s, int key, std::size_t times) {
+void keys(CheckedSession& s, Key key, std::size_t times) {
     for (std::size_t i = 0; i < times && !s.violation(); ++i) {
         s.play(Message::keyDown(key));
     }
@@ -67,12 +67,12 @@ void fivePoints(CheckedSession& s) {
 void exerciseBSpline(CheckedSession& s) {
     menu(s, Command::SliderOn);
     menu(s, Command::ShellsOn);
-    keys(s, key::kPlus, 3);
-    keys(s, key::kNumMinus, 6);
+    keys(s, Key::Plus, 3);
+    keys(s, Key::NumMinus, 6);
     menu(s, Command::ContinuityOn);
-    keys(s, key::kNumPlus, 2);
+    keys(s, Key::NumPlus, 2);
     menu(s, Command::ContinuityOff);
-    keys(s, key::kMinus, 2);
+    keys(s, Key::Minus, 2);
 }
 
 std::string knotListText(std::size_t length) {
@@ -105,7 +105,7 @@ std::vector<HostileCase> hostileCases() {
                              menu(s, Command::SliderOn);
                              manyPoints(s, 2000);
                              menu(s, method);
-                             keys(s, key::kPlus, 1);
+                             keys(s, Key::Plus, 1);
                          }});
     }
     cases.push_back({"degree 2147483647 with 3 points", [](CheckedSession& s) {
@@ -174,16 +174,16 @@ std::vector<HostileCase> hostileCases() {
     cases.push_back({"slider stepped 100000 times, nested linear", [steps](CheckedSession& s) {
                          fivePoints(s);
                          menu(s, Command::SliderOn);
-                         keys(s, key::kNumPlus, steps);
+                         keys(s, Key::NumPlus, steps);
                          EXPECT_EQ(s.state().sliderT, 1.0f);
                      }});
     cases.push_back({"slider stepped 100000 times, B-spline", [steps](CheckedSession& s) {
                          fivePoints(s);
                          menu(s, Command::BSpline);
                          menu(s, Command::SliderOn);
-                         keys(s, key::kPlus, steps / 2);
+                         keys(s, Key::Plus, steps / 2);
                          EXPECT_EQ(s.state().sliderT, 5.0f);
-                         keys(s, key::kMinus, steps / 2);
+                         keys(s, Key::Minus, steps / 2);
                          EXPECT_EQ(s.state().sliderT, 3.0f);
                      }});
     return cases;

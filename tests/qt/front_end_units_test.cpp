@@ -6,35 +6,35 @@
 
 #include "command_line.h"
 #include "display_check.h"
-#include "key_codes.h"
+#include "key_mapping.h"
 #include "ui/message.h"
 
 namespace veltro::qt::testing {
 
-void FrontEndUnitsTest::keysMapToVirtualKeyCodes_data() {
+void FrontEndUnitsTest::keysMapToEditorKeys_data() {
     QTest::addColumn<int>("qtKey");
     QTest::addColumn<bool>("keypad");
-    QTest::addColumn<int>("code");  // 0: no message
+    QTest::addColumn<int>("key");  // -1: no message
 
-    QTest::newRow("space") << int(Qt::Key_Space) << false << key::kSpace;
-    QTest::newRow("keypad plus") << int(Qt::Key_Plus) << true << key::kNumPlus;
-    QTest::newRow("keypad minus") << int(Qt::Key_Minus) << true << key::kNumMinus;
-    QTest::newRow("equals key") << int(Qt::Key_Equal) << false << key::kPlus;
-    QTest::newRow("shifted equals key") << int(Qt::Key_Plus) << false << key::kPlus;
-    QTest::newRow("minus key") << int(Qt::Key_Minus) << false << key::kMinus;
-    QTest::newRow("shifted minus key") << int(Qt::Key_Underscore) << false << key::kMinus;
-    QTest::newRow("keypad equals") << int(Qt::Key_Equal) << true << 0;
-    QTest::newRow("letter") << int(Qt::Key_A) << false << 0;
-    QTest::newRow("keypad digit") << int(Qt::Key_7) << true << 0;
-    QTest::newRow("return") << int(Qt::Key_Return) << false << 0;
+    QTest::newRow("space") << int(Qt::Key_Space) << false << int(Key::Space);
+    QTest::newRow("keypad plus") << int(Qt::Key_Plus) << true << int(Key::NumPlus);
+    QTest::newRow("keypad minus") << int(Qt::Key_Minus) << true << int(Key::NumMinus);
+    QTest::newRow("equals key") << int(Qt::Key_Equal) << false << int(Key::Plus);
+    QTest::newRow("shifted equals key") << int(Qt::Key_Plus) << false << int(Key::Plus);
+    QTest::newRow("minus key") << int(Qt::Key_Minus) << false << int(Key::Minus);
+    QTest::newRow("shifted minus key") << int(Qt::Key_Underscore) << false << int(Key::Minus);
+    QTest::newRow("keypad equals") << int(Qt::Key_Equal) << true << -1;
+    QTest::newRow("letter") << int(Qt::Key_A) << false << -1;
+    QTest::newRow("keypad digit") << int(Qt::Key_7) << true << -1;
+    QTest::newRow("return") << int(Qt::Key_Return) << false << -1;
 }
 
-void FrontEndUnitsTest::keysMapToVirtualKeyCodes() {
+void FrontEndUnitsTest::keysMapToEditorKeys() {
     QFETCH(int, qtKey);
     QFETCH(bool, keypad);
-    QFETCH(int, code);
-    const auto mapped = virtualKeyFor(qtKey, keypad ? Qt::KeypadModifier : Qt::KeyboardModifiers());
-    QCOMPARE(mapped.value_or(0), code);
+    QFETCH(int, key);
+    const auto mapped = editorKeyFor(qtKey, keypad ? Qt::KeypadModifier : Qt::KeyboardModifiers());
+    QCOMPARE(mapped ? int(*mapped) : -1, key);
 }
 
 void FrontEndUnitsTest::displayProblemIsFoundBeforeQtTries_data() {

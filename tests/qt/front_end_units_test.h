@@ -9,8 +9,8 @@ class FrontEndUnitsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void keysMapToVirtualKeyCodes_data();
-    void keysMapToVirtualKeyCodes();
+    void keysMapToEditorKeys_data();
+    void keysMapToEditorKeys();
     void displayProblemIsFoundBeforeQtTries_data();
     void displayProblemIsFoundBeforeQtTries();
     void commandLineReadsAsOnWindows_data();

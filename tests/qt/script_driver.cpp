@@ -48,28 +48,28 @@ void sendMouse(DrawingArea& area, const Message& message) {
     QApplication::sendEvent(&area, &event);
 }
 
-bool sendKey(QWidget& focus, int code) {
-    switch (code) {
-        case key::kSpace:
+bool sendKey(QWidget& focus, Key key) {
+    switch (key) {
+        case Key::Space:
             QTest::keyClick(&focus, Qt::Key_Space);
             return true;
-        case key::kNumPlus:
+        case Key::NumPlus:
             QTest::keyClick(&focus, Qt::Key_Plus, Qt::KeypadModifier);
             return true;
-        case key::kNumMinus:
+        case Key::NumMinus:
             QTest::keyClick(&focus, Qt::Key_Minus, Qt::KeypadModifier);
             return true;
-        case key::kPlus:
+        case Key::Plus:
             QTest::keyClick(&focus, Qt::Key_Equal);
             return true;
-        case key::kMinus:
+        case Key::Minus:
             QTest::keyClick(&focus, Qt::Key_Minus);
             return true;
-        default:
-            // No key of a real keyboard reaches the core with this code;
-            // the core ignores it anyway.
+        case Key::Other:
+            // No particular key of a real keyboard: the core ignores it anyway.
             return false;
     }
+    return false;
 }
 
 QString typeInto(QLineEdit* field, const std::string& text) {

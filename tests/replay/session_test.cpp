@@ -96,7 +96,7 @@ TEST(ReplaySession, CloseEndsTheSessionAfterItsTurn) {
     Session session;
     ASSERT_FALSE(session.playAll(stepsOf("click 5 5\nclose\n")));
     EXPECT_TRUE(session.ended());
-    EXPECT_TRUE(session.play(Message::keyDown(32)).has_value());
+    EXPECT_TRUE(session.play(Message::keyDown(Key::Space)).has_value());
     EXPECT_EQ(session.framesDrawn(), 1);
 }
 

@@ -17,7 +17,7 @@ struct Expected {
     Kind kind;
     float x = 0.0f;
     float y = 0.0f;
-    int key = 0;
+    Key key = Key::Other;
     int commandId = 0;
     std::string degreeText = {};
     std::string knotText = {};
@@ -52,18 +52,24 @@ TEST(ScriptParser, EveryCommandGivesItsMessages) {
         {"move +3 4e2", {{Kind::MouseMove, 3, 400}}},
         {"release 0 0", {{Kind::LeftRelease, 0, 0}}},
         {"dblclick 639 479", {{Kind::LeftDoubleClick, 639, 479}}},
-        {"key space", {{Kind::KeyDown, 0, 0, 32}}},
-        {"key plus", {{Kind::KeyDown, 0, 0, 187}}},
-        {"key minus", {{Kind::KeyDown, 0, 0, 189}}},
-        {"key numplus", {{Kind::KeyDown, 0, 0, 107}}},
-        {"key numminus", {{Kind::KeyDown, 0, 0, 109}}},
-        {"key 65", {{Kind::KeyDown, 0, 0, 65}}},
-        {"key 0", {{Kind::KeyDown, 0, 0, 0}}},
-        {"key 255", {{Kind::KeyDown, 0, 0, 255}}},
-        {"menu 40045", {{Kind::MenuCommand, 0, 0, 0, 40045}}},
-        {"menu 40023", {{Kind::MenuCommand, 0, 0, 0, 40023}}},  // the bar item
-        {"dialog ok \"2\" \"0, 1, 2\"", {{Kind::DialogOk, 0, 0, 0, 0, "2", "0, 1, 2"}}},
-        {"dialog ok \"\" \"\"", {{Kind::DialogOk, 0, 0, 0, 0, "", ""}}},
+        {"key space", {{Kind::KeyDown, 0, 0, Key::Space}}},
+        {"key plus", {{Kind::KeyDown, 0, 0, Key::Plus}}},
+        {"key minus", {{Kind::KeyDown, 0, 0, Key::Minus}}},
+        {"key numplus", {{Kind::KeyDown, 0, 0, Key::NumPlus}}},
+        {"key numminus", {{Kind::KeyDown, 0, 0, Key::NumMinus}}},
+        // Windows virtual-key codes name the same keys.
+        {"key 32", {{Kind::KeyDown, 0, 0, Key::Space}}},
+        {"key 187", {{Kind::KeyDown, 0, 0, Key::Plus}}},
+        {"key 189", {{Kind::KeyDown, 0, 0, Key::Minus}}},
+        {"key 107", {{Kind::KeyDown, 0, 0, Key::NumPlus}}},
+        {"key 109", {{Kind::KeyDown, 0, 0, Key::NumMinus}}},
+        {"key 65", {{Kind::KeyDown, 0, 0, Key::Other}}},
+        {"key 0", {{Kind::KeyDown, 0, 0, Key::Other}}},
+        {"key 255", {{Kind::KeyDown, 0, 0, Key::Other}}},
+        {"menu 40045", {{Kind::MenuCommand, 0, 0, Key::Other, 40045}}},
+        {"menu 40023", {{Kind::MenuCommand, 0, 0, Key::Other, 40023}}},  // the bar item
+        {"dialog ok \"2\" \"0, 1, 2\"", {{Kind::DialogOk, 0, 0, Key::Other, 0, "2", "0, 1, 2"}}},
+        {"dialog ok \"\" \"\"", {{Kind::DialogOk, 0, 0, Key::Other, 0, "", ""}}},
         {"dialog cancel", {{Kind::DialogCancel}}},
         {"close", {{Kind::Close}}},
     };
@@ -85,16 +91,17 @@ TEST(ScriptParser, QuotedTextsKeepEverythingButTheTwoEscapes) {
         {R"(dialog ok "3" "0, 1" # a comment after the texts)", "3", "0, 1"},
     };
     for (const auto& c : cases) {
-        expectSteps(c.line, {{Kind::DialogOk, 0, 0, 0, 0, c.degree, c.knots}});
+        expectSteps(c.line, {{Kind::DialogOk, 0, 0, Key::Other, 0, c.degree, c.knots}});
     }
 }
 
 TEST(ScriptParser, CommentsBlankLinesAndLineEndings) {
-    expectSteps("# a session\n\n   \n\tkey space # redraw\r\nclick 1 2\r\n# end",
-                {{Kind::KeyDown, 0, 0, 32}, {Kind::LeftPress, 1, 2}, {Kind::LeftRelease, 1, 2}});
+    expectSteps(
+        "# a session\n\n   \n\tkey space # redraw\r\nclick 1 2\r\n# end",
+        {{Kind::KeyDown, 0, 0, Key::Space}, {Kind::LeftPress, 1, 2}, {Kind::LeftRelease, 1, 2}});
     expectSteps("", {});
     expectSteps("\n\n# only comments\n", {});
-    expectSteps("key space", {{Kind::KeyDown, 0, 0, 32}});  // no final newline
+    expectSteps("key space", {{Kind::KeyDown, 0, 0, Key::Space}});  // no final newline
 }
 
 TEST(ScriptParser, StepsRememberTheirLine) {

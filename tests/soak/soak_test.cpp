@@ -36,7 +36,8 @@ std::size_t messageCount() {
     return value > 0 ? static_cast<std::size_t>(value) : runLength(kFullMessages);
 }
 
-constexpr int kKeys[] = {key::kSpace, key::kPlus, key::kMinus, key::kNumPlus, key::kNumMinus, 65};
+constexpr Key kKeys[] = {Key::Space,   Key::Plus,     Key::Minus,
+                         Key::NumPlus, Key::NumMinus, Key::Other};
 
 // Draws the messages from a fixed-seed generator, with raw modulo rather
 // than the library's distributions so the session is the same everywhere.

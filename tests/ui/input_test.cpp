@@ -10,6 +10,7 @@
 
 #include "state_snapshot.h"
 #include "ui/command.h"
+#include "ui/key_codes.h"
 #include "ui/recording_shell.h"
 
 namespace veltro {
@@ -29,7 +30,7 @@ struct Session {
     }
     void move(float x, float y) { send(Message::mouse(Message::Kind::MouseMove, x, y)); }
     void release(float x, float y) { send(Message::mouse(Message::Kind::LeftRelease, x, y)); }
-    void keys(int key, int times) {
+    void keys(Key key, int times) {
         for (int i = 0; i < times; ++i) {
             send(Message::keyDown(key));
         }
@@ -119,11 +120,12 @@ TEST(Input, MovePointsGestureDragsConfinesAndResolvesOverlaps) {
 TEST(Input, CloseAsksTheLoopToQuitAndOtherKeysAreIgnored) {
     Session s;
     const Snapshot before(s.state);
-    for (int key : {0, 13, 43, 45, 65, 106, 108, 188, 190, 0x10000 + 107}) {
-        s.keys(key, 1);
+    // Codes next to the editor's, and one whose low word is the keypad plus.
+    for (long long code : {0, 13, 43, 45, 65, 106, 108, 188, 190, 0x10000 + 107}) {
+        s.keys(keyForVirtualCode(code), 1);
     }
     EXPECT_EQ(Snapshot(s.state), before);
-    s.keys(32, 1);
+    s.keys(Key::Space, 1);
     EXPECT_TRUE(s.state.redrawRequested);
     s.send(Message::close());
     EXPECT_TRUE(s.state.quitRequested);
@@ -132,16 +134,19 @@ TEST(Input, CloseAsksTheLoopToQuitAndOtherKeysAreIgnored) {
 
 TEST(SliderKeys, NestedLinearStepsInSinglePrecisionAndClampsToTheUnitRange) {
     const struct {
-        int key;
+        Key key;
         int presses;
         float expected;
     } cases[] = {
-        {107, 1, 0.50999999f},    {187, 1, 0.50999999f}, {107, 50, 0.9999995f},
-        {187, 51, 1.0f},          {107, 80, 1.0f},       {109, 1, 0.49000001f},
-        {189, 50, 1.9371510e-7f}, {109, 51, 0.0f},       {189, 80, 0.0f},
+        {Key::NumPlus, 1, 0.50999999f},  {Key::Plus, 1, 0.50999999f},
+        {Key::NumPlus, 50, 0.9999995f},  {Key::Plus, 51, 1.0f},
+        {Key::NumPlus, 80, 1.0f},        {Key::NumMinus, 1, 0.49000001f},
+        {Key::Minus, 50, 1.9371510e-7f}, {Key::NumMinus, 51, 0.0f},
+        {Key::Minus, 80, 0.0f},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.presses << " presses of key " << c.key);
+        SCOPED_TRACE(testing::Message()
+                     << c.presses << " presses of key " << static_cast<int>(c.key));
         Session s;
         s.command(Command::SliderOn);
         s.state.redrawRequested = false;
@@ -170,8 +175,8 @@ TEST(SliderKeys, DoNothingWithTheSliderOffOrAnotherMethod) {
             s.state.redrawRequested = false;
             s.shell.clearEvents();
             const Snapshot before(s.state);
-            s.keys(107, 3);
-            s.keys(189, 1);
+            s.keys(Key::NumPlus, 3);
+            s.keys(Key::Minus, 1);
             EXPECT_EQ(Snapshot(s.state), before);
             EXPECT_TRUE(s.shell.events().empty());
         }
@@ -199,17 +204,17 @@ TEST(SliderKeys, BSplineClampsToTheKnotDomainAndShowsTInTheTitle) {
     {
         Session s = bsplineSession(true);
         EXPECT_EQ(s.state.sliderT, 3.5f);
-        s.keys(107, 1);
+        s.keys(Key::NumPlus, 1);
         EXPECT_EQ(s.state.sliderT, 3.5f + 0.01f);
         EXPECT_EQ(s.shell.title(), "t = 3.51");
-        s.keys(187, 100);
+        s.keys(Key::Plus, 100);
         EXPECT_EQ(s.state.sliderT, 4.0f);
         EXPECT_EQ(s.shell.title(), "t = 4.00");
-        s.keys(109, 200);
+        s.keys(Key::NumMinus, 200);
         EXPECT_EQ(s.state.sliderT, 3.0f);
         EXPECT_EQ(s.shell.title(), "t = 3.00");
         const std::size_t titlesBefore = s.titles().size();
-        s.keys(189, 1);  // at the bound: stays, and the title is written again
+        s.keys(Key::Minus, 1);  // at the bound: stays, and the title is written again
         EXPECT_EQ(s.state.sliderT, 3.0f);
         EXPECT_EQ(s.titles().size(), titlesBefore + 1);
         EXPECT_EQ(s.shell.title(), "t = 3.00");
@@ -219,7 +224,7 @@ TEST(SliderKeys, BSplineClampsToTheKnotDomainAndShowsTInTheTitle) {
     {
         Session s = bsplineSession(false);
         EXPECT_EQ(s.state.sliderT, 0.5f);
-        s.keys(107, 1);
+        s.keys(Key::NumPlus, 1);
         EXPECT_EQ(s.state.sliderT, 3.0f);
         EXPECT_EQ(s.shell.title(), "t = 3.00");
     }
@@ -232,7 +237,7 @@ TEST(SliderKeys, BSplineNeedsMoreThanTwoPoints) {
     s.command(Command::SliderOn);
     s.state.redrawRequested = false;
     s.shell.clearEvents();
-    s.keys(107, 5);
+    s.keys(Key::NumPlus, 5);
     EXPECT_EQ(s.state.sliderT, 0.5f);
     EXPECT_FALSE(s.state.redrawRequested);
     EXPECT_TRUE(s.shell.events().empty());
@@ -256,7 +261,7 @@ TEST(SliderKeys, BSplineSkipsTheClampWhenAKnotIndexDoesNotExist) {
         Session s = bsplineSession(false);
         s.state.bsplineDegree = c.degree;
         s.state.workingKnots = c.knots;
-        s.keys(107, 1);
+        s.keys(Key::NumPlus, 1);
         EXPECT_EQ(s.state.sliderT, c.expected);
         EXPECT_TRUE(s.state.redrawRequested);
         ASSERT_EQ(s.titles().size(), 1u);

@@ -22,15 +22,9 @@
   // The second press of a double click: this soon after a press, this close.
   const DOUBLE_CLICK_MS = 500;
   const DOUBLE_CLICK_DISTANCE = 2;
-  // The editor's key codes, by the physical key (keyboard layouts differ in
-  // what the keys print; the desktop program goes by the key as well).
-  const KEY_CODES = {
-    Space: 32,
-    NumpadAdd: 107,
-    NumpadSubtract: 109,
-    Equal: 187,
-    Minus: 189,
-  };
+  // The physical keys (KeyboardEvent.code) the editor takes, each posted by
+  // its position in the editor's list; filled from the page description.
+  const editorKeys = new Map();
 
   const canvas = document.getElementById('drawing-area');
   const menuBar = document.getElementById('menu-bar');
@@ -209,12 +203,12 @@
     if (target !== document.body && target !== canvas && target !== document.documentElement) {
       return;
     }
-    const code = KEY_CODES[event.code];
-    if (code === undefined || editor === 0) {
+    const keyIndex = editorKeys.get(event.code);
+    if (keyIndex === undefined || editor === 0) {
       return;
     }
     event.preventDefault();
-    module._veltro_post_key(editor, code, event.repeat ? 1 : 0);
+    module._veltro_post_key(editor, keyIndex, event.repeat ? 1 : 0);
     requestTick();
   });
 
@@ -497,6 +491,7 @@
           module = instance;
           const description = JSON.parse(module.UTF8ToString(module._veltro_page_description()));
           knotTextLimit = description.knotTextLimit;
+          description.keys.forEach((code, index) => editorKeys.set(code, index));
           buildMenus(description.menuBar);
           editor = module._veltro_create();
           canvas.focus({preventScroll: true});

@@ -1,26 +1,24 @@
-#include "key_codes.h"
-
-#include "ui/message.h"
+#include "key_mapping.h"
 
 namespace veltro::qt {
 
-std::optional<int> virtualKeyFor(int qtKey, Qt::KeyboardModifiers modifiers) {
+std::optional<Key> editorKeyFor(int qtKey, Qt::KeyboardModifiers modifiers) {
     const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
     switch (qtKey) {
         case Qt::Key_Space:
-            return key::kSpace;
+            return Key::Space;
         case Qt::Key_Plus:
-            return keypad ? key::kNumPlus : key::kPlus;
+            return keypad ? Key::NumPlus : Key::Plus;
         case Qt::Key_Minus:
-            return keypad ? key::kNumMinus : key::kMinus;
+            return keypad ? Key::NumMinus : Key::Minus;
         case Qt::Key_Equal:
             // A keypad "=" is a key of its own, not the main keyboard's plus.
             if (keypad) {
                 return std::nullopt;
             }
-            return key::kPlus;
+            return Key::Plus;
         case Qt::Key_Underscore:
-            return keypad ? std::nullopt : std::optional<int>(key::kMinus);
+            return keypad ? std::nullopt : std::optional<Key>(Key::Minus);
         default:
             return std::nullopt;
     }
