@@ -6,8 +6,9 @@
 
 namespace veltro {
 
-// The numbers the menu gives its commands. Only the edges speak them: the
-// Windows program's WM_COMMAND and menu resource, and the replay format.
+// The numbers the menu gives its commands, read from the menu table (written
+// in menu.def). Only the edges speak them: the Windows program's WM_COMMAND
+// and menu resource, the page, and the replay format.
 int commandId(Command command);
 
 // The command with this number; none for a number the menu does not use.

@@ -1,5 +1,7 @@
 #include "ui/menu_table.h"
 
+#include "ui/command_ids.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -14,16 +16,17 @@ struct Row {
     RowKind kind;
     std::string_view text;
     Command command;
+    int id;  // the command's number; 0 for the popups' rows
     bool marked;
 };
 
 constexpr Row kRows[] = {
 #define VELTRO_MENU_MARKED true
 #define VELTRO_MENU_UNMARKED false
-#define VELTRO_MENU_POPUP(text) Row{RowKind::Popup, text, {}, false},
-#define VELTRO_MENU_POPUP_END Row{RowKind::PopupEnd, {}, {}, false},
-#define VELTRO_MENU_ITEM(name, id, text, mark) Row{RowKind::Item, text, Command::name, mark},
-#define VELTRO_MENU_BAR_ITEM(name, id, text) Row{RowKind::BarItem, text, Command::name, false},
+#define VELTRO_MENU_POPUP(text) Row{RowKind::Popup, text, {}, 0, false},
+#define VELTRO_MENU_POPUP_END Row{RowKind::PopupEnd, {}, {}, 0, false},
+#define VELTRO_MENU_ITEM(name, id, text, mark) Row{RowKind::Item, text, Command::name, id, mark},
+#define VELTRO_MENU_BAR_ITEM(name, id, text) Row{RowKind::BarItem, text, Command::name, id, false},
 #include "ui/menu.def"
 #undef VELTRO_MENU_MARKED
 #undef VELTRO_MENU_UNMARKED
@@ -74,10 +77,32 @@ constexpr auto kMenuBar = [] {
     return bar;
 }();
 
+bool isCommandRow(const Row& row) {
+    return row.kind == RowKind::Item || row.kind == RowKind::BarItem;
+}
+
 }  // namespace
 
 std::span<const MenuBarEntry> menuBar() {
     return kMenuBar;
+}
+
+int commandId(Command command) {
+    for (const Row& row : kRows) {
+        if (isCommandRow(row) && row.command == command) {
+            return row.id;
+        }
+    }
+    return 0;
+}
+
+std::optional<Command> commandWithId(long long id) {
+    for (const Row& row : kRows) {
+        if (isCommandRow(row) && row.id == id) {
+            return row.command;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace veltro
