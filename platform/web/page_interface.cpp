@@ -130,6 +130,10 @@ EMSCRIPTEN_KEEPALIVE void veltro_post_dialog_cancel(WebEditor* editor, int dialo
     editor->post(Message::dialogCancel(dialogId));
 }
 
+EMSCRIPTEN_KEEPALIVE int veltro_ms_until_turn(WebEditor* editor) {
+    return static_cast<int>(editor->msUntilTurn());
+}
+
 EMSCRIPTEN_KEEPALIVE int veltro_turn(WebEditor* editor) {
     return editor->turn();
 }

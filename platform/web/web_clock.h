@@ -7,9 +7,9 @@
 namespace veltro::web {
 
 // The page's clock (performance.now) in whole milliseconds. The page starts
-// a turn only when the frame interval is over, so the wait in the turn has
-// nothing left to do; should a reading fall short by a fraction, the
-// remainder is spun off here, since a page cannot sleep.
+// a turn only when the core says its interval is over, reading this same
+// clock, so the wait in the turn has nothing left to do and sleepMs is not
+// reached. Were it reached, a page cannot sleep: it would spin.
 class PageClock final : public Clock, public Sleeper {
   public:
     std::uint32_t nowMs() override;

@@ -13,7 +13,7 @@
 namespace veltro::web {
 
 // The editor as the page drives it: the page posts messages as events
-// arrive and runs one frame turn per animation frame while there is work,
+// arrive and runs one frame turn per frame interval while there is work,
 // and shows the frame the turn drew.
 class WebEditor {
   public:
@@ -27,6 +27,8 @@ class WebEditor {
     static constexpr int kPresented = 1;  // a new frame is in rgba()
     static constexpr int kBusy = 2;       // more turns are needed
     int turn();
+    // The page waits this long before calling turn(), as it cannot sleep.
+    std::uint32_t msUntilTurn() { return core_.msUntilNextTurn(); }
 
     // The last frame drawn, top row first, 4 bytes per pixel (red, green,
     // blue, opaque alpha): the layout of a canvas's image data.

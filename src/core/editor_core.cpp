@@ -66,6 +66,15 @@ void EditorCore::draw() {
     ++framesDrawn_;
 }
 
+std::uint32_t EditorCore::msUntilNextTurn() {
+    const std::uint32_t elapsed = clock_.nowMs() - previous_;
+    if (static_cast<float>(elapsed) >= kFrameIntervalMs) {
+        return 0;
+    }
+    const float remaining = kFrameIntervalMs - static_cast<float>(elapsed);
+    return static_cast<std::uint32_t>(truncToInt(std::ceil(remaining)));
+}
+
 void EditorCore::waitForInterval() {
     std::uint32_t now = clock_.nowMs();
     // Unsigned difference: correct across the 2^32 wrap of the clock.

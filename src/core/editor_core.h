@@ -64,6 +64,11 @@ class EditorCore {
     // a frame.
     bool turn();
 
+    // How long the next turn would wait, in whole milliseconds rounded up. A
+    // host that cannot sleep inside a call (the page) starts the turn only
+    // once this is 0, so the turn's wait has nothing left to do.
+    std::uint32_t msUntilNextTurn();
+
     // However many idle messages arrive, the turn goes on to draw.
     static constexpr int kMostMessagesPerTurn = 64;
 

@@ -112,6 +112,18 @@ TEST(EditorCore, WholeMillisecondClockEndsTheWaitAt34) {
     EXPECT_EQ(napping.previousFrameTime(), 34u);
 }
 
+TEST(EditorCore, SaysHowLongTheNextTurnWouldWait) {
+    Fixture f(0xFFFFFFF0u);  // across the clock's wrap as well
+    f.core.turn();
+    for (const auto& [passed, expected] : {std::pair{0u, 34u}, {20u, 14u}, {13u, 1u}, {1u, 0u}}) {
+        f.time.pass(passed);
+        EXPECT_EQ(f.core.msUntilNextTurn(), expected);
+    }
+    f.time.sleeps.clear();
+    f.core.turn();  // started when it said 0: no sleep at all
+    EXPECT_TRUE(f.time.sleeps.empty());
+}
+
 TEST(EditorCore, SleepsRatherThanSpinsAcrossTheClockWrap) {
     Fixture f(0xFFFFFFF0u);
     f.core.turn();

@@ -7,11 +7,6 @@
 (() => {
   const WIDTH = 640;
   const HEIGHT = 480;
-  // A turn starts only when the frame interval (33.33 ms, waited out by the
-  // editor on whole milliseconds) is over or nearly so: what is left of it
-  // is at most this much of a spin inside the turn.
-  const TURN_INTERVAL_MS = 34;
-  const TURN_EARLY_MS = 4;
   const PRESENTED = 1;
   const BUSY = 2;
   // Mouse messages, as the module numbers them.
@@ -40,7 +35,6 @@
   let stopped = false;
   let tickPending = false;
   let busy = false;
-  let lastTurnAt = -Infinity;
   let heldFrame = null;
   let framesShown = 0;
   let openDialogs = 0;
@@ -60,10 +54,12 @@
     return messageBox.open;
   }
 
+  // A turn starts when the editor's frame interval is over, by the editor's
+  // own clock: a page cannot sleep inside the turn, so it waits out here.
   function requestTick() {
     if (!tickPending && !stopped && editor !== 0 && !modalOpen()) {
       tickPending = true;
-      requestAnimationFrame(tick);
+      setTimeout(tick, module._veltro_ms_until_turn(editor));
     }
   }
 
@@ -72,7 +68,7 @@
     if (stopped || modalOpen()) {
       return;
     }
-    if (performance.now() - lastTurnAt < TURN_INTERVAL_MS - TURN_EARLY_MS) {
+    if (module._veltro_ms_until_turn(editor) > 0) {
       requestTick();
       return;
     }
@@ -84,7 +80,6 @@
                 '). Reload the page to start again.');
       return;
     }
-    lastTurnAt = performance.now();
     busy = (result & BUSY) !== 0;
     if (result & PRESENTED) {
       present();
