@@ -28,15 +28,6 @@ struct CasteljauScratch {
     Point2 at(std::size_t i) const { return Point2(x[i], y[i]); }
 };
 
-// One coordinate of lerp(a, b, t), rounded exactly as lerp rounds it: t * b
-// is rounded to float, (1 - t) * a joins the sum unrounded, the sum is
-// rounded to float. `oneMinusT` is 1 - t in float.
-inline float lerpCoordinate(float a, float b, float t, float oneMinusT) {
-    const float tb = static_cast<float>(static_cast<double>(t) * static_cast<double>(b));
-    return static_cast<float>(static_cast<double>(tb) +
-                              static_cast<double>(oneMinusT) * static_cast<double>(a));
-}
-
 // The next level in place over the first `size` entries: entry j becomes
 // lerp(entry j, entry j + 1, t) for j < size - 1. Entry j + 1 is overwritten
 // only after entry j has read it; entry size - 1 keeps the level's last

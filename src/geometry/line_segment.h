@@ -5,8 +5,7 @@
 
 namespace veltro {
 
-// Two endpoints and the colour of every pixel drawn for them; the endpoints'
-// own colours play no part.
+// Two endpoints and the colour of every pixel drawn for them.
 class LineSegment {
   public:
     LineSegment(const Point2& start, const Point2& end, const Colour& colour)

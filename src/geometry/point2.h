@@ -1,10 +1,8 @@
 #pragma once
 
-#include "geometry/colour.h"
-
 namespace veltro {
 
-// A position in client pixels (x right, y down) carrying a colour of its own.
+// A position in client pixels (x right, y down).
 class Point2 {
   public:
     Point2() = default;
@@ -14,19 +12,24 @@ class Point2 {
     float getY() const { return y_; }
     void setX(float x) { x_ = x; }
     void setY(float y) { y_ = y; }
-    Colour getColour() const { return colour_; }
-    void setColour(const Colour& colour) { colour_ = colour; }
 
     friend bool operator==(const Point2&, const Point2&) = default;
 
   private:
     float x_ = 0.0f;
     float y_ = 0.0f;
-    Colour colour_;
 };
 
-// (1 - t) a + t b with the default colour. 1 - t and t * b are rounded to
-// float; the (1 - t) * a product joins the sum unrounded.
+// One coordinate of lerp(a, b, t): t * b is rounded to float, (1 - t) * a
+// joins the sum unrounded, the sum is rounded to float. `oneMinusT` is 1 - t
+// in float. Inline, for the curve kernels that run it per coordinate.
+inline float lerpCoordinate(float a, float b, float t, float oneMinusT) {
+    const float tb = t * b;
+    return static_cast<float>(static_cast<double>(tb) +
+                              static_cast<double>(oneMinusT) * static_cast<double>(a));
+}
+
+// (1 - t) a + t b, each coordinate rounded as lerpCoordinate rounds it.
 Point2 lerp(const Point2& a, const Point2& b, float t);
 
 }  // namespace veltro

@@ -91,7 +91,6 @@ TEST(ControlPoint, ConfineToWindowKeepsOnlyDiscsInsideTheArea) {
 
 TEST(ControlPoint, ConfineRestoresTheWholeLastValidPoint) {
     Point2 start(100, 100);
-    start.setColour(Colour(9, 8, 7, 6));
     ControlPoint p(start, 10.0f);
     p.centre = Point2(-50, 100);
     EXPECT_TRUE(p.confineToWindow());
