@@ -10,6 +10,7 @@
 #include <QRegularExpressionValidator>
 
 #include "dialog_units.h"
+#include "qt_text.h"
 
 namespace veltro::qt {
 
@@ -51,13 +52,12 @@ BSplineDialog::BSplineDialog(QWidget* owner, std::string_view degreeText, std::s
     degree_->setGeometry(du.rect(48, 27, 26, 14));
     degree_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), degree_));
-    degree_->setText(
-        QString::fromUtf8(degreeText.data(), static_cast<qsizetype>(degreeText.size())));
+    degree_->setText(toQString(degreeText));
 
     knots_ = new QLineEdit(this);
     knots_->setGeometry(du.rect(71, 57, 186, 14));
     knots_->setMaxLength(kKnotTextLimit);
-    knots_->setText(QString::fromUtf8(knotText.data(), static_cast<qsizetype>(knotText.size())));
+    knots_->setText(toQString(knotText));
     knots_->setCursorPosition(0);
 
     connect(ok_, &QPushButton::clicked, this, &BSplineDialog::accept);

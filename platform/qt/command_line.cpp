@@ -2,27 +2,21 @@
 
 #include <QCommandLineParser>
 
+#include "qt_text.h"
+
 namespace veltro::qt {
-
-namespace {
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 std::optional<std::string> readCommandLine(const QStringList& arguments, LaunchOptions& options) {
     QCommandLineParser parser;
     // "-open" is not "-o -p -e -n": single-dash words are refused whole.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const LaunchOption& option : kLaunchOptions) {
-        QStringList names{fromView(option.name)};
+        QStringList names{toQString(option.name)};
         if (option.name == "help") {
             names.prepend(QStringLiteral("h"));
         }
         parser.addOption(
-            QCommandLineOption(names, fromView(option.help), fromView(option.valueName)));
+            QCommandLineOption(names, toQString(option.help), toQString(option.valueName)));
     }
     if (!parser.parse(arguments)) {
         return parser.errorText().toStdString();

@@ -10,15 +10,12 @@
 #include <QSignalBlocker>
 
 #include "key_mapping.h"
+#include "qt_text.h"
 #include "ui/menu_table.h"
 
 namespace veltro::qt {
 
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Only a marked item is checkable: an unmarked one then looks like a plain
 // menu item instead of an empty check box.

@@ -2,15 +2,9 @@
 
 #include <QMessageBox>
 
+#include "qt_text.h"
+
 namespace veltro::qt {
-
-namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 void QtShell::setChecked(Command command, bool checked) {
     window_.setMenuChecked(command, checked);
