@@ -20,6 +20,8 @@ std::optional<std::string> DesktopEditor::openScene(const SceneFile& scene) {
 }
 
 void DesktopEditor::show() {
+    // An opened scene may have changed them while the window was hidden.
+    window_.showCheckMarks(core_.state());
     window_.show();
     window_.drawingArea().setFocus();
     if (core_.framesDrawn() > 0) {
@@ -36,7 +38,9 @@ int DesktopEditor::run() {
 }
 
 bool DesktopEditor::turn() {
-    if (!core_.turn()) {
+    const bool drew = core_.turn();
+    window_.showCheckMarks(core_.state());
+    if (!drew) {
         return false;
     }
     window_.drawingArea().showFrame(core_.framePixels());

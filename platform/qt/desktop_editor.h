@@ -31,7 +31,8 @@ class DesktopEditor final : private EventPump {
     void show();
     // Runs turns until the window has been closed; the exit code.
     int run();
-    // One turn, presenting the frame it drew; true when it drew one.
+    // One turn, presenting the frame it drew and the check marks of the state
+    // it left; true when it drew a frame.
     bool turn();
 
     EditorCore& core() { return core_; }

@@ -11,6 +11,7 @@
 
 #include "key_mapping.h"
 #include "qt_text.h"
+#include "ui/check_marks.h"
 #include "ui/menu_table.h"
 
 namespace veltro::qt {
@@ -57,27 +58,24 @@ void MainWindow::buildMenuBar() {
 void MainWindow::addCommand(QAction* action, Command command, bool checkedAtStart) {
     showMark(*action, checkedAtStart);
     actions_[command] = action;
-    checked_[command] = checkedAtStart;
     connect(action, &QAction::triggered, this, [this, action, command] {
-        // Qt has just toggled the mark on its own; only the core may change
-        // it, when it handles the command.
-        showMark(*action, checked_[command]);
+        // Qt has just toggled the mark on its own; put back the one shown
+        // before, which is exactly whether the item is checkable. The marks
+        // change once the core has handled the command.
+        showMark(*action, action->isCheckable());
         post_(Message::menu(command));
     });
 }
 
-void MainWindow::setMenuChecked(Command command, bool checked) {
-    const auto found = actions_.find(command);
-    if (found == actions_.end()) {
-        return;
+void MainWindow::showCheckMarks(const EditorState& state) {
+    for (const auto& [command, action] : actions_) {
+        showMark(*action, isChecked(state, command));
     }
-    checked_[command] = checked;
-    showMark(*found->second, checked);
 }
 
 bool MainWindow::isMenuChecked(Command command) const {
-    const auto found = checked_.find(command);
-    return found != checked_.end() && found->second;
+    const QAction* action = menuAction(command);
+    return action != nullptr && action->isChecked();
 }
 
 QAction* MainWindow::menuAction(Command command) const {

@@ -9,6 +9,7 @@
 #include "bspline_dialog.h"
 #include "drawing_area.h"
 #include "ui/command.h"
+#include "ui/editor_state.h"
 
 class QAction;
 
@@ -24,8 +25,9 @@ class MainWindow final : public QMainWindow {
 
     DrawingArea& drawingArea() { return *area_; }
 
-    // The check mark as the core last set it.
-    void setMenuChecked(Command command, bool checked);
+    // Shows the check marks that go with this state.
+    void showCheckMarks(const EditorState& state);
+    // Whether the item shows a check mark now.
     bool isMenuChecked(Command command) const;
     // The menu entry of a command; null if the menu has none.
     QAction* menuAction(Command command) const;
@@ -50,7 +52,6 @@ class MainWindow final : public QMainWindow {
     MessagePoster post_;
     DrawingArea* area_;
     std::map<Command, QAction*> actions_;
-    std::map<Command, bool> checked_;
     std::vector<BSplineDialog*> dialogs_;
 };
 

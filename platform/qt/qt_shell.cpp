@@ -6,10 +6,6 @@
 
 namespace veltro::qt {
 
-void QtShell::setChecked(Command command, bool checked) {
-    window_.setMenuChecked(command, checked);
-}
-
 void QtShell::showMessageBox(std::string_view text, std::string_view caption) {
     QMessageBox box(QMessageBox::NoIcon, toQString(caption), toQString(text), QMessageBox::Ok,
                     &window_);

@@ -5,13 +5,12 @@
 
 namespace veltro::qt {
 
-// What the core asks of its host, done with the real window: check marks,
-// modal message boxes, the title and new "B-Spline Input" dialogs.
+// What the core asks of its host, done with the real window: modal message
+// boxes, the title and new "B-Spline Input" dialogs.
 class QtShell final : public Shell {
   public:
     explicit QtShell(MainWindow& window) : window_(window) {}
 
-    void setChecked(Command command, bool checked) override;
     // Runs the box's own modal loop: the frame loop waits until it is
     // dismissed.
     void showMessageBox(std::string_view text, std::string_view caption) override;

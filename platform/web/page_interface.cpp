@@ -138,6 +138,13 @@ EMSCRIPTEN_KEEPALIVE int veltro_turn(WebEditor* editor) {
     return editor->turn();
 }
 
+// The page asks after every turn, for each item that can carry a mark; 0 for
+// a number the menu does not use.
+EMSCRIPTEN_KEEPALIVE int veltro_is_checked(WebEditor* editor, int commandId) {
+    const auto command = veltro::commandWithId(commandId);
+    return command && editor->isChecked(*command) ? 1 : 0;
+}
+
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* veltro_frame(WebEditor* editor) {
     return editor->rgba();
 }

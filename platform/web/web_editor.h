@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "core/editor_core.h"
+#include "ui/check_marks.h"
+#include "ui/command.h"
 #include "ui/message.h"
 #include "web_clock.h"
 #include "web_shell.h"
@@ -14,7 +16,7 @@ namespace veltro::web {
 
 // The editor as the page drives it: the page posts messages as events
 // arrive and runs one frame turn per frame interval while there is work,
-// and shows the frame the turn drew.
+// and shows the frame and the check marks the turn left.
 class WebEditor {
   public:
     WebEditor() = default;
@@ -29,6 +31,9 @@ class WebEditor {
     int turn();
     // The page waits this long before calling turn(), as it cannot sleep.
     std::uint32_t msUntilTurn() { return core_.msUntilNextTurn(); }
+
+    // Whether the menu item shows a check mark in the editor's state now.
+    bool isChecked(Command command) const { return veltro::isChecked(core_.state(), command); }
 
     // The last frame drawn, top row first, 4 bytes per pixel (red, green,
     // blue, opaque alpha): the layout of a canvas's image data.

@@ -4,15 +4,10 @@
 
 #include <cstddef>
 
-#include "ui/command_ids.h"
-
 // The page passes its shell object to the module factory; these reach it as
 // Module.shell. Texts cross as UTF-8 with a length, so no terminator is
 // needed.
 // clang-format off
-EM_JS(void, veltro_page_set_checked, (int commandId, int checked), {
-    Module.shell.setChecked(commandId, checked !== 0);
-});
 EM_JS(void, veltro_page_message_box, (const char* text, std::size_t textLength,
                                       const char* caption, std::size_t captionLength), {
     Module.shell.showMessageBox(UTF8ToString(text, textLength),
@@ -29,10 +24,6 @@ EM_JS(void, veltro_page_open_dialog, (int dialogId, const char* degree, std::siz
 // clang-format on
 
 namespace veltro::web {
-
-void PageShell::setChecked(Command command, bool checked) {
-    veltro_page_set_checked(commandId(command), checked ? 1 : 0);
-}
 
 void PageShell::showMessageBox(std::string_view text, std::string_view caption) {
     veltro_page_message_box(text.data(), text.size(), caption.data(), caption.size());

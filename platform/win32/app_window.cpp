@@ -5,6 +5,9 @@
 
 #include "launch/scene_player.h"
 #include "resource_ids.h"
+#include "ui/check_marks.h"
+#include "ui/command_ids.h"
+#include "ui/menu_table.h"
 
 namespace veltro::win32 {
 
@@ -65,6 +68,8 @@ std::optional<std::string> AppWindow::openScene(const SceneFile& scene) {
 }
 
 void AppWindow::show() {
+    // An opened scene may have changed them while the window was hidden.
+    showCheckMarks();
     ShowWindow(window_, SW_SHOWNORMAL);
     if (core_.framesDrawn() > 0) {
         present();
@@ -122,8 +127,24 @@ bool AppWindow::createFrameBuffer() {
 }
 
 void AppWindow::turn() {
-    if (core_.turn()) {
+    const bool drew = core_.turn();
+    showCheckMarks();
+    if (drew) {
         present();
+    }
+}
+
+void AppWindow::showCheckMarks() {
+    HMENU menu = window_ != nullptr ? GetMenu(window_) : nullptr;
+    if (menu == nullptr) {
+        return;
+    }
+    for (const MenuBarEntry& entry : menuBar()) {
+        for (const MenuItem& item : entry.items) {
+            const bool checked = isChecked(core_.state(), item.command);
+            CheckMenuItem(menu, static_cast<UINT>(commandId(item.command)),
+                          MF_BYCOMMAND | static_cast<UINT>(checked ? MF_CHECKED : MF_UNCHECKED));
+        }
     }
 }
 

@@ -44,7 +44,8 @@ class AppWindow final : public EventPump {
     EditorCore& core() { return core_; }
     bool isRunning() const { return running_; }
 
-    // One turn of the core, presenting the frame it drew.
+    // One turn of the core, presenting the frame it drew and the check marks
+    // of the state it left.
     void turn();
 
     // Releases what create acquired; safe after a failed or partial create
@@ -70,6 +71,8 @@ class AppWindow final : public EventPump {
                                             LPARAM lParam);
 
   private:
+    // The menu's check marks as the state has them.
+    void showCheckMarks();
     // Dispatches one pending window message, if there is one.
     bool pumpEvents() override;
     void present();

@@ -6,18 +6,8 @@
 
 #include "app_window.h"
 #include "bspline_dialog_window.h"
-#include "ui/command_ids.h"
 
 namespace veltro::win32 {
-
-void Win32Shell::setChecked(Command command, bool checked) {
-    HMENU menu = GetMenu(app_.window());
-    if (menu == nullptr) {
-        return;
-    }
-    CheckMenuItem(menu, static_cast<UINT>(commandId(command)),
-                  MF_BYCOMMAND | static_cast<UINT>(checked ? MF_CHECKED : MF_UNCHECKED));
-}
 
 void Win32Shell::showMessageBox(std::string_view text, std::string_view caption) {
     const std::string textZ(text);

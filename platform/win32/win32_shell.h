@@ -8,13 +8,12 @@ namespace veltro::win32 {
 
 class AppWindow;
 
-// The core's requests carried out on the main window: menu check marks,
-// message boxes owned by the window, the title, and new modeless dialogs.
+// The core's requests carried out on the main window: message boxes owned
+// by the window, the title, and new modeless dialogs.
 class Win32Shell final : public Shell {
   public:
     explicit Win32Shell(AppWindow& app) : app_(app) {}
 
-    void setChecked(Command command, bool checked) override;
     void showMessageBox(std::string_view text, std::string_view caption) override;
     void setTitle(std::string_view title) override;
     void openBSplineDialog(int dialogId, std::string_view degreeText,

@@ -10,8 +10,8 @@ namespace veltro {
 // The shell the editor talks to while it plays an opened scene before the
 // window appears: message boxes are dismissed at once, as the replay tool
 // dismisses them, and the dialogs the scene opens wait until the window
-// shows. Check marks and the title go to the window as they change. Outside
-// a scene every call goes straight to the host's shell.
+// shows. The title goes to the window as it changes. Outside a scene every
+// call goes straight to the host's shell.
 class SceneShell final : public Shell {
   public:
     explicit SceneShell(Shell& host) : host_(host) {}
@@ -21,7 +21,6 @@ class SceneShell final : public Shell {
     // keeps), with the texts they showed, and hands every call on from now.
     void endScene(const std::vector<int>& openDialogs);
 
-    void setChecked(Command command, bool checked) override { host_.setChecked(command, checked); }
     void showMessageBox(std::string_view text, std::string_view caption) override;
     void setTitle(std::string_view title) override { host_.setTitle(title); }
     void openBSplineDialog(int dialogId, std::string_view degreeText,

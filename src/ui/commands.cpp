@@ -34,16 +34,10 @@ void resetTitle(Shell& shell) {
     shell.setTitle(kApplicationCaption);
 }
 
-void selectMethod(EditorState& state, Shell& shell, Command methodCommand) {
+void selectMethod(EditorState& state, Command methodCommand) {
     for (const MethodCommand& entry : kMethodCommands) {
         if (entry.command == methodCommand) {
             state.method = entry.method;
-        }
-    }
-    shell.setChecked(methodCommand, true);
-    for (const MethodCommand& other : kMethodCommands) {
-        if (other.command != methodCommand) {
-            shell.setChecked(other.command, false);
         }
     }
 }
@@ -65,20 +59,11 @@ void resetBSpline(EditorState& state) {
     state.sliderT = static_cast<float>(static_cast<float>(domain.lo + domain.hi) * 0.5);
 }
 
-void setOption(Shell& shell, Command onCommand, Command offCommand, bool on) {
-    shell.setChecked(on ? onCommand : offCommand, true);
-    shell.setChecked(on ? offCommand : onCommand, false);
-}
-
-void clearPoints(EditorState& state, Shell& shell) {
+void clearPoints(EditorState& state) {
     emptyAndRelease(state.controlPoints);
     state.redrawRequested = true;
-    shell.setChecked(Command::SliderOff, true);
-    shell.setChecked(Command::SliderOn, false);
-    shell.setChecked(Command::ShellsOff, true);
     state.sliderT = 0.5f;
     state.sliderOn = false;
-    shell.setChecked(Command::ShellsOn, false);
     state.shellsOn = false;
 }
 
@@ -89,7 +74,6 @@ void movePoints(EditorState& state, Shell& shell) {
         return;
     }
     state.editMode = EditMode::MovePoints;
-    shell.setChecked(Command::MakePoints, false);
     shell.showMessageBox("Left Click and drag the mouse to relocate points!", "Moving Enabled");
 }
 
@@ -101,7 +85,7 @@ void methodCommand(EditorState& state, Shell& shell, Command command) {
     } else if (command == Command::BSpline) {
         resetBSpline(state);
     }
-    selectMethod(state, shell, command);
+    selectMethod(state, command);
 }
 
 }  // namespace
@@ -122,13 +106,12 @@ void runCommand(EditorState& state, Shell& shell, Command command) {
     switch (command) {
         case Command::MakePoints:
             state.editMode = EditMode::MakePoints;
-            shell.setChecked(Command::MakePoints, true);
             break;
         case Command::MovePoints:
             movePoints(state, shell);
             break;
         case Command::ClearPoints:
-            clearPoints(state, shell);
+            clearPoints(state);
             break;
         case Command::NestedLinear:
         case Command::Bernstein:
@@ -139,7 +122,6 @@ void runCommand(EditorState& state, Shell& shell, Command command) {
             methodCommand(state, shell, command);
             break;
         case Command::SliderOn:
-            setOption(shell, Command::SliderOn, Command::SliderOff, true);
             state.sliderT = 0.5f;
             state.sliderOn = true;
             shell.showMessageBox(
@@ -149,26 +131,21 @@ void runCommand(EditorState& state, Shell& shell, Command command) {
             state.redrawRequested = true;
             break;
         case Command::SliderOff:
-            setOption(shell, Command::SliderOn, Command::SliderOff, false);
             state.sliderT = 0.5f;
             state.sliderOn = false;
             state.redrawRequested = true;
             break;
         case Command::ShellsOn:
         case Command::ShellsOff:
-            setOption(shell, Command::ShellsOn, Command::ShellsOff, command == Command::ShellsOn);
             state.shellsOn = command == Command::ShellsOn;
             state.redrawRequested = true;
             break;
         case Command::ContinuityOn:
         case Command::ContinuityOff:
-            setOption(shell, Command::ContinuityOn, Command::ContinuityOff,
-                      command == Command::ContinuityOn);
             state.continuityOn = command == Command::ContinuityOn;
             state.redrawRequested = true;
             break;
         case Command::BSplineSetup:
-            setOption(shell, Command::ContinuityOn, Command::ContinuityOff, false);
             state.continuityOn = false;
             openBSplineInput(state, shell);
             state.redrawRequested = true;

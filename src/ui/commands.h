@@ -8,8 +8,8 @@
 
 namespace veltro {
 
-// One menu command: changes the state, sets check marks, shows message boxes
-// and resets the title through the shell, in the order the user sees them.
+// One menu command: changes the state, shows message boxes and resets the
+// title through the shell, in the order the user sees them.
 void runCommand(EditorState& state, Shell& shell, Command command);
 
 // The About box's text: the program, its version and what it does.

@@ -1,43 +1,24 @@
 #include "ui/recording_shell.h"
 
-#include "ui/command_ids.h"
 #include "ui/menu_table.h"
 
 namespace veltro {
 
-RecordingShell::RecordingShell() : title_(kApplicationCaption) {
-    for (const MenuBarEntry& entry : menuBar()) {
-        for (const MenuItem& item : entry.items) {
-            if (item.checkedAtStart) {
-                checked_.insert(commandId(item.command));
-            }
-        }
-    }
-}
-
-void RecordingShell::setChecked(Command command, bool checked) {
-    const int id = commandId(command);
-    if (checked) {
-        checked_.insert(id);
-    } else {
-        checked_.erase(id);
-    }
-    events_.push_back({Event::Kind::Check, id, checked, {}, {}});
-}
+RecordingShell::RecordingShell() : title_(kApplicationCaption) {}
 
 void RecordingShell::showMessageBox(std::string_view text, std::string_view caption) {
-    events_.push_back({Event::Kind::MessageBox, 0, false, std::string(text), std::string(caption)});
+    events_.push_back({Event::Kind::MessageBox, 0, std::string(text), std::string(caption)});
 }
 
 void RecordingShell::setTitle(std::string_view title) {
     title_ = title;
-    events_.push_back({Event::Kind::Title, 0, false, std::string(title), {}});
+    events_.push_back({Event::Kind::Title, 0, std::string(title), {}});
 }
 
 void RecordingShell::openBSplineDialog(int dialogId, std::string_view degreeText,
                                        std::string_view knotText) {
     events_.push_back(
-        {Event::Kind::Dialog, dialogId, false, std::string(degreeText), std::string(knotText)});
+        {Event::Kind::Dialog, dialogId, std::string(degreeText), std::string(knotText)});
 }
 
 std::vector<RecordingShell::Event> RecordingShell::eventsOf(Event::Kind kind) const {
@@ -72,8 +53,6 @@ std::string escaped(const std::string& text) {
 std::string describe(const RecordingShell::Event& event) {
     using Kind = RecordingShell::Event::Kind;
     switch (event.kind) {
-        case Kind::Check:
-            return "check " + std::to_string(event.id) + (event.checked ? " on" : " off");
         case Kind::MessageBox:
             return "box \"" + escaped(event.second) + "\": " + escaped(event.first);
         case Kind::Title:

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,33 +8,29 @@
 
 namespace veltro {
 
-// A host without a window: it keeps the menu's check marks and the title as
-// a window would, dismisses every message box at once, and logs every call
-// in order. Tests and the replay tool use it.
+// A host without a window: it keeps the title as a window would, dismisses
+// every message box at once, and logs every call in order. Tests and the
+// replay tool use it.
 class RecordingShell : public Shell {
   public:
     struct Event {
-        enum class Kind { Check, MessageBox, Title, Dialog };
+        enum class Kind { MessageBox, Title, Dialog };
         Kind kind;
-        int id = 0;            // Check: the command id; Dialog: the dialog id
-        bool checked = false;  // Check
+        int id = 0;  // Dialog: the dialog id
         // MessageBox: text and caption; Title: the title; Dialog: the
         // degree and knot texts.
         std::string first;
         std::string second;
     };
 
-    // Starts with the menu's initial check marks and the caption as title.
+    // Starts with the caption as title.
     RecordingShell();
 
-    void setChecked(Command command, bool checked) override;
     void showMessageBox(std::string_view text, std::string_view caption) override;
     void setTitle(std::string_view title) override;
     void openBSplineDialog(int dialogId, std::string_view degreeText,
                            std::string_view knotText) override;
 
-    bool isChecked(int commandId) const { return checked_.count(commandId) != 0; }
-    const std::set<int>& checkedIds() const { return checked_; }
     const std::string& title() const { return title_; }
     const std::vector<Event>& events() const { return events_; }
     // The events of one kind, in order.
@@ -43,13 +38,12 @@ class RecordingShell : public Shell {
     void clearEvents() { events_.clear(); }
 
   private:
-    std::set<int> checked_;
     std::string title_;
     std::vector<Event> events_;
 };
 
 // One line per event, for logs and test messages, e.g.
-// "check 40036 on", "box \"Slider Activated\": ...", "title t = 3.51".
+// "box \"Slider Activated\": ...", "title t = 3.51".
 std::string describe(const RecordingShell::Event& event);
 
 }  // namespace veltro

@@ -2,16 +2,12 @@
 
 #include <string_view>
 
-#include "ui/command.h"
-
 namespace veltro {
 
 // What the core asks of the program that hosts it.
 class Shell {
   public:
     virtual ~Shell() = default;
-    // Show or hide the check mark of a menu item.
-    virtual void setChecked(Command command, bool checked) = 0;
     // A modal box with an OK button; returns when it is dismissed.
     virtual void showMessageBox(std::string_view text, std::string_view caption) = 0;
     // Replace the window title, if the host has a window that can take one.

@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <set>
 #include <string_view>
 #include <utility>
 
@@ -32,45 +31,6 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 namespace veltro::hardening {
 
 namespace {
-
-Command methodCommand(CurveMethod method) {
-    switch (method) {
-        case CurveMethod::NestedLinear:
-            return Command::NestedLinear;
-        case CurveMethod::Bernstein:
-            return Command::Bernstein;
-        case CurveMethod::Midpoint:
-            return Command::Midpoint;
-        case CurveMethod::ParametricPolynomial:
-            return Command::ParametricPolynomial;
-        case CurveMethod::InterpolatingSpline:
-            return Command::InterpolatingSpline;
-        case CurveMethod::BSpline:
-            return Command::BSpline;
-    }
-    return Command::NestedLinear;
-}
-
-// The check marks a window would show for this state.
-std::set<int> expectedCheckMarks(const EditorState& state) {
-    std::set<int> marks;
-    marks.insert(commandId(methodCommand(state.method)));
-    if (state.editMode == EditMode::MakePoints) {
-        marks.insert(commandId(Command::MakePoints));
-    }
-    marks.insert(commandId(state.sliderOn ? Command::SliderOn : Command::SliderOff));
-    marks.insert(commandId(state.shellsOn ? Command::ShellsOn : Command::ShellsOff));
-    marks.insert(commandId(state.continuityOn ? Command::ContinuityOn : Command::ContinuityOff));
-    return marks;
-}
-
-std::string describeMarks(const std::set<int>& marks) {
-    std::string text;
-    for (int id : marks) {
-        text += (text.empty() ? "" : " ") + std::to_string(id);
-    }
-    return "{" + text + "}";
-}
 
 std::string describeMessage(const Message& m) {
     switch (m.kind) {
@@ -178,12 +138,6 @@ void CheckedSession::fail(std::string what) {
 void CheckedSession::check(const Message& message, const Before& before) {
     const EditorState& state = core_.state();
     const std::string after = " (after " + describeMessage(message) + ")";
-
-    const std::set<int> expected = expectedCheckMarks(state);
-    if (shell_.checkedIds() != expected) {
-        fail("check marks " + describeMarks(shell_.checkedIds()) + " but the state implies " +
-             describeMarks(expected) + after);
-    }
 
     const bool clears =
         message.kind == Message::Kind::MenuCommand && message.command == Command::ClearPoints;

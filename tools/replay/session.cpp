@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/check_marks.h"
 #include "ui/command_ids.h"
 
 namespace veltro::replay {
@@ -52,7 +53,11 @@ std::optional<ScriptError> Session::playAll(const std::vector<ScriptStep>& steps
 HostView Session::hostView() const {
     HostView view;
     view.title = shell_.title();
-    view.checked.assign(shell_.checkedIds().begin(), shell_.checkedIds().end());
+    for (Command command : allCommands) {
+        if (isChecked(core_.state(), command)) {
+            view.checked.push_back(commandId(command));
+        }
+    }
     for (const RecordingShell::Event& event :
          shell_.eventsOf(RecordingShell::Event::Kind::MessageBox)) {
         view.messageBoxes.push_back(MessageBoxRecord{event.second, event.first});

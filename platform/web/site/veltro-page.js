@@ -1,7 +1,8 @@
 // The page around the editor: it turns the browser's events into messages for
 // the WebAssembly module, runs its frame turns while there is work, and shows
-// what the module asks for (frames, check marks, message boxes, the title,
-// "B-Spline Input" dialogs). Nothing runs while nothing changes.
+// what the module asks for (frames, message boxes, the title, "B-Spline
+// Input" dialogs) and, after every turn, the check marks the module says the
+// editor's state has. Nothing runs while nothing changes.
 'use strict';
 
 (() => {
@@ -81,6 +82,7 @@
       return;
     }
     busy = (result & BUSY) !== 0;
+    showCheckMarks();
     if (result & PRESENTED) {
       present();
     }
@@ -319,11 +321,10 @@
     });
   }
 
-  function setChecked(id, checked) {
-    for (const item of menuBar.querySelectorAll(`[data-command="${id}"]`)) {
-      if (item.hasAttribute('aria-checked')) {
-        item.setAttribute('aria-checked', checked ? 'true' : 'false');
-      }
+  function showCheckMarks() {
+    for (const item of menuBar.querySelectorAll('[aria-checked]')) {
+      const checked = module._veltro_is_checked(editor, Number(item.dataset.command)) !== 0;
+      item.setAttribute('aria-checked', checked ? 'true' : 'false');
     }
   }
 
@@ -472,7 +473,6 @@
     document.head.append(script);
     let knotTextLimit = 0;
     const shell = {
-      setChecked,
       showMessageBox,
       setTitle: (title) => {
         document.title = title;
