@@ -9,18 +9,14 @@
 #include "curves/curve_colours.h"
 #include "curves/nested_linear.h"
 #include "curves/powers.h"
-#include "curves/update_scene.h"
 
 namespace veltro {
 namespace {
 
+using testing::curvePoints;
 using testing::finitePoint;
-using testing::OwnedFrame;
-using testing::polylinePoints;
 using testing::samePoint;
 using testing::scatteredPoints;
-using testing::sceneWith;
-using testing::segmentsIn;
 
 TEST(Binomial, MatchesPascalsTriangle) {
     struct Case {
@@ -55,9 +51,7 @@ TEST(Powers, IntegerPowersReachPastThirtyTwoBitsAndSaturate) {
 }
 
 std::vector<Point2> bernsteinCurve(const std::vector<Point2>& points) {
-    SceneState state = sceneWith(CurveMethod::Bernstein, points);
-    OwnedFrame frame;
-    return polylinePoints(segmentsIn(updateScene(state, frame.frame()).segments, kBernsteinColour));
+    return curvePoints(CurveMethod::Bernstein, kBernsteinColour, points);
 }
 
 TEST(Bernstein, TwoPointsGiveTheSegmentStoppingJustShort) {

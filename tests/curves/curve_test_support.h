@@ -8,6 +8,7 @@
 #include "curves/curve_colours.h"
 #include "curves/frame_report.h"
 #include "curves/scene_state.h"
+#include "curves/update_scene.h"
 #include "geometry/colour.h"
 #include "geometry/control_point.h"
 #include "geometry/line_segment.h"
@@ -74,6 +75,27 @@ inline std::vector<LineSegment> segmentsIn(const std::vector<LineSegment>& segme
     return result;
 }
 
+// The points of a polyline given as its segments: the start of the first and
+// the end of every segment.
+inline std::vector<Point2> polylinePoints(const std::vector<LineSegment>& segments) {
+    std::vector<Point2> points;
+    if (!segments.empty()) {
+        points.push_back(segments.front().start());
+    }
+    for (const LineSegment& s : segments) {
+        points.push_back(s.end());
+    }
+    return points;
+}
+
+// The polyline one method draws through `points` in its colour, from a real frame.
+inline std::vector<Point2> curvePoints(CurveMethod method, const Colour& colour,
+                                       const std::vector<Point2>& points) {
+    SceneState state = sceneWith(method, points);
+    OwnedFrame frame;
+    return polylinePoints(segmentsIn(updateScene(state, frame.frame()).segments, colour));
+}
+
 // The slider markers a frame painted.
 inline std::vector<ControlPoint> markersIn(const FrameReport& report) {
     std::vector<ControlPoint> markers;
@@ -99,19 +121,6 @@ inline std::vector<std::vector<Point2>> casteljauLevels(const std::vector<Point2
         levels.push_back(std::move(next));
     }
     return levels;
-}
-
-// The points of a polyline given as its segments: the start of the first and
-// the end of every segment.
-inline std::vector<Point2> polylinePoints(const std::vector<LineSegment>& segments) {
-    std::vector<Point2> points;
-    if (!segments.empty()) {
-        points.push_back(segments.front().start());
-    }
-    for (const LineSegment& s : segments) {
-        points.push_back(s.end());
-    }
-    return points;
 }
 
 inline bool sameBits(float a, float b) {

@@ -6,18 +6,14 @@
 
 #include "curve_test_support.h"
 #include "curves/curve_colours.h"
-#include "curves/update_scene.h"
 
 namespace veltro {
 namespace {
 
+using testing::curvePoints;
 using testing::finitePoint;
-using testing::OwnedFrame;
-using testing::polylinePoints;
 using testing::sameBits;
 using testing::scatteredPoints;
-using testing::sceneWith;
-using testing::segmentsIn;
 
 // The elimination as the plain textbook sweep over every entry of the full
 // matrix, to hold the banded solver to.
@@ -129,10 +125,7 @@ TEST(InterpolatingSpline, BandedEliminationIsBitForBitTheFullOne) {
 }
 
 std::vector<Point2> splineCurve(const std::vector<Point2>& points) {
-    SceneState state = sceneWith(CurveMethod::InterpolatingSpline, points);
-    OwnedFrame frame;
-    return polylinePoints(
-        segmentsIn(updateScene(state, frame.frame()).segments, kInterpolatingSplineColour));
+    return curvePoints(CurveMethod::InterpolatingSpline, kInterpolatingSplineColour, points);
 }
 
 TEST(InterpolatingSpline, PassesThroughEveryPoint) {

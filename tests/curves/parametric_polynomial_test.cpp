@@ -7,22 +7,15 @@
 #include "curve_test_support.h"
 #include "curves/curve_colours.h"
 #include "curves/parameter_walk.h"
-#include "curves/update_scene.h"
 
 namespace veltro {
 namespace {
 
-using testing::OwnedFrame;
-using testing::polylinePoints;
+using testing::curvePoints;
 using testing::scatteredPoints;
-using testing::sceneWith;
-using testing::segmentsIn;
 
 std::vector<Point2> polynomialCurve(const std::vector<Point2>& points) {
-    SceneState state = sceneWith(CurveMethod::ParametricPolynomial, points);
-    OwnedFrame frame;
-    return polylinePoints(
-        segmentsIn(updateScene(state, frame.frame()).segments, kParametricPolynomialColour));
+    return curvePoints(CurveMethod::ParametricPolynomial, kParametricPolynomialColour, points);
 }
 
 // How close the curve comes to its points and to the exact polynomial is
