@@ -63,8 +63,8 @@ Point2 bernsteinPoint(const std::vector<Point2>& points, const std::vector<doubl
                                                   static_cast<double>(b)) *
                                                  static_cast<double>(a));
         const Point2& p = points[static_cast<std::size_t>(i)];
-        const float wx = static_cast<float>(static_cast<double>(p.getX()) * static_cast<double>(w));
-        const float wy = static_cast<float>(static_cast<double>(p.getY()) * static_cast<double>(w));
+        const float wx = static_cast<float>(static_cast<double>(p.x) * static_cast<double>(w));
+        const float wy = static_cast<float>(static_cast<double>(p.y) * static_cast<double>(w));
         x = static_cast<float>(static_cast<double>(x) + static_cast<double>(wx));
         y = static_cast<float>(static_cast<double>(y) + static_cast<double>(wy));
     }

@@ -112,8 +112,8 @@ Point2 deBoorPoint(const std::vector<ControlPoint>& points, const KnotSequence& 
             }
             const Point2& q = scratch[m];
             const Point2& previous = scratch[m - 1];
-            scratch[m - 1] = Point2(combine(q.getX(), previous.getX(), alpha, beta),
-                                    combine(q.getY(), previous.getY(), alpha, beta));
+            scratch[m - 1] = Point2(combine(q.x, previous.x, alpha, beta),
+                                    combine(q.y, previous.y, alpha, beta));
         }
         if (shells != nullptr) {
             shells->addPolyline(scratch.data(), count, kShellColour);

@@ -20,8 +20,8 @@ struct CasteljauScratch {
         x.resize(polygon.size());
         y.resize(polygon.size());
         for (std::size_t i = 0; i < polygon.size(); ++i) {
-            x[i] = polygon[i].getX();
-            y[i] = polygon[i].getY();
+            x[i] = polygon[i].x;
+            y[i] = polygon[i].y;
         }
     }
 

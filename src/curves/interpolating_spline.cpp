@@ -67,8 +67,8 @@ Unknowns solveSystem(const std::vector<Point2>& points) {
     u.x.assign(last + 1, 0.0f);
     u.y.assign(last + 1, 0.0f);
     for (std::size_t k = 0; k < n; ++k) {
-        u.x[k] = points[k].getX();
-        u.y[k] = points[k].getY();
+        u.x[k] = points[k].x;
+        u.y[k] = points[k].y;
     }
     // current[b]: row b's entry in the column being eliminated. Steps before
     // m touch columns up to m only, so the entry right of it is still the

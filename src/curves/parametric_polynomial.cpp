@@ -57,8 +57,8 @@ InterpolatingPolynomial::InterpolatingPolynomial(const std::vector<Point2>& poin
     xs_.reserve(points.size());
     ys_.reserve(points.size());
     for (const Point2& p : points) {
-        xs_.push_back(static_cast<double>(p.getX()));
-        ys_.push_back(static_cast<double>(p.getY()));
+        xs_.push_back(static_cast<double>(p.x));
+        ys_.push_back(static_cast<double>(p.y));
     }
 }
 

@@ -8,7 +8,7 @@
 namespace veltro {
 
 void paintSliderMarker(const ControlPoint& marker, FrameBuffer& frame, FrameReport& report) {
-    if (std::isfinite(marker.centre.getX()) && std::isfinite(marker.centre.getY())) {
+    if (std::isfinite(marker.centre.x) && std::isfinite(marker.centre.y)) {
         raster::drawDisc(frame, marker.centre, marker.radius, kSliderMarkerColour);
         report.discs.push_back(DrawnDisc{marker, kSliderMarkerColour});
     }

@@ -8,8 +8,8 @@ namespace {
 
 // The square around the disc, in the corner order the box test expects.
 void setBoxFromDisc(ControlPoint& p) {
-    const float x = p.centre.getX();
-    const float y = p.centre.getY();
+    const float x = p.centre.x;
+    const float y = p.centre.y;
     const float r = p.radius;
     p.setBoundingBox(Point2(x - r, y - r), Point2(x + r, y - r), Point2(x - r, y + r),
                      Point2(x + r, y + r));
@@ -32,8 +32,8 @@ void dragSelectedPoints(std::vector<ControlPoint>& points, const Point2& m, bool
         if (p.selected) {
             redrawRequested = true;
             // Only the position follows the cursor; the centre keeps its colour.
-            p.centre.setX(m.getX());
-            p.centre.setY(m.getY());
+            p.centre.x = m.x;
+            p.centre.y = m.y;
         }
     }
 }

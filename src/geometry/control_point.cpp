@@ -23,14 +23,14 @@ ControlPoint& ControlPoint::operator=(const ControlPoint& other) {
 }
 
 bool ControlPoint::contains(const Point2& p) const {
-    const float dx = p.getX() - centre.getX();
-    const float dy = p.getY() - centre.getY();
+    const float dx = p.x - centre.x;
+    const float dy = p.y - centre.y;
     return std::sqrt(dx * dx + dy * dy) <= radius;
 }
 
 bool ControlPoint::confineToWindow() {
-    const float cx = centre.getX();
-    const float cy = centre.getY();
+    const float cx = centre.x;
+    const float cy = centre.y;
     const float r = radius;
     const auto inside = [](float x, float y) {
         return 0.0f <= x && x <= 640.0f && 0.0f <= y && y <= 480.0f;

@@ -18,11 +18,11 @@ class SceneObject {
 
     // All four bounds included; corner 1 is not read.
     bool boxContains(const Point2& p) const {
-        const float left = boxCorners[0].getX();
-        const float top = boxCorners[0].getY();
-        const float bottom = boxCorners[2].getY();
-        const float right = boxCorners[3].getX();
-        return left <= p.getX() && p.getX() <= right && top <= p.getY() && p.getY() <= bottom;
+        const float left = boxCorners[0].x;
+        const float top = boxCorners[0].y;
+        const float bottom = boxCorners[2].y;
+        const float right = boxCorners[3].x;
+        return left <= p.x && p.x <= right && top <= p.y && p.y <= bottom;
     }
 
     void storeLastValidPosition(const Point2& p) { lastValidPosition = p; }

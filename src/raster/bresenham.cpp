@@ -30,7 +30,7 @@ void drawBresenhamInto(const Point2& start, const Point2& end, const PixelWindow
     if (!detail::allFinite(start, end) || window.empty()) {
         return;
     }
-    detail::BresenhamSetup s{start.getX(), start.getY(), end.getX(), end.getY(), 0, 0, 0, 0};
+    detail::BresenhamSetup s{start.x, start.y, end.x, end.y, 0, 0, 0, 0};
     if (boxMissesWindow(s.x0, s.y0, s.x1, s.y1, window)) {
         return;
     }

@@ -40,10 +40,10 @@ void drawDDAInto(const Point2& a, const Point2& b, const PixelWindow& window, Si
     if (!detail::allFinite(a, b) || window.empty()) {
         return;
     }
-    const float ax = a.getX();
-    const float ay = a.getY();
-    const float bx = b.getX();
-    const float by = b.getY();
+    const float ax = a.x;
+    const float ay = a.y;
+    const float bx = b.x;
+    const float by = b.y;
     const float dx = bx - ax;
     const float dy = by - ay;
     if (dx == 0.0f) {

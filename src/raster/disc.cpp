@@ -11,8 +11,8 @@
 namespace veltro::raster {
 
 void drawDisc(FrameBuffer& frame, const Point2& centre, float radius, const Colour& colour) {
-    const float cx = centre.getX();
-    const float cy = centre.getY();
+    const float cx = centre.x;
+    const float cy = centre.y;
     const float r = radius;
     const float step = 1.0f / r;
     // Rounded from double rather than taken from the float functions, whose

@@ -35,8 +35,8 @@ class FrameBuffer {
         const auto component = [](float v) {
             return static_cast<std::uint32_t>(truncToInt(static_cast<double>(v)));
         };
-        const std::uint32_t value = (component(colour.getR()) << 16) |
-                                    (component(colour.getG()) << 8) | component(colour.getB());
+        const std::uint32_t value =
+            (component(colour.r) << 16) | (component(colour.g) << 8) | component(colour.b);
         pixels_[static_cast<std::size_t>(height_ - y) * width_ + x] = value;
     }
 

@@ -53,8 +53,7 @@ inline AxisWindow axisWindow(const PixelWindow& w, bool yMajor) {
 }
 
 inline bool allFinite(const Point2& a, const Point2& b) {
-    return std::isfinite(a.getX()) && std::isfinite(a.getY()) && std::isfinite(b.getX()) &&
-           std::isfinite(b.getY());
+    return std::isfinite(a.x) && std::isfinite(a.y) && std::isfinite(b.x) && std::isfinite(b.y);
 }
 
 // Pixel coordinates always fit: they come from saturated conversions or lie

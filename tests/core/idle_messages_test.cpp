@@ -57,8 +57,8 @@ Message randomMessage(std::mt19937& random) {
 std::vector<std::tuple<float, float, bool, float, float>> pointsOf(const EditorState& state) {
     std::vector<std::tuple<float, float, bool, float, float>> points;
     for (const ControlPoint& p : state.controlPoints) {
-        points.emplace_back(p.centre.getX(), p.centre.getY(), p.selected,
-                            p.lastValidPosition.getX(), p.lastValidPosition.getY());
+        points.emplace_back(p.centre.x, p.centre.y, p.selected, p.lastValidPosition.x,
+                            p.lastValidPosition.y);
     }
     return points;
 }

@@ -60,9 +60,9 @@ TEST(Bernstein, TwoPointsGiveTheSegmentStoppingJustShort) {
     ASSERT_EQ(curve.size(), 51u);
     EXPECT_TRUE(samePoint(curve.front(), points.front()));
     EXPECT_FALSE(samePoint(curve.back(), points.back()));
-    EXPECT_NEAR(curve.back().getX(), 300.0f, 0.001f);
+    EXPECT_NEAR(curve.back().x, 300.0f, 0.001f);
     for (const Point2& p : curve) {
-        EXPECT_NEAR((p.getX() - 100.0f) * 0.5f, p.getY() - 100.0f, 1e-3f);
+        EXPECT_NEAR((p.x - 100.0f) * 0.5f, p.y - 100.0f, 1e-3f);
     }
 }
 
@@ -74,8 +74,8 @@ TEST(Bernstein, AgreesWithDeCasteljau) {
         for (float t = 0.0f; t <= 1.0f; t += 0.05f) {
             const Point2 b = bernsteinPoint(points, row, t);
             const Point2 c = nestedPoint(points, t, scratch, nullptr);
-            EXPECT_NEAR(b.getX(), c.getX(), 0.01f) << n << " " << t;
-            EXPECT_NEAR(b.getY(), c.getY(), 0.01f) << n << " " << t;
+            EXPECT_NEAR(b.x, c.x, 0.01f) << n << " " << t;
+            EXPECT_NEAR(b.y, c.y, 0.01f) << n << " " << t;
         }
     }
 }
@@ -89,10 +89,10 @@ TEST(Bernstein, ManyPointsStayInsideThePointsBox) {
         ASSERT_EQ(curve.size(), 51u);
         for (const Point2& p : curve) {
             ASSERT_TRUE(finitePoint(p)) << n;
-            EXPECT_GE(p.getX(), 0.0f) << n;
-            EXPECT_LE(p.getX(), 640.0f) << n;
-            EXPECT_GE(p.getY(), 0.0f) << n;
-            EXPECT_LE(p.getY(), 480.0f) << n;
+            EXPECT_GE(p.x, 0.0f) << n;
+            EXPECT_LE(p.x, 640.0f) << n;
+            EXPECT_GE(p.y, 0.0f) << n;
+            EXPECT_LE(p.y, 480.0f) << n;
         }
     }
 }

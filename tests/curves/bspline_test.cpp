@@ -27,10 +27,10 @@ constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
 float distanceToSegment(const Point2& p, const LineSegment& s) {
-    const float dx = s.end().getX() - s.start().getX();
-    const float dy = s.end().getY() - s.start().getY();
-    const float px = p.getX() - s.start().getX();
-    const float py = p.getY() - s.start().getY();
+    const float dx = s.end().x - s.start().x;
+    const float dy = s.end().y - s.start().y;
+    const float px = p.x - s.start().x;
+    const float py = p.y - s.start().y;
     const float length2 = dx * dx + dy * dy;
     const float along =
         length2 > 0.0f ? std::fmax(0.0f, std::fmin(1.0f, (px * dx + py * dy) / length2)) : 0.0f;
@@ -73,8 +73,7 @@ TEST(BSpline, DefaultCubicOverFourPoints) {
     EXPECT_EQ(d.state.workingKnots, (KnotSequence{0, 1, 2, 3, 4, 5, 6, 7}));
     ASSERT_EQ(d.curve.size(), 51u);
     // Uniform knots: the curve starts at (P0 + 4 P1 + P2) / 6.
-    EXPECT_NEAR(d.curve.front().getX(),
-                (points[0].getX() + 4.0f * points[1].getX() + points[2].getX()) / 6.0f, 0.01f);
+    EXPECT_NEAR(d.curve.front().x, (points[0].x + 4.0f * points[1].x + points[2].x) / 6.0f, 0.01f);
 }
 
 TEST(BSpline, ClampedCurveEndsOnTheFirstAndLastPoint) {
@@ -84,8 +83,8 @@ TEST(BSpline, ClampedCurveEndsOnTheFirstAndLastPoint) {
             const Drawn d = drawBSplineScene(points, degree, {}, true);
             ASSERT_EQ(d.curve.size(), 50 * (n - static_cast<std::size_t>(degree)) + 1);
             EXPECT_TRUE(samePoint(d.curve.front(), points.front())) << n << " " << degree;
-            EXPECT_NEAR(d.curve.back().getX(), points.back().getX(), 0.1f) << n << " " << degree;
-            EXPECT_NEAR(d.curve.back().getY(), points.back().getY(), 0.1f) << n << " " << degree;
+            EXPECT_NEAR(d.curve.back().x, points.back().x, 0.1f) << n << " " << degree;
+            EXPECT_NEAR(d.curve.back().y, points.back().y, 0.1f) << n << " " << degree;
         }
     }
 }
@@ -96,11 +95,11 @@ TEST(BSpline, DegreeOneFollowsThePolygon) {
     // Knots 0..4, domain 1..3: from P0 to P2 through P1.
     ASSERT_EQ(d.curve.size(), 101u);
     EXPECT_TRUE(samePoint(d.curve[0], points[0]));
-    EXPECT_NEAR(d.curve[50].getX(), 200.0f, 0.01f);
-    EXPECT_NEAR(d.curve[50].getY(), 300.0f, 0.01f);
-    EXPECT_NEAR(d.curve[100].getX(), 400.0f, 0.01f);
+    EXPECT_NEAR(d.curve[50].x, 200.0f, 0.01f);
+    EXPECT_NEAR(d.curve[50].y, 300.0f, 0.01f);
+    EXPECT_NEAR(d.curve[100].x, 400.0f, 0.01f);
     for (std::size_t i = 50; i <= 100; ++i) {
-        EXPECT_NEAR(d.curve[i].getY(), 300.0f, 0.01f);
+        EXPECT_NEAR(d.curve[i].y, 300.0f, 0.01f);
     }
 }
 
@@ -115,8 +114,8 @@ TEST(BSpline, WalksEndingPastTheDomainUseTheLastSpan) {
         for (const Point2& c : d.curve) {
             ASSERT_TRUE(finitePoint(c)) << n;
         }
-        const float endX = (p[n - 3].getX() + 4.0f * p[n - 2].getX() + p[n - 1].getX()) / 6.0f;
-        EXPECT_NEAR(d.curve.back().getX(), endX, 0.5f) << n;
+        const float endX = (p[n - 3].x + 4.0f * p[n - 2].x + p[n - 1].x) / 6.0f;
+        EXPECT_NEAR(d.curve.back().x, endX, 0.5f) << n;
     }
 }
 
@@ -187,7 +186,7 @@ TEST(BSpline, ZeroKnotDifferencesGiveNaNNotGarbage) {
     const KnotSequence knots{0, 1, 1, 1, 2};  // degree 1, span 2: k(2) == k(3)
     std::vector<Point2> scratch;
     const Point2 c = deBoorPoint(points, knots, 2, 2, 1.0f, scratch, nullptr);
-    EXPECT_TRUE(std::isnan(c.getX()));
+    EXPECT_TRUE(std::isnan(c.x));
 }
 
 TEST(SpanFinder, FindsWhatFindSpanFinds) {
@@ -237,8 +236,8 @@ TEST(BSpline, LongWalksAreSampledEvenlyAndEndWhereTheDomainEnds) {
             drawBSplineScene(points, c.degree, c.knots, c.continuity, true, false, c.sliderT);
         EXPECT_EQ(d.curve.size(), maxBSplineSamples(c.degree)) << c.name;
         ASSERT_FALSE(d.curve.empty()) << c.name;
-        EXPECT_NEAR(d.curve.back().getX(), points.back().getX(), 0.01f) << c.name;
-        EXPECT_NEAR(d.curve.back().getY(), points.back().getY(), 0.01f) << c.name;
+        EXPECT_NEAR(d.curve.back().x, points.back().x, 0.01f) << c.name;
+        EXPECT_NEAR(d.curve.back().y, points.back().y, 0.01f) << c.name;
         EXPECT_GT(d.markerPixels, 0u) << c.name;
         for (const Point2& p : d.curve) {
             ASSERT_TRUE(finitePoint(p)) << c.name;

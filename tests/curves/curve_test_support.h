@@ -107,6 +107,12 @@ inline std::vector<ControlPoint> markersIn(const FrameReport& report) {
     return markers;
 }
 
+// (1 - t) a + t b, rounded as the curve kernels round it.
+inline Point2 lerp(const Point2& a, const Point2& b, float t) {
+    const float oneMinusT = 1.0f - t;
+    return Point2(lerpCoordinate(a.x, b.x, t, oneMinusT), lerpCoordinate(a.y, b.y, t, oneMinusT));
+}
+
 // De Casteljau's levels of `polygon` at t, each from the one before by lerp:
 // level 0 is the polygon, each further level one point shorter.
 inline std::vector<std::vector<Point2>> casteljauLevels(const std::vector<Point2>& polygon,
@@ -128,11 +134,11 @@ inline bool sameBits(float a, float b) {
 }
 
 inline bool samePoint(const Point2& a, const Point2& b) {
-    return sameBits(a.getX(), b.getX()) && sameBits(a.getY(), b.getY());
+    return sameBits(a.x, b.x) && sameBits(a.y, b.y);
 }
 
 inline bool finitePoint(const Point2& p) {
-    return std::isfinite(p.getX()) && std::isfinite(p.getY());
+    return std::isfinite(p.x) && std::isfinite(p.y);
 }
 
 }  // namespace veltro::testing

@@ -108,8 +108,8 @@ TEST(InterpolatingSpline, BandedEliminationIsBitForBitTheFullOne) {
         std::vector<float> xs;
         std::vector<float> ys;
         for (const Point2& p : points) {
-            xs.push_back(p.getX());
-            ys.push_back(p.getY());
+            xs.push_back(p.x);
+            ys.push_back(p.y);
         }
         const SplineCurve curve = solveInterpolatingSpline(points);
         const std::vector<float> fx = denseUnknowns(xs);
@@ -138,8 +138,8 @@ TEST(InterpolatingSpline, PassesThroughEveryPoint) {
             const Point2 p = evaluateSpline(spline, static_cast<float>(i));
             // The truncated powers cancel in float: the error grows with N.
             const float tolerance = 0.02f * static_cast<float>(n);
-            EXPECT_NEAR(p.getX(), points[i].getX(), tolerance) << n << " " << i;
-            EXPECT_NEAR(p.getY(), points[i].getY(), tolerance) << n << " " << i;
+            EXPECT_NEAR(p.x, points[i].x, tolerance) << n << " " << i;
+            EXPECT_NEAR(p.y, points[i].y, tolerance) << n << " " << i;
         }
     }
 }
@@ -188,8 +188,8 @@ TEST(InterpolatingSpline, EvaluationIsTheTermByTermSum) {
                 y = static_cast<float>(static_cast<double>(y) + valueAt(spline.y[j], t));
             }
             const Point2 p = evaluateSpline(spline, t);
-            EXPECT_TRUE(sameBits(p.getX(), x)) << n << " " << t;
-            EXPECT_TRUE(sameBits(p.getY(), y)) << n << " " << t;
+            EXPECT_TRUE(sameBits(p.x, x)) << n << " " << t;
+            EXPECT_TRUE(sameBits(p.y, y)) << n << " " << t;
         }
     }
 }

@@ -50,8 +50,8 @@ TEST(MidpointSubdivision, TwoPointsGiveFiveEvenlySpacedPoints) {
         drawn({{0.0f, 0.0f}, {400.0f, 200.0f}}, false).segments, kMidpointSecondPassColour));
     ASSERT_EQ(curve.size(), 5u);
     for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_FLOAT_EQ(curve[i].getX(), 100.0f * static_cast<float>(i));
-        EXPECT_FLOAT_EQ(curve[i].getY(), 50.0f * static_cast<float>(i));
+        EXPECT_FLOAT_EQ(curve[i].x, 100.0f * static_cast<float>(i));
+        EXPECT_FLOAT_EQ(curve[i].y, 50.0f * static_cast<float>(i));
     }
 }
 

@@ -35,7 +35,7 @@ TEST(NestedLinear, CurveHasFiftyTwoSamplesFromFirstToLastPoint) {
     ASSERT_EQ(curve.size(), 52u);
     EXPECT_TRUE(samePoint(curve.front(), points.front()));
     EXPECT_TRUE(samePoint(curve.back(), points.back()));
-    EXPECT_NEAR(curve[50].getX(), curve[51].getX(), 0.01f);
+    EXPECT_NEAR(curve[50].x, curve[51].x, 0.01f);
 }
 
 TEST(NestedLinear, TwoPointsRunAlongTheSegmentWithoutShells) {
@@ -43,10 +43,10 @@ TEST(NestedLinear, TwoPointsRunAlongTheSegmentWithoutShells) {
     const FrameReport report = drawn(points, true, true, 0.3f);
     EXPECT_TRUE(segmentsIn(report.segments, kShellColour).empty());
     for (const Point2& p : polylinePoints(segmentsIn(report.segments, kNestedLinearColour))) {
-        EXPECT_NEAR((p.getX() - 100.0f) * 0.5f, p.getY() - 100.0f, 1e-3f);
+        EXPECT_NEAR((p.x - 100.0f) * 0.5f, p.y - 100.0f, 1e-3f);
     }
     ASSERT_EQ(markersIn(report).size(), 1u);
-    EXPECT_TRUE(samePoint(markersIn(report)[0].centre, lerp(points[0], points[1], 0.3f)));
+    EXPECT_TRUE(samePoint(markersIn(report)[0].centre, testing::lerp(points[0], points[1], 0.3f)));
 }
 
 TEST(NestedLinear, ThreePointsGiveOneShellBetweenTheFirstLevelPoints) {
@@ -55,8 +55,8 @@ TEST(NestedLinear, ThreePointsGiveOneShellBetweenTheFirstLevelPoints) {
     const FrameReport report = drawn(points, true, true, t);
     const std::vector<LineSegment> shells = segmentsIn(report.segments, kShellColour);
     ASSERT_EQ(shells.size(), 1u);
-    EXPECT_TRUE(samePoint(shells[0].start(), lerp(points[0], points[1], t)));
-    EXPECT_TRUE(samePoint(shells[0].end(), lerp(points[1], points[2], t)));
+    EXPECT_TRUE(samePoint(shells[0].start(), testing::lerp(points[0], points[1], t)));
+    EXPECT_TRUE(samePoint(shells[0].end(), testing::lerp(points[1], points[2], t)));
 }
 
 TEST(NestedLinear, ShellCountIsTheTriangleBelowThePolygon) {

@@ -42,7 +42,7 @@ TEST(ParametricPolynomial, TwoPointsGiveTheSegment) {
     const std::vector<Point2> curve = polynomialCurve({{10.0f, 20.0f}, {110.0f, 220.0f}});
     ASSERT_EQ(curve.size(), 51u);
     for (const Point2& p : curve) {
-        EXPECT_NEAR((p.getX() - 10.0f) * 2.0f, p.getY() - 20.0f, 1e-3f);
+        EXPECT_NEAR((p.x - 10.0f) * 2.0f, p.y - 20.0f, 1e-3f);
     }
 }
 

@@ -28,15 +28,15 @@ struct Gesture {
     }
     // Drags point `index` from its centre to (x, y) and lets go.
     void dragTo(std::size_t index, float x, float y) {
-        press(points[index].centre.getX(), points[index].centre.getY());
+        press(points[index].centre.x, points[index].centre.y);
         move(x, y);
         release();
     }
 };
 
 void expectAt(const ControlPoint& p, float x, float y) {
-    EXPECT_EQ(p.centre.getX(), x);
-    EXPECT_EQ(p.centre.getY(), y);
+    EXPECT_EQ(p.centre.x, x);
+    EXPECT_EQ(p.centre.y, y);
 }
 
 TEST(PickPoints, SelectsEveryDiscUnderTheCursorAndDeselectsTheRest) {

@@ -150,10 +150,10 @@ void CheckedSession::check(const Message& message, const Before& before) {
         for (std::size_t i = 0; i < centresBefore_.size() && i < state.controlPoints.size(); ++i) {
             const Point2& was = centresBefore_[i];
             const Point2& now = state.controlPoints[i].centre;
-            if (was.getX() != now.getX() || was.getY() != now.getY()) {
-                fail("point " + std::to_string(i) + " moved from (" + std::to_string(was.getX()) +
-                     ", " + std::to_string(was.getY()) + ") to (" + std::to_string(now.getX()) +
-                     ", " + std::to_string(now.getY()) + ")" + after);
+            if (was.x != now.x || was.y != now.y) {
+                fail("point " + std::to_string(i) + " moved from (" + std::to_string(was.x) + ", " +
+                     std::to_string(was.y) + ") to (" + std::to_string(now.x) + ", " +
+                     std::to_string(now.y) + ")" + after);
                 break;
             }
         }
@@ -161,7 +161,7 @@ void CheckedSession::check(const Message& message, const Before& before) {
 
     for (std::size_t i = 0; i < state.controlPoints.size(); ++i) {
         const Point2& c = state.controlPoints[i].centre;
-        if (!std::isfinite(c.getX()) || !std::isfinite(c.getY())) {
+        if (!std::isfinite(c.x) || !std::isfinite(c.y)) {
             fail("point " + std::to_string(i) + " has a centre that is not finite" + after);
             break;
         }

@@ -23,7 +23,7 @@ TEST(ControlPoint, ContainsTheRimAndNoMore) {
         {Point2(std::numeric_limits<float>::quiet_NaN(), 100), false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(p.contains(c.at), c.hit) << c.at.getX() << "," << c.at.getY();
+        EXPECT_EQ(p.contains(c.at), c.hit) << c.at.x << "," << c.at.y;
     }
 }
 
@@ -82,10 +82,10 @@ TEST(ControlPoint, ConfineToWindowKeepsOnlyDiscsInsideTheArea) {
     for (const auto& c : cases) {
         ControlPoint p(Point2(100, 100), 10.0f);
         p.centre = c.dropped;
-        EXPECT_EQ(p.confineToWindow(), c.restored) << c.dropped.getX() << "," << c.dropped.getY();
+        EXPECT_EQ(p.confineToWindow(), c.restored) << c.dropped.x << "," << c.dropped.y;
         const Point2 expected = c.restored ? Point2(100, 100) : c.dropped;
-        EXPECT_EQ(p.centre.getX(), expected.getX());
-        EXPECT_EQ(p.getLastValidPosition().getX(), expected.getX());
+        EXPECT_EQ(p.centre.x, expected.x);
+        EXPECT_EQ(p.getLastValidPosition().x, expected.x);
     }
 }
 
@@ -113,7 +113,7 @@ TEST(SceneObject, BoxContainsIncludesAllFourBoundsAndIgnoresCornerOne) {
         {Point2(100, 89.99f), false}, {Point2(100, 110.01f), false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(box.boxContains(c.p), c.inside) << c.p.getX() << "," << c.p.getY();
+        EXPECT_EQ(box.boxContains(c.p), c.inside) << c.p.x << "," << c.p.y;
     }
 }
 

@@ -31,8 +31,8 @@ void PointerKeysTest::clickAddsAPointWhereItWasClicked() {
     QTest::mouseClick(windowHandle(harness), Qt::LeftButton, {}, inWindow(harness, {123, 45}));
     harness.settle();
     QCOMPARE(harness.state().controlPoints.size(), std::size_t{1});
-    QCOMPARE(centreOf(harness, 0).getX(), 123.0f);
-    QCOMPARE(centreOf(harness, 0).getY(), 45.0f);
+    QCOMPARE(centreOf(harness, 0).x, 123.0f);
+    QCOMPARE(centreOf(harness, 0).y, 45.0f);
     QVERIFY(!harness.state().mouseDown);
 }
 
@@ -62,15 +62,15 @@ void PointerKeysTest::dragKeepsTheMouseUntilReleaseOutside() {
     const QPoint outside = inWindow(harness, {-30, -40});
     QTest::mouseMove(windowHandle(harness), outside);
     harness.settle();
-    QCOMPARE(centreOf(harness, 0).getX(), -30.0f);
-    QCOMPARE(centreOf(harness, 0).getY(), -40.0f);
+    QCOMPARE(centreOf(harness, 0).x, -30.0f);
+    QCOMPARE(centreOf(harness, 0).y, -40.0f);
     QTest::mouseRelease(windowHandle(harness), Qt::LeftButton, {}, outside);
     harness.settle();
     QVERIFY(!harness.state().mouseDown);
     // Dropped partly outside the drawing area: back where the drag began.
-    QCOMPARE(centreOf(harness, 0).getX(), 100.0f);
-    QCOMPARE(centreOf(harness, 0).getY(), 100.0f);
-    QCOMPARE(centreOf(harness, 1).getX(), 300.0f);
+    QCOMPARE(centreOf(harness, 0).x, 100.0f);
+    QCOMPARE(centreOf(harness, 0).y, 100.0f);
+    QCOMPARE(centreOf(harness, 1).x, 300.0f);
 }
 
 void PointerKeysTest::movesAreCoalescedWhileTheLoopIsBusy() {

@@ -26,8 +26,7 @@ struct Segment {
 
 std::string describe(const Segment& s) {
     char text[160];
-    std::snprintf(text, sizeof text, "(%a, %a) -> (%a, %a)", s.a.getX(), s.a.getY(), s.b.getX(),
-                  s.b.getY());
+    std::snprintf(text, sizeof text, "(%a, %a) -> (%a, %a)", s.a.x, s.a.y, s.b.x, s.b.y);
     return text;
 }
 
@@ -49,7 +48,7 @@ class SegmentSource {
                 return {near(), near()};
             case 1: {
                 const Point2 a = near();
-                return {a, Point2(a.getX() + real(-3, 3), a.getY() + real(-3, 3))};
+                return {a, Point2(a.x + real(-3, 3), a.y + real(-3, 3))};
             }
             case 2:
                 return crossing();
@@ -60,13 +59,13 @@ class SegmentSource {
                 const float e = pick(0, 1) ? 0.0f : real(-0.02, 0.02);
                 switch (pick(0, 3)) {
                     case 0:
-                        return {a, Point2(a.getX() + e, a.getY() + d)};
+                        return {a, Point2(a.x + e, a.y + d)};
                     case 1:
-                        return {a, Point2(a.getX() + d, a.getY() + e)};
+                        return {a, Point2(a.x + d, a.y + e)};
                     case 2:
-                        return {a, Point2(a.getX() + d, a.getY() + d + e)};
+                        return {a, Point2(a.x + d, a.y + d + e)};
                     default:
-                        return {a, Point2(a.getX() + d + e, a.getY() - d)};
+                        return {a, Point2(a.x + d + e, a.y - d)};
                 }
             }
             case 4: {
@@ -204,8 +203,8 @@ TEST(RasterClipping, IdealBresenhamLineStaysWithinOnePixelOfTheWalk) {
     SegmentSource source(11);
     for (int i = 0; i < 1000; ++i) {
         const Segment s = source.next();
-        const float dx = std::fabs(s.b.getX() - s.a.getX());
-        const float dy = std::fabs(s.b.getY() - s.a.getY());
+        const float dx = std::fabs(s.b.x - s.a.x);
+        const float dy = std::fabs(s.b.y - s.a.y);
         if (dx < 1.0f && dy < 1.0f) {
             continue;  // nothing to draw beyond the exact extent this short
         }

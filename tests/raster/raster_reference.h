@@ -21,12 +21,12 @@ struct Pixel {
 
 template <class Out>
 void walkDDA(const Point2& a, const Point2& b, Out&& out) {
-    const float dx = b.getX() - a.getX();
-    const float dy = b.getY() - a.getY();
+    const float dx = b.x - a.x;
+    const float dy = b.y - a.y;
     if (dx == 0.0f) {
-        const std::int64_t column = truncToInt(a.getX());
-        const float lo = a.getY() < b.getY() ? a.getY() : b.getY();
-        const float hi = a.getY() < b.getY() ? b.getY() : a.getY();
+        const std::int64_t column = truncToInt(a.x);
+        const float lo = a.y < b.y ? a.y : b.y;
+        const float hi = a.y < b.y ? b.y : a.y;
         for (std::int64_t row = truncToInt(lo); row <= truncToInt(hi); ++row) {
             out({column, row});
         }
@@ -34,21 +34,21 @@ void walkDDA(const Point2& a, const Point2& b, Out&& out) {
     }
     const float m = std::fabs(dy / dx);
     if (dy == 0.0f) {
-        const std::int64_t row = truncToInt(a.getY());
-        const float lo = a.getX() < b.getX() ? a.getX() : b.getX();
-        const float hi = a.getX() < b.getX() ? b.getX() : a.getX();
+        const std::int64_t row = truncToInt(a.y);
+        const float lo = a.x < b.x ? a.x : b.x;
+        const float hi = a.x < b.x ? b.x : a.x;
         for (std::int64_t column = truncToInt(lo); column <= truncToInt(hi); ++column) {
             out({column, row});
         }
         return;
     }
     if (m > 0.0f && m <= 1.0f) {
-        const std::int64_t x0 = roundHalfUp(a.getX());
-        const std::int64_t n = roundHalfUp(b.getX()) - x0;
+        const std::int64_t x0 = roundHalfUp(a.x);
+        const std::int64_t n = roundHalfUp(b.x) - x0;
         const std::int64_t sx = n >= 0 ? 1 : -1;
         const std::int64_t count = n >= 0 ? n : -n;
         const float yStep = dy < 0.0f ? -m : m;
-        float yf = a.getY();
+        float yf = a.y;
         std::int64_t x = x0;
         out({x0, roundHalfUp(yf)});
         for (std::int64_t i = 0; i < count - 1; ++i) {
@@ -57,12 +57,12 @@ void walkDDA(const Point2& a, const Point2& b, Out&& out) {
             out({x, roundHalfUp(yf)});
         }
     } else if (m > 1.0f) {
-        const std::int64_t y0 = roundHalfUp(a.getY());
-        const std::int64_t n = roundHalfUp(b.getY()) - y0;
+        const std::int64_t y0 = roundHalfUp(a.y);
+        const std::int64_t n = roundHalfUp(b.y) - y0;
         const std::int64_t sy = n >= 0 ? 1 : -1;
         const std::int64_t count = n >= 0 ? n : -n;
         const float xStep = dx / std::fabs(dy);
-        float xf = a.getX();
+        float xf = a.x;
         std::int64_t y = y0;
         out({roundHalfUp(xf), y0});
         for (std::int64_t i = 0; i < count - 1; ++i) {
@@ -75,8 +75,8 @@ void walkDDA(const Point2& a, const Point2& b, Out&& out) {
 
 template <class Out>
 void walkBresenham(const Point2& start, const Point2& end, Out&& out) {
-    float dx = end.getX() - start.getX();
-    float dy = end.getY() - start.getY();
+    float dx = end.x - start.x;
+    float dy = end.y - start.y;
     const float sx = dx < 0.0f ? -1.0f : 1.0f;
     const float sy = dy < 0.0f ? -1.0f : 1.0f;
     dx = std::fabs(dx);
@@ -84,8 +84,8 @@ void walkBresenham(const Point2& start, const Point2& end, Out&& out) {
     if (dx == 0.0f) {
         dx = 0.01f;
     }
-    float x = start.getX();
-    float y = start.getY();
+    float x = start.x;
+    float y = start.y;
     out({roundHalfUp(x), roundHalfUp(y)});
     if (dy / dx >= 1.0f) {
         std::int64_t d = truncToInt(2.0f * dx - dy);

@@ -51,8 +51,7 @@ TEST(DrawDDA, SetsTheDocumentedPixelsInOrder) {
     for (const Case& c : cases) {
         Recorder r;
         raster::drawDDA(c.a, c.b, kEverywhere, r.drawn);
-        EXPECT_EQ(r.pixels(), c.pixels)
-            << c.a.getX() << "," << c.a.getY() << " -> " << c.b.getX() << "," << c.b.getY();
+        EXPECT_EQ(r.pixels(), c.pixels) << c.a.x << "," << c.a.y << " -> " << c.b.x << "," << c.b.y;
     }
 }
 
@@ -79,8 +78,7 @@ TEST(DrawBresenham, SetsTheDocumentedPixelsInOrder) {
     for (const Case& c : cases) {
         Recorder r;
         raster::drawBresenham(c.a, c.b, kEverywhere, r.drawn);
-        EXPECT_EQ(r.pixels(), c.pixels)
-            << c.a.getX() << "," << c.a.getY() << " -> " << c.b.getX() << "," << c.b.getY();
+        EXPECT_EQ(r.pixels(), c.pixels) << c.a.x << "," << c.a.y << " -> " << c.b.x << "," << c.b.y;
     }
 }
 

@@ -121,7 +121,7 @@ TEST_P(SvgOfScene, HoldsTheSegmentsAndPointsOfTheFrame) {
     EXPECT_LE(markers, 1u);
     for (std::size_t i = 0; i < points.size(); ++i) {
         EXPECT_EQ(svg.circles[markers + i],
-                  (Circle{points[i].centre.getX(), points[i].centre.getY(), 10.0f, 255, 199, 204}))
+                  (Circle{points[i].centre.x, points[i].centre.y, 10.0f, 255, 199, 204}))
             << "point " << i;
     }
     if (markers == 1) {

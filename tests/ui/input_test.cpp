@@ -104,7 +104,7 @@ TEST(Input, MovePointsGestureDragsConfinesAndResolvesOverlaps) {
     };
     for (const auto& d : drops) {
         const Point2 from = s.state.controlPoints[0].centre;
-        s.press(from.getX(), from.getY());
+        s.press(from.x, from.y);
         s.move(d.x, d.y);
         EXPECT_EQ(s.state.controlPoints[0].centre, Point2(d.x, d.y));
         s.release(d.x, d.y);

@@ -174,7 +174,7 @@ std::string stateJson(const EditorState& state, const HostView& host) {
     for (std::size_t i = 0; i < state.controlPoints.size(); ++i) {
         const Point2& c = state.controlPoints[i].centre;
         list += i > 0 ? ", [" : "[";
-        list += jsonFloat(c.getX()) + ", " + jsonFloat(c.getY()) + "]";
+        list += jsonFloat(c.x) + ", " + jsonFloat(c.y) + "]";
     }
     list += "]";
     field("points", list);

@@ -25,23 +25,23 @@ int colourByte(float component) {
 
 std::string rgb(const Colour& colour) {
     char text[32];
-    std::snprintf(text, sizeof text, "rgb(%d,%d,%d)", colourByte(colour.getR()),
-                  colourByte(colour.getG()), colourByte(colour.getB()));
+    std::snprintf(text, sizeof text, "rgb(%d,%d,%d)", colourByte(colour.r), colourByte(colour.g),
+                  colourByte(colour.b));
     return text;
 }
 
 bool isFinite(const Point2& p) {
-    return std::isfinite(p.getX()) && std::isfinite(p.getY());
+    return std::isfinite(p.x) && std::isfinite(p.y);
 }
 
 bool samePosition(const Point2& a, const Point2& b) {
-    return a.getX() == b.getX() && a.getY() == b.getY();
+    return a.x == b.x && a.y == b.y;
 }
 
 void appendPoint(std::string& out, const Point2& p) {
-    appendNumber(out, p.getX());
+    appendNumber(out, p.x);
     out += ',';
-    appendNumber(out, p.getY());
+    appendNumber(out, p.y);
 }
 
 void appendDisc(std::string& out, const FigureDisc& disc) {
@@ -49,9 +49,9 @@ void appendDisc(std::string& out, const FigureDisc& disc) {
         return;
     }
     out += "    <circle cx=\"";
-    appendNumber(out, disc.centre.getX());
+    appendNumber(out, disc.centre.x);
     out += "\" cy=\"";
-    appendNumber(out, disc.centre.getY());
+    appendNumber(out, disc.centre.y);
     out += "\" r=\"";
     appendNumber(out, disc.radius);
     out += "\" fill=\"" + rgb(disc.colour) + "\" stroke=\"none\"/>\n";
