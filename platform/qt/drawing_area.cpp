@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include <QMouseEvent>
@@ -15,8 +16,6 @@ namespace {
 
 constexpr int kWidth = static_cast<int>(EditorCore::kWidth);
 constexpr int kHeight = static_cast<int>(EditorCore::kHeight);
-// QImage::Format_RGB32 wants 0xffRRGGBB; the frame's top byte is unused.
-constexpr std::uint32_t kOpaque = 0xFF000000u;
 
 }  // namespace
 
@@ -38,15 +37,9 @@ void DrawingArea::showFrame(const std::vector<std::uint32_t>& words) {
     if (words.size() != static_cast<std::size_t>(kWidth) * kHeight) {
         return;
     }
-    for (int row = 0; row < kHeight; ++row) {
-        // The bottom-up buffer's last row is the top of the picture.
-        const std::uint32_t* source =
-            words.data() + static_cast<std::size_t>(kHeight - 1 - row) * EditorCore::kWidth;
-        auto* target = reinterpret_cast<std::uint32_t*>(shown_.scanLine(row));
-        for (int column = 0; column < kWidth; ++column) {
-            target[column] = source[column] | kOpaque;
-        }
-    }
+    // The frame's words are Format_RGB32's own layout; the copy keeps the
+    // picture when the core draws the next frame.
+    std::memcpy(shown_.bits(), words.data(), words.size() * sizeof(words[0]));
     repaint(0, 0, kWidth, kHeight);
 }
 

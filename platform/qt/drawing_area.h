@@ -20,8 +20,8 @@ class DrawingArea final : public QWidget {
   public:
     explicit DrawingArea(MessagePoster post, QWidget* parent = nullptr);
 
-    // Keeps a top-down copy of the core's bottom-up frame and puts it on
-    // screen before returning, so a presented frame is visible when present
+    // Keeps a copy of the core's frame and puts it on screen before
+    // returning, so a presented frame is visible when present
     // ends.
     void showFrame(const std::vector<std::uint32_t>& words);
     // What the area shows: the last presented frame, white before the first.

@@ -24,22 +24,18 @@ std::string WebEditor::text(std::size_t slot) const {
 }
 
 void WebEditor::convertFrame() {
-    // The words are stored bottom-up: the last row is the top of the picture.
+    // Canvas image data is RGBA bytes; the frame's rows are already top-down.
     const std::vector<std::uint32_t>& words = core_.framePixels();
-    const std::size_t width = EditorCore::kWidth;
-    const std::size_t height = EditorCore::kHeight;
-    if (words.size() != width * height) {
+    if (words.size() * 4 != rgba_.size()) {
         return;
     }
     std::uint8_t* out = rgba_.data();
-    for (std::size_t row = 0; row < height; ++row) {
-        const std::uint32_t* word = words.data() + (height - 1 - row) * width;
-        for (std::size_t column = 0; column < width; ++column, ++word, out += 4) {
-            out[0] = static_cast<std::uint8_t>(*word >> 16);
-            out[1] = static_cast<std::uint8_t>(*word >> 8);
-            out[2] = static_cast<std::uint8_t>(*word);
-            out[3] = 0xFF;
-        }
+    for (const std::uint32_t word : words) {
+        out[0] = static_cast<std::uint8_t>(word >> 16);
+        out[1] = static_cast<std::uint8_t>(word >> 8);
+        out[2] = static_cast<std::uint8_t>(word);
+        out[3] = static_cast<std::uint8_t>(word >> 24);
+        out += 4;
     }
 }
 

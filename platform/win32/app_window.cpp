@@ -110,7 +110,7 @@ bool AppWindow::createFrameBuffer() {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = height_;  // positive: rows are stored bottom-up
+    info.bmiHeader.biHeight = -height_;  // negative: rows are stored top-down, as the core's
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -200,7 +200,7 @@ void AppWindow::present() {
         height_ != static_cast<int>(EditorCore::kHeight)) {
         return;
     }
-    // Both are bottom-up rows of 0x00RRGGBB words.
+    // Both are top-down rows of 32-bit words; BI_RGB ignores the top byte.
     std::memcpy(pixels_, words.data(), words.size() * sizeof(*pixels_));
     BitBlt(windowDC_, 0, 0, width_, height_, memoryDC_, 0, 0, SRCCOPY);
 }

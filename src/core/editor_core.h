@@ -72,9 +72,8 @@ class EditorCore {
     // However many idle messages arrive, the turn goes on to draw.
     static constexpr int kMostMessagesPerTurn = 64;
 
-    // The last frame drawn, kWidth x kHeight words of 0x00RRGGBB stored
-    // bottom-up (the host flips it when showing it); white before the
-    // first frame.
+    // The last frame drawn, kWidth x kHeight words of 0xFFRRGGBB in
+    // top-down rows, to be shown as they are; white before the first frame.
     const std::vector<std::uint32_t>& framePixels() const { return pixels_; }
 
     bool quitRequested() const { return state_.quitRequested; }

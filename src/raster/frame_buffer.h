@@ -9,9 +9,9 @@
 
 namespace veltro {
 
-// A non-owning view of 32-bit 0x00RRGGBB words, stored bottom-up: word
-// r * width + c is column c of the row r rows above the bottom edge. The host
-// owns the memory and shows it flipped.
+// A non-owning view of 32-bit 0xFFRRGGBB words in top-down rows, the layout
+// every toolkit shows as is: pixel (x, y) is word (y - 1) * width + x. The host
+// owns the memory.
 class FrameBuffer {
   public:
     static constexpr std::uint32_t kWidth = 640;
@@ -35,9 +35,9 @@ class FrameBuffer {
         const auto component = [](float v) {
             return static_cast<std::uint32_t>(truncToInt(static_cast<double>(v)));
         };
-        const std::uint32_t value =
-            (component(colour.r) << 16) | (component(colour.g) << 8) | component(colour.b);
-        pixels_[static_cast<std::size_t>(height_ - y) * width_ + x] = value;
+        const std::uint32_t value = kOpaque | (component(colour.r) << 16) |
+                                    (component(colour.g) << 8) | component(colour.b);
+        pixels_[static_cast<std::size_t>(y - 1) * width_ + x] = value;
     }
 
     // The same for signed pixel positions as the rasterizers produce them.
@@ -45,7 +45,7 @@ class FrameBuffer {
         setPixel(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), colour);
     }
 
-    // Every byte 0xFF: white.
+    // Every byte 0xFF: opaque white.
     void clear() {
         std::memset(pixels_, 0xFF, static_cast<std::size_t>(width_) * height_ * sizeof(*pixels_));
     }
@@ -57,10 +57,14 @@ class FrameBuffer {
         if (x >= width_ || y == 0 || y > height_) {
             return 0xFFFFFFFFu;
         }
-        return pixels_[static_cast<std::size_t>(height_ - y) * width_ + x];
+        return pixels_[static_cast<std::size_t>(y - 1) * width_ + x];
     }
 
   private:
+    // Set in every word so a host's toolkit, which may read the top byte as
+    // alpha, shows drawn pixels as opaque as the white background.
+    static constexpr std::uint32_t kOpaque = 0xFF000000u;
+
     std::uint32_t* pixels_;
     std::uint32_t width_;
     std::uint32_t height_;

@@ -62,7 +62,7 @@ Drawn drawBSplineScene(const std::vector<Point2>& points, std::int32_t degree,
     d.curve = polylinePoints(segmentsIn(d.report.segments, kBSplineColour));
     d.shells = segmentsIn(d.report.segments, kShellColour);
     for (std::uint32_t word : frame.pixels()) {
-        d.markerPixels += word == 0xFF5048u ? 1 : 0;
+        d.markerPixels += word == 0xFFFF5048u ? 1 : 0;
     }
     return d;
 }

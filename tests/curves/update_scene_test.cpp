@@ -17,8 +17,8 @@ using testing::sceneWith;
 using testing::segmentsIn;
 
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
-constexpr std::uint32_t kDiscPixel = 0xFFC7CCu;
-constexpr std::uint32_t kMarkerPixel = 0xFF5048u;
+constexpr std::uint32_t kDiscPixel = 0xFFFFC7CCu;
+constexpr std::uint32_t kMarkerPixel = 0xFFFF5048u;
 
 TEST(UpdateScene, FewerThanTwoPointsDrawOnlyTheirDiscs) {
     for (std::size_t n : {0u, 1u}) {

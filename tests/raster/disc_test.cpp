@@ -59,7 +59,7 @@ TEST(DrawDisc, RadiusTenDiscPaintsItsKnownShape) {
     // Every row is one solid span in the marker colour.
     for (const auto& [row, span] : rows) {
         for (std::uint32_t x = span.first; x <= span.second; ++x) {
-            ASSERT_EQ(f.view.at(x, row), 0x00FFC7CCu) << x << "," << row;
+            ASSERT_EQ(f.view.at(x, row), 0xFFFFC7CCu) << x << "," << row;
         }
     }
 }

@@ -33,33 +33,33 @@ TEST(FrameBuffer, RejectsFirstColumnFirstRowAndOutOfRange) {
     }
 }
 
-TEST(FrameBuffer, StoresBottomUp) {
+TEST(FrameBuffer, StoresTopDown) {
     const struct {
         std::uint32_t x, y;
         std::size_t word;
     } cases[] = {
-        {1, 1, (480 - 1) * 640 + 1},  // top row of the image, second column
-        {639, 479, 640 + 639},        // second row from the bottom, last column
-        {320, 240, 240 * 640 + 320},
+        {1, 1, 1},                    // top row of the image, second column
+        {639, 479, 478 * 640 + 639},  // second row from the bottom, last column
+        {320, 240, 239 * 640 + 320},
     };
     for (const auto& c : cases) {
         Frame f;
         f.view.setPixel(c.x, c.y, Colour());
-        EXPECT_EQ(f.words[c.word], 0u) << c.x << "," << c.y;
+        EXPECT_EQ(f.words[c.word], 0xFF000000u) << c.x << "," << c.y;
         EXPECT_EQ(f.changedWords(), 1);
-        EXPECT_EQ(f.view.at(c.x, c.y), 0u);
+        EXPECT_EQ(f.view.at(c.x, c.y), 0xFF000000u);
     }
 }
 
-TEST(FrameBuffer, PacksTruncatedComponentsIgnoringAlpha) {
+TEST(FrameBuffer, PacksTruncatedComponentsOpaqueWhateverTheAlpha) {
     const struct {
         Colour colour;
         std::uint32_t word;
     } cases[] = {
-        {Colour(255, 199, 204, 255), 0x00FFC7CCu},
-        {Colour(12.9f, 0.5f, 255.99f, 0), 0x000C00FFu},
-        {Colour(255, 80, 72, 17), 0x00FF5048u},
-        {Colour(0, 0, 0, 255), 0x00000000u},
+        {Colour(255, 199, 204, 255), 0xFFFFC7CCu},
+        {Colour(12.9f, 0.5f, 255.99f, 0), 0xFF0C00FFu},
+        {Colour(255, 80, 72, 17), 0xFFFF5048u},
+        {Colour(0, 0, 0, 255), 0xFF000000u},
     };
     for (const auto& c : cases) {
         Frame f;

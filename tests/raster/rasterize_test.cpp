@@ -105,14 +105,14 @@ TEST(DrawIntoFrame, DrawsInTheSegmentsColour) {
                           LineSegment(Point2(0, 0), Point2(3, 1), Colour(255, 199, 204, 255)));
     // (0, 0) and (1, 0) lie in column 0 / row 0, which setPixel never writes.
     EXPECT_EQ(f.written(), (std::vector<Pixel>{{2, 1}, {3, 1}}));
-    EXPECT_EQ(f.view.at(2, 1), 0x00FFC7CCu);
+    EXPECT_EQ(f.view.at(2, 1), 0xFFFFC7CCu);
 
     Frame g;
     LineSegment segment(Point2(4, 2), Point2(4, 4), Colour());
     segment.setColour(Colour(0, 0, 255, 255));
     raster::drawDDA(g.view, segment);
     EXPECT_EQ(g.written(), (std::vector<Pixel>{{4, 2}, {4, 3}, {4, 4}}));
-    EXPECT_EQ(g.view.at(4, 3), 0x000000FFu);
+    EXPECT_EQ(g.view.at(4, 3), 0xFF0000FFu);
 }
 
 TEST(DrawIntoFrame, FarOutsideSegmentsDrawOnlyTheirVisiblePart) {

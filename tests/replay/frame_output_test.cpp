@@ -8,12 +8,12 @@
 namespace veltro::replay {
 namespace {
 
-TEST(FrameImage, ShowsTheBottomUpBufferFlipped) {
+TEST(FrameImage, ShowsTheBufferAsItIs) {
     std::vector<std::uint32_t> words(640 * 480, 0xFFFFFFFFu);
     FrameBuffer frame(words.data(), 640, 480);
     frame.setPixel(5u, 1u, Colour(1, 2, 3, 255));      // top row of the picture
     frame.setPixel(639u, 479u, Colour(4, 5, 6, 255));  // the lowest row setPixel reaches
-    words[7] = 0x00ABCDEFu;                            // the first word: bottom-left
+    words[479 * 640 + 7] = 0xFFABCDEFu;                // the bottom row, never drawn
     const RgbImage image = imageFromFrameWords(words, 640, 480);
     ASSERT_EQ(image.rgb.size(), 640u * 480u * 3u);
     const auto pixel = [&](std::size_t x, std::size_t row) {

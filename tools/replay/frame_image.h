@@ -14,9 +14,7 @@ struct RgbImage {
     friend bool operator==(const RgbImage&, const RgbImage&) = default;
 };
 
-// The frame buffer's 0x00RRGGBB words as the window shows them: the words
-// are stored bottom-up, so the last row of words is the top row of the
-// picture.
+// The frame buffer's 0xFFRRGGBB words, top row first, without their alpha.
 RgbImage imageFromFrameWords(const std::vector<std::uint32_t>& words, std::uint32_t width,
                              std::uint32_t height);
 
