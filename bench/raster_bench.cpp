@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "geometry/control_point.h"
-#include "geometry/line_segment.h"
 #include "raster/disc.h"
 #include "raster/frame_buffer.h"
 #include "raster/rasterize.h"
@@ -19,9 +18,11 @@ struct Frame {
 
 void drawBresenham(benchmark::State& state, float x0, float y0, float x1, float y1) {
     Frame f;
-    const LineSegment segment(Point2(x0, y0), Point2(x1, y1), Colour(0, 0, 255, 255));
+    const Point2 start(x0, y0);
+    const Point2 end(x1, y1);
+    const Colour blue(0, 0, 255, 255);
     for (auto _ : state) {
-        raster::drawBresenham(f.view, segment);
+        raster::drawBresenham(f.view, start, end, blue);
         benchmark::DoNotOptimize(f.words.data());
         benchmark::ClobberMemory();
     }

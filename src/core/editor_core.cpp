@@ -3,8 +3,9 @@
 #include <cmath>
 
 #include "core/idle_messages.h"
-#include "curves/update_scene.h"
+#include "curves/scene_frame.h"
 #include "geometry/float_to_int.h"
+#include "raster/paint_frame.h"
 #include "ui/input.h"
 
 namespace veltro {
@@ -57,12 +58,15 @@ void EditorCore::takeMessage() {
 }
 
 void EditorCore::draw() {
+    state_.redrawRequested = false;
+    prepareFrameKnots(state_);
+    lastFrame_ = composeFrame(state_);
     // The previous frame stays in the buffer until the next one starts, so
     // hosts can show it again whenever they need to.
     if (framesDrawn_ > 0) {
         frame_.clear();
     }
-    updateScene(state_, frame_, lastFrame_);
+    raster::paintFrame(lastFrame_, frame_);
     ++framesDrawn_;
 }
 

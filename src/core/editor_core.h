@@ -5,7 +5,7 @@
 
 #include "core/clock.h"
 #include "core/message_queue.h"
-#include "curves/frame_report.h"
+#include "geometry/frame_report.h"
 #include "raster/frame_buffer.h"
 #include "ui/editor_state.h"
 #include "ui/message.h"

@@ -31,16 +31,6 @@ std::vector<double> binomialRow(int n) {
     return row;
 }
 
-double binomial(int n, int k) {
-    if (n == 0 || n == 1) {
-        return 1.0;
-    }
-    if (n < 0 || k < 0 || k > n) {
-        return 0.0;
-    }
-    return binomialRow(n)[static_cast<std::size_t>(k)];
-}
-
 Point2 bernsteinPoint(const std::vector<Point2>& points, const std::vector<double>& coefficients,
                       float t) {
     if (points.empty() || coefficients.size() != points.size()) {
@@ -71,16 +61,16 @@ Point2 bernsteinPoint(const std::vector<Point2>& points, const std::vector<doubl
     return Point2(x, y);
 }
 
-void drawBernstein(const std::vector<Point2>& polygon, FrameReport& report) {
+Polyline bernsteinCurve(const std::vector<Point2>& polygon) {
     if (polygon.empty()) {
-        return;
+        return Polyline{kBernsteinColour, {}};
     }
     // One row for the whole frame: every weight of every sample reads it.
     const std::vector<double> coefficients = binomialRow(static_cast<int>(polygon.size() - 1));
     std::vector<Point2> samples;
     walkParameter(0.0f, kBernsteinEnd, kMaxCurveSamples,
                   [&](float t) { samples.push_back(bernsteinPoint(polygon, coefficients, t)); });
-    report.addPolyline(samples, kBernsteinColour);
+    return Polyline{kBernsteinColour, std::move(samples)};
 }
 
 }  // namespace veltro

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "curves/frame_report.h"
+#include "geometry/frame_report.h"
 #include "geometry/point2.h"
 
 namespace veltro {
@@ -13,10 +13,6 @@ namespace veltro {
 // from row 1030 on the middle entries overflow to infinity.
 std::vector<double> binomialRow(int n);
 
-// C(n, k) from binomialRow; 1 for n of 0 or 1 whatever k is, 0 for a k
-// outside 0..n.
-double binomial(int n, int k);
-
 // The Bezier curve of `points` at t as the weighted sum of the points with
 // the Bernstein polynomials of degree points.size() - 1 as weights;
 // `coefficients` is binomialRow of that degree.
@@ -25,6 +21,6 @@ Point2 bernsteinPoint(const std::vector<Point2>& points, const std::vector<doubl
 
 // The Bernstein curve of the control polygon, 51 samples from t = 0 to
 // t = 0.99999958.
-void drawBernstein(const std::vector<Point2>& polygon, FrameReport& report);
+Polyline bernsteinCurve(const std::vector<Point2>& polygon);
 
 }  // namespace veltro

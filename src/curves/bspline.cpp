@@ -82,14 +82,14 @@ std::int64_t SpanFinder::find(float t) const {
     return static_cast<std::int64_t>(above - asFloats_.begin()) - 1;
 }
 
-Point2 deBoorPoint(const std::vector<ControlPoint>& points, const KnotSequence& knots,
+Point2 deBoorPoint(const std::vector<Point2>& points, const KnotSequence& knots,
                    std::int64_t degree, std::int64_t span, float t, std::vector<Point2>& scratch,
-                   FrameReport* shells) {
+                   std::vector<Polyline>* shells) {
     const auto d = static_cast<std::size_t>(degree);
     const auto first = static_cast<std::size_t>(span - degree);
     scratch.resize(d + 1);
     for (std::size_t m = 0; m <= d; ++m) {
-        scratch[m] = points[first + m].centre;
+        scratch[m] = points[first + m];
     }
     const double td = static_cast<double>(t);
     // Level r from level r - 1 in place: entry m - 1 of the new level needs
@@ -115,27 +115,28 @@ Point2 deBoorPoint(const std::vector<ControlPoint>& points, const KnotSequence& 
             scratch[m - 1] = Point2(combine(q.x, previous.x, alpha, beta),
                                     combine(q.y, previous.y, alpha, beta));
         }
-        if (shells != nullptr) {
-            shells->addPolyline(scratch.data(), count, kShellColour);
+        if (shells != nullptr && count >= 2) {
+            const auto end = scratch.begin() + static_cast<std::ptrdiff_t>(count);
+            shells->push_back(Polyline{kShellColour, {scratch.begin(), end}});
         }
     }
     return scratch.front();
 }
 
-void drawBSpline(const SceneState& state, FrameBuffer& frame, FrameReport& report) {
-    const std::vector<ControlPoint>& points = state.controlPoints;
+FrameReport bsplineCurve(const std::vector<Point2>& points, std::int32_t degree,
+                         const KnotSequence& knots, const SliderAndShells& options) {
+    FrameReport curve;
     const auto n = static_cast<std::int64_t>(points.size());
-    const std::int64_t d = state.bsplineDegree;
+    const std::int64_t d = degree;
     // De Boor needs d + 1 points P(J - d) ... P(J) with d <= J <= N - 1: a
     // degree of N or more has no such span, and degree 0 has no levels.
     if (d < 1 || d >= n) {
-        return;
+        return curve;
     }
-    const KnotSequence& knots = state.workingKnots;
-    // The frame's update step builds N + d + 1 knots; anything shorter was
-    // not built for these points, and de Boor would read past it.
+    // The frame's preparation builds N + d + 1 knots; anything else was not
+    // built for these points, and de Boor would read past it.
     if (knots.size() != static_cast<std::size_t>(n + d + 1)) {
-        return;
+        return curve;
     }
     const std::int64_t a = knots[static_cast<std::size_t>(d)];
     const std::int64_t b = knots[static_cast<std::size_t>(n)];
@@ -144,7 +145,7 @@ void drawBSpline(const SceneState& state, FrameBuffer& frame, FrameReport& repor
     const auto end = static_cast<float>(static_cast<double>(b) + kEndAllowance);
     const auto start = static_cast<float>(a);
     if (start > end) {
-        return;
+        return curve;
     }
     const SpanFinder spans(knots);
     const std::int64_t lastSpan = lastNonEmptySpan(knots, d, n);
@@ -153,7 +154,7 @@ void drawBSpline(const SceneState& state, FrameBuffer& frame, FrameReport& repor
     // Where the curve is sampled more coarsely than 0.02, the windows widen
     // to half the spacing, so the marker and the shells still find a sample.
     const double halfWidth = std::max(kWindowHalfWidth, walk.spacing() * 0.5);
-    const ParameterWindow sliderWindow(state.sliderT, halfWidth);
+    const ParameterWindow sliderWindow(options.sliderT, halfWidth);
     const ParameterWindow midWindow(mid, halfWidth);
 
     bool markerDrawn = false;
@@ -172,12 +173,12 @@ void drawBSpline(const SceneState& state, FrameBuffer& frame, FrameReport& repor
             span = lastSpan;
         }
         const bool inSliderWindow = sliderWindow.contains(t);
-        const bool shellsHere = state.shellsOn && !shellsDrawn &&
-                                (state.sliderOn ? inSliderWindow : midWindow.contains(t));
-        const Point2 c =
-            deBoorPoint(points, knots, d, span, t, scratch, shellsHere ? &report : nullptr);
-        if (state.sliderOn && !markerDrawn && inSliderWindow) {
-            paintSliderMarker(ControlPoint(c, ControlPoint::kRadius), frame, report);
+        const bool shellsHere = options.shellsOn && !shellsDrawn &&
+                                (options.sliderOn ? inSliderWindow : midWindow.contains(t));
+        const Point2 c = deBoorPoint(points, knots, d, span, t, scratch,
+                                     shellsHere ? &curve.polylines : nullptr);
+        if (options.sliderOn && !markerDrawn && inSliderWindow) {
+            addSliderMarker(curve, c);
             markerDrawn = true;
         }
         if (shellsHere) {
@@ -185,7 +186,8 @@ void drawBSpline(const SceneState& state, FrameBuffer& frame, FrameReport& repor
         }
         samples.push_back(c);
     });
-    report.addPolyline(samples, kBSplineColour);
+    curve.addPolyline(kBSplineColour, std::move(samples));
+    return curve;
 }
 
 }  // namespace veltro

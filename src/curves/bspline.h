@@ -4,12 +4,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "curves/frame_report.h"
-#include "curves/scene_state.h"
-#include "geometry/control_point.h"
-#include "geometry/line_segment.h"
+#include "curves/knots.h"
+#include "curves/slider_and_shells.h"
+#include "geometry/frame_report.h"
 #include "geometry/point2.h"
-#include "raster/frame_buffer.h"
 
 namespace veltro {
 
@@ -41,12 +39,15 @@ class SpanFinder {
 // at least N + degree + 1 knots, so every point and knot it reads exists.
 // `shells`, when given, receives the polyline of every level from level 1
 // on. A zero knot difference makes the point NaN (it draws nothing).
-Point2 deBoorPoint(const std::vector<ControlPoint>& points, const KnotSequence& knots,
+Point2 deBoorPoint(const std::vector<Point2>& points, const KnotSequence& knots,
                    std::int64_t degree, std::int64_t span, float t, std::vector<Point2>& scratch,
-                   FrameReport* shells);
+                   std::vector<Polyline>* shells);
 
-// Draws the B-spline over the control points on the knots of workingKnots,
-// with the slider marker painted at once and the shells.
-void drawBSpline(const SceneState& state, FrameBuffer& frame, FrameReport& report);
+// The B-spline of the given degree over the control polygon on `knots` (the
+// knots the frame's preparation built), with the slider marker and the
+// shells at the first sample near sliderT, or without the slider near the
+// middle of the domain. Knots not built for these points draw nothing.
+FrameReport bsplineCurve(const std::vector<Point2>& polygon, std::int32_t degree,
+                         const KnotSequence& knots, const SliderAndShells& options);
 
 }  // namespace veltro

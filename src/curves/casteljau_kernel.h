@@ -3,9 +3,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "curves/frame_report.h"
 #include "geometry/colour.h"
-#include "geometry/line_segment.h"
+#include "geometry/frame_report.h"
 #include "geometry/point2.h"
 
 namespace veltro {
@@ -42,15 +41,17 @@ inline void casteljauLevel(CasteljauScratch& s, std::size_t size, float t) {
     }
 }
 
-// The polyline of the first `count` entries, as one run.
-inline void appendScratchPolyline(FrameReport& report, const CasteljauScratch& s, std::size_t count,
-                                  const Colour& colour) {
+// The polyline of the first `count` entries, appended to `shells` when it
+// has two points or more.
+inline void appendScratchPolyline(std::vector<Polyline>& shells, const CasteljauScratch& s,
+                                  std::size_t count, const Colour& colour) {
     if (count < 2) {
         return;
     }
-    report.runs.push_back(SegmentRun{report.segments.size(), count - 1});
-    for (std::size_t i = 0; i + 1 < count; ++i) {
-        report.segments.emplace_back(s.at(i), s.at(i + 1), colour);
+    Polyline& line = shells.emplace_back(Polyline{colour, {}});
+    line.points.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        line.points.push_back(s.at(i));
     }
 }
 

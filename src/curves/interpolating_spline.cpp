@@ -177,10 +177,10 @@ Point2 evaluateSpline(const SplineCurve& curve, float t) {
     return Point2(x, y);
 }
 
-void drawInterpolatingSpline(const std::vector<Point2>& polygon, FrameReport& report) {
+Polyline interpolatingSplineCurve(const std::vector<Point2>& polygon) {
     const std::size_t n = polygon.size();
     if (n < 2) {
-        return;
+        return Polyline{kInterpolatingSplineColour, {}};
     }
     const SplineCurve curve = solveInterpolatingSpline(polygon);
     const float end = static_cast<float>(static_cast<double>(n - 1) + 0.011);
@@ -189,7 +189,7 @@ void drawInterpolatingSpline(const std::vector<Point2>& polygon, FrameReport& re
     WholeRangeWalk(0.0f, end, lastNode, kMaxCurveSamples).run([&](float t) {
         samples.push_back(evaluateSpline(curve, t));
     });
-    report.addPolyline(samples, kInterpolatingSplineColour);
+    return Polyline{kInterpolatingSplineColour, std::move(samples)};
 }
 
 }  // namespace veltro

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "curves/frame_report.h"
 #include "curves/spline_terms.h"
+#include "geometry/frame_report.h"
 #include "geometry/point2.h"
 
 namespace veltro {
@@ -38,6 +38,6 @@ Point2 evaluateSpline(const SplineCurve& curve, float t);
 
 // The spline through the control polygon, 50 (N - 1) + 1 samples from t = 0
 // to t = N - 1.
-void drawInterpolatingSpline(const std::vector<Point2>& polygon, FrameReport& report);
+Polyline interpolatingSplineCurve(const std::vector<Point2>& polygon);
 
 }  // namespace veltro

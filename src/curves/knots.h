@@ -2,10 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
-
-#include "curves/scene_state.h"
+#include <vector>
 
 namespace veltro {
+
+using KnotSequence = std::vector<std::int32_t>;
 
 // A degree of the point count or more draws no curve; its knot vector is cut
 // at this many entries, so that a typed degree of two billion costs no more

@@ -34,17 +34,18 @@ void splitAtHalf(const std::vector<Point2>& polygon, std::vector<Point2>& refine
     }
 }
 
-void drawMidpointSubdivision(const SceneState& state, const std::vector<Point2>& polygon,
-                             FrameReport& report) {
+FrameReport midpointSubdivisionCurve(const std::vector<Point2>& polygon, bool shellsOn) {
+    FrameReport curve;
     CasteljauScratch scratch;
     std::vector<Point2> once;
     std::vector<Point2> twice;
     splitAtHalf(polygon, once, scratch);
-    if (state.shellsOn) {
-        report.addPolyline(once, kMidpointFirstPassColour);
-    }
     splitAtHalf(once, twice, scratch);
-    report.addPolyline(twice, kMidpointSecondPassColour);
+    if (shellsOn) {
+        curve.addPolyline(kMidpointFirstPassColour, std::move(once));
+    }
+    curve.addPolyline(kMidpointSecondPassColour, std::move(twice));
+    return curve;
 }
 
 }  // namespace veltro

@@ -3,8 +3,7 @@
 #include <vector>
 
 #include "curves/casteljau_kernel.h"
-#include "curves/frame_report.h"
-#include "curves/scene_state.h"
+#include "geometry/frame_report.h"
 #include "geometry/point2.h"
 
 namespace veltro {
@@ -16,9 +15,8 @@ void splitAtHalf(const std::vector<Point2>& polygon, std::vector<Point2>& refine
                  CasteljauScratch& scratch);
 
 // Two passes of splitting the whole control polygon at 0.5, which gives a
-// 4n - 3 point polygon, drawn; the first pass's polygon is drawn too when
-// shells are on.
-void drawMidpointSubdivision(const SceneState& state, const std::vector<Point2>& polygon,
-                             FrameReport& report);
+// 4n - 3 point polygon as the curve; the first pass's polygon comes first
+// when shells are on.
+FrameReport midpointSubdivisionCurve(const std::vector<Point2>& polygon, bool shellsOn);
 
 }  // namespace veltro

@@ -3,12 +3,11 @@
 #include "curves/curve_colours.h"
 #include "curves/parameter_walk.h"
 #include "curves/slider_marker.h"
-#include "geometry/control_point.h"
 
 namespace veltro {
 
 Point2 nestedPoint(const std::vector<Point2>& polygon, float t, CasteljauScratch& scratch,
-                   FrameReport* shells) {
+                   std::vector<Polyline>* shells) {
     if (polygon.empty()) {
         return Point2();
     }
@@ -25,11 +24,11 @@ Point2 nestedPoint(const std::vector<Point2>& polygon, float t, CasteljauScratch
     return scratch.at(0);
 }
 
-void drawNestedLinear(const SceneState& state, const std::vector<Point2>& polygon,
-                      FrameBuffer& frame, FrameReport& report) {
+FrameReport nestedLinearCurve(const std::vector<Point2>& polygon, const SliderAndShells& options) {
+    FrameReport curve;
     CasteljauScratch scratch;
     const auto shellsAt = [&](float t) {
-        return state.shellsOn && t == state.sliderT ? &report : nullptr;
+        return options.shellsOn && t == options.sliderT ? &curve.polylines : nullptr;
     };
     std::vector<Point2> samples;
     samples.reserve(52);
@@ -39,16 +38,16 @@ void drawNestedLinear(const SceneState& state, const std::vector<Point2>& polygo
     walkParameter(0.0f, 1.0f, kMaxCurveSamples, sample);
     // The float walk stops a hair short of 1; the last sample closes the gap.
     sample(1.0f);
-    report.addPolyline(samples, kNestedLinearColour);
+    curve.addPolyline(kNestedLinearColour, std::move(samples));
 
-    if (state.sliderOn) {
-        const float t = state.sliderT;
-        const Point2 p = nestedPoint(polygon, t, scratch, shellsAt(t));
-        paintSliderMarker(ControlPoint(p, ControlPoint::kRadius), frame, report);
-    } else if (state.shellsOn) {
+    if (options.sliderOn) {
+        const float t = options.sliderT;
+        addSliderMarker(curve, nestedPoint(polygon, t, scratch, shellsAt(t)));
+    } else if (options.shellsOn) {
         // Without the slider sliderT holds 0.5, so this draws the shells there.
         nestedPoint(polygon, 0.5f, scratch, shellsAt(0.5f));
     }
+    return curve;
 }
 
 }  // namespace veltro

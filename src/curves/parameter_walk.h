@@ -94,9 +94,6 @@ class WholeRangeWalk {
           maxSamples_(maxSamples),
           stepped_(walkFits(start, end, maxSamples)) {}
 
-    // False when the range is sampled evenly.
-    bool stepped() const { return stepped_; }
-
     // The distance between neighbouring samples.
     double spacing() const {
         if (stepped_) {

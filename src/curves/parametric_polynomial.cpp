@@ -141,17 +141,17 @@ std::vector<float> polynomialSampleParameters(std::size_t pointCount) {
     return ts;
 }
 
-void drawParametricPolynomial(const std::vector<Point2>& polygon, FrameReport& report) {
+Polyline parametricPolynomialCurve(const std::vector<Point2>& polygon) {
     const std::size_t n = polygon.size();
     if (n < 2) {
-        return;
+        return Polyline{kParametricPolynomialColour, {}};
     }
     const InterpolatingPolynomial polynomial(polygon);
     const std::vector<float> ts = polynomialSampleParameters(n);
     std::vector<Point2> samples;
     samples.reserve(ts.size());
     polynomial.appendAt(ts, samples);
-    report.addPolyline(samples, kParametricPolynomialColour);
+    return Polyline{kParametricPolynomialColour, std::move(samples)};
 }
 
 }  // namespace veltro

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "curves/frame_report.h"
+#include "geometry/frame_report.h"
 #include "geometry/point2.h"
 
 namespace veltro {
@@ -52,6 +52,6 @@ class InterpolatingPolynomial {
 std::vector<float> polynomialSampleParameters(std::size_t pointCount);
 
 // The interpolating polynomial curve through the control polygon.
-void drawParametricPolynomial(const std::vector<Point2>& polygon, FrameReport& report);
+Polyline parametricPolynomialCurve(const std::vector<Point2>& polygon);
 
 }  // namespace veltro

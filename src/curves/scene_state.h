@@ -4,11 +4,10 @@
 #include <vector>
 
 #include "curves/curve_method.h"
+#include "curves/knots.h"
 #include "geometry/control_point.h"
 
 namespace veltro {
-
-using KnotSequence = std::vector<std::int32_t>;
 
 // What a frame is drawn from: the user's points and choices, and the knots
 // the last frame used. The editor's state extends it with what only input
@@ -25,9 +24,6 @@ struct SceneState {
     KnotSequence workingKnots;
 
     std::vector<ControlPoint> controlPoints;
-
-    // Set by whatever changes the picture; cleared by the frame's update step.
-    bool redrawRequested = false;
 };
 
 }  // namespace veltro

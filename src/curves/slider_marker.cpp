@@ -3,14 +3,13 @@
 #include <cmath>
 
 #include "curves/curve_colours.h"
-#include "raster/disc.h"
+#include "geometry/control_point.h"
 
 namespace veltro {
 
-void paintSliderMarker(const ControlPoint& marker, FrameBuffer& frame, FrameReport& report) {
-    if (std::isfinite(marker.centre.x) && std::isfinite(marker.centre.y)) {
-        raster::drawDisc(frame, marker.centre, marker.radius, kSliderMarkerColour);
-        report.discs.push_back(DrawnDisc{marker, kSliderMarkerColour});
+void addSliderMarker(FrameReport& curve, const Point2& at) {
+    if (std::isfinite(at.x) && std::isfinite(at.y)) {
+        curve.discs.push_back(Disc{at, ControlPoint::kRadius, kSliderMarkerColour});
     }
 }
 

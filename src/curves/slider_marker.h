@@ -1,14 +1,12 @@
 #pragma once
 
-#include "curves/frame_report.h"
-#include "geometry/control_point.h"
-#include "raster/frame_buffer.h"
+#include "geometry/frame_report.h"
+#include "geometry/point2.h"
 
 namespace veltro {
 
-// Paints the slider marker at once, under everything the frame draws later,
-// and reports it. A marker at a point that is not finite (a degenerate
-// B-spline knot vector can give one) paints nothing.
-void paintSliderMarker(const ControlPoint& marker, FrameBuffer& frame, FrameReport& report);
+// Adds the slider marker at `at` to the curve's discs. A point that is not
+// finite (a degenerate B-spline knot vector can give one) shows no marker.
+void addSliderMarker(FrameReport& curve, const Point2& at);
 
 }  // namespace veltro

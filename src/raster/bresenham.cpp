@@ -2,7 +2,6 @@
 #include <cmath>
 #include <vector>
 
-#include "geometry/line_segment.h"
 #include "raster/bresenham_paths.h"
 #include "raster/frame_buffer.h"
 #include "raster/rasterize.h"
@@ -61,9 +60,10 @@ void drawBresenhamInto(const Point2& start, const Point2& end, const PixelWindow
 
 }  // namespace
 
-void drawBresenham(FrameBuffer& frame, const LineSegment& segment) {
-    detail::FrameSink sink{frame, segment.colour()};
-    drawBresenhamInto(segment.start(), segment.end(), detail::writableWindow(frame), sink, {});
+void drawBresenham(FrameBuffer& frame, const Point2& start, const Point2& end,
+                   const Colour& colour) {
+    detail::FrameSink sink{frame, colour};
+    drawBresenhamInto(start, end, detail::writableWindow(frame), sink, {});
 }
 
 void drawBresenham(const Point2& start, const Point2& end, const PixelWindow& window,

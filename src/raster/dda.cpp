@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "geometry/float_to_int.h"
-#include "geometry/line_segment.h"
 #include "raster/float_steps.h"
 #include "raster/frame_buffer.h"
 #include "raster/pixel_sinks.h"
@@ -91,9 +90,9 @@ void drawDDAInto(const Point2& a, const Point2& b, const PixelWindow& window, Si
 
 }  // namespace
 
-void drawDDA(FrameBuffer& frame, const LineSegment& segment) {
-    detail::FrameSink sink{frame, segment.colour()};
-    drawDDAInto(segment.start(), segment.end(), detail::writableWindow(frame), sink, {});
+void drawDDA(FrameBuffer& frame, const Point2& start, const Point2& end, const Colour& colour) {
+    detail::FrameSink sink{frame, colour};
+    drawDDAInto(start, end, detail::writableWindow(frame), sink, {});
 }
 
 void drawDDA(const Point2& a, const Point2& b, const PixelWindow& window, std::vector<Pixel>& drawn,

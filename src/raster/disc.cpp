@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "geometry/bit_cast.h"
-#include "geometry/line_segment.h"
 #include "raster/frame_buffer.h"
 #include "raster/rasterize.h"
 
@@ -37,14 +36,14 @@ void drawDisc(FrameBuffer& frame, const Point2& centre, float radius, const Colo
         const float ny = x * s + y * c;
         x = nx;
         y = ny;
-        drawDDA(frame, LineSegment(Point2(cx - y, cy + x), Point2(cx + y, cy + x), colour));
-        drawDDA(frame, LineSegment(Point2(cx - y, cy - x), Point2(cx + y, cy - x), colour));
-        drawDDA(frame, LineSegment(Point2(cx - x, cy + y), Point2(cx + x, cy + y), colour));
-        drawDDA(frame, LineSegment(Point2(cx - x, cy - y), Point2(cx + x, cy - y), colour));
+        drawDDA(frame, Point2(cx - y, cy + x), Point2(cx + y, cy + x), colour);
+        drawDDA(frame, Point2(cx - y, cy - x), Point2(cx + y, cy - x), colour);
+        drawDDA(frame, Point2(cx - x, cy + y), Point2(cx + x, cy + y), colour);
+        drawDDA(frame, Point2(cx - x, cy - y), Point2(cx + x, cy - y), colour);
         angle = angle + step;
         ++turns;
     } while (angle <= lastAngle && turns < kMaxTurns);
-    drawDDA(frame, LineSegment(Point2(cx - r, cy), Point2(cx + r, cy), colour));
+    drawDDA(frame, Point2(cx - r, cy), Point2(cx + r, cy), colour);
 }
 
 }  // namespace veltro::raster

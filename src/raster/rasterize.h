@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "geometry/line_segment.h"
+#include "geometry/colour.h"
 #include "geometry/point2.h"
 
 namespace veltro {
@@ -54,12 +54,13 @@ struct Pixel {
 // including the end, the minor coordinate accumulated in float; vertical and
 // horizontal segments are runs between the truncated ends, both included.
 // The disc markers draw their spans with it.
-void drawDDA(FrameBuffer& frame, const LineSegment& segment);
+void drawDDA(FrameBuffer& frame, const Point2& start, const Point2& end, const Colour& colour);
 
 // Integer-decision rasterizer over float endpoints: 1 + ceil(major extent)
 // pixels from the start, the cursor moving in float steps of one pixel.
 // Every curve segment.
-void drawBresenham(FrameBuffer& frame, const LineSegment& segment);
+void drawBresenham(FrameBuffer& frame, const Point2& start, const Point2& end,
+                   const Colour& colour);
 
 // The same walks, appending the pixels they hand over inside `window` to
 // `drawn` in drawing order instead of painting them.

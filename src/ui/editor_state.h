@@ -16,6 +16,8 @@ enum class EditMode {
 struct EditorState : SceneState {
     EditMode editMode = EditMode::MakePoints;
     bool mouseDown = false;
+    // Set by whatever changes the picture; answered by the core's next frame.
+    bool redrawRequested = false;
     // Set by the close message; the host ends its loop after this turn.
     bool quitRequested = false;
     // The ids of the "B-Spline Input" dialogs still open, oldest first. Only

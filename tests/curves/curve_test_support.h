@@ -6,32 +6,21 @@
 #include <vector>
 
 #include "curves/curve_colours.h"
-#include "curves/frame_report.h"
+#include "curves/scene_frame.h"
 #include "curves/scene_state.h"
-#include "curves/update_scene.h"
 #include "geometry/colour.h"
 #include "geometry/control_point.h"
-#include "geometry/line_segment.h"
+#include "geometry/frame_report.h"
 #include "geometry/point2.h"
-#include "raster/frame_buffer.h"
 
 namespace veltro::testing {
 
-// A 640 x 480 frame with memory of its own, white to start with.
-class OwnedFrame {
-  public:
-    OwnedFrame()
-        : pixels_(static_cast<std::size_t>(FrameBuffer::kWidth) * FrameBuffer::kHeight),
-          frame_(pixels_.data(), FrameBuffer::kWidth, FrameBuffer::kHeight) {
-        frame_.clear();
-    }
-    FrameBuffer& frame() { return frame_; }
-    const std::vector<std::uint32_t>& pixels() const { return pixels_; }
-
-  private:
-    std::vector<std::uint32_t> pixels_;
-    FrameBuffer frame_;
-};
+// One frame of the scene as the core makes it: the knots prepared, then
+// the report composed.
+inline FrameReport frameOf(SceneState& state) {
+    prepareFrameKnots(state);
+    return composeFrame(state);
+}
 
 inline void setPoints(SceneState& state, const std::vector<Point2>& centres) {
     state.controlPoints.clear();
@@ -64,44 +53,39 @@ inline std::vector<Point2> scatteredPoints(std::size_t count, std::uint32_t seed
     return points;
 }
 
-inline std::vector<LineSegment> segmentsIn(const std::vector<LineSegment>& segments,
-                                           const Colour& colour) {
-    std::vector<LineSegment> result;
-    for (const LineSegment& s : segments) {
-        if (s.colour() == colour) {
-            result.push_back(s);
+inline std::vector<Polyline> polylinesIn(const FrameReport& report, const Colour& colour) {
+    std::vector<Polyline> result;
+    for (const Polyline& line : report.polylines) {
+        if (line.colour == colour) {
+            result.push_back(line);
         }
     }
     return result;
 }
 
-// The points of a polyline given as its segments: the start of the first and
-// the end of every segment.
-inline std::vector<Point2> polylinePoints(const std::vector<LineSegment>& segments) {
-    std::vector<Point2> points;
-    if (!segments.empty()) {
-        points.push_back(segments.front().start());
+inline std::size_t segmentCount(const std::vector<Polyline>& lines) {
+    std::size_t count = 0;
+    for (const Polyline& line : lines) {
+        count += line.points.size() - 1;
     }
-    for (const LineSegment& s : segments) {
-        points.push_back(s.end());
-    }
-    return points;
+    return count;
 }
 
-// The polyline one method draws through `points` in its colour, from a real frame.
-inline std::vector<Point2> curvePoints(CurveMethod method, const Colour& colour,
-                                       const std::vector<Point2>& points) {
-    SceneState state = sceneWith(method, points);
-    OwnedFrame frame;
-    return polylinePoints(segmentsIn(updateScene(state, frame.frame()).segments, colour));
+inline std::size_t segmentsIn(const FrameReport& report, const Colour& colour) {
+    return segmentCount(polylinesIn(report, colour));
 }
 
-// The slider markers a frame painted.
-inline std::vector<ControlPoint> markersIn(const FrameReport& report) {
-    std::vector<ControlPoint> markers;
-    for (const DrawnDisc& drawn : report.discs) {
-        if (drawn.colour == kSliderMarkerColour) {
-            markers.push_back(drawn.disc);
+// The points of the one polyline in the colour a curve alone is drawn in.
+inline std::vector<Point2> curveIn(const FrameReport& report, const Colour& colour) {
+    const std::vector<Polyline> lines = polylinesIn(report, colour);
+    return lines.empty() ? std::vector<Point2>{} : lines.front().points;
+}
+
+inline std::vector<Disc> markersIn(const FrameReport& report) {
+    std::vector<Disc> markers;
+    for (const Disc& disc : report.discs) {
+        if (disc.colour == kSliderMarkerColour) {
+            markers.push_back(disc);
         }
     }
     return markers;

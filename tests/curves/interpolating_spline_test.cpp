@@ -5,12 +5,10 @@
 #include <cmath>
 
 #include "curve_test_support.h"
-#include "curves/curve_colours.h"
 
 namespace veltro {
 namespace {
 
-using testing::curvePoints;
 using testing::finitePoint;
 using testing::sameBits;
 using testing::scatteredPoints;
@@ -125,7 +123,7 @@ TEST(InterpolatingSpline, BandedEliminationIsBitForBitTheFullOne) {
 }
 
 std::vector<Point2> splineCurve(const std::vector<Point2>& points) {
-    return curvePoints(CurveMethod::InterpolatingSpline, kInterpolatingSplineColour, points);
+    return interpolatingSplineCurve(points).points;
 }
 
 TEST(InterpolatingSpline, PassesThroughEveryPoint) {

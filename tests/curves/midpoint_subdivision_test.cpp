@@ -4,15 +4,13 @@
 
 #include "curve_test_support.h"
 #include "curves/curve_colours.h"
-#include "curves/update_scene.h"
 
 namespace veltro {
 namespace {
 
 using testing::casteljauLevels;
+using testing::curveIn;
 using testing::markersIn;
-using testing::OwnedFrame;
-using testing::polylinePoints;
 using testing::samePoint;
 using testing::scatteredPoints;
 using testing::sceneWith;
@@ -22,8 +20,7 @@ FrameReport drawn(const std::vector<Point2>& points, bool shells) {
     SceneState state = sceneWith(CurveMethod::Midpoint, points);
     state.shellsOn = shells;
     state.sliderOn = true;  // no effect in this mode
-    OwnedFrame frame;
-    return updateScene(state, frame.frame());
+    return testing::frameOf(state);
 }
 
 TEST(MidpointSubdivision, TwoPassesGiveFourNMinusThreePoints) {
@@ -31,23 +28,20 @@ TEST(MidpointSubdivision, TwoPassesGiveFourNMinusThreePoints) {
         const std::vector<Point2> points = scatteredPoints(n, static_cast<std::uint32_t>(n));
         for (bool shells : {false, true}) {
             const FrameReport report = drawn(points, shells);
-            const std::vector<LineSegment> curve =
-                segmentsIn(report.segments, kMidpointSecondPassColour);
-            ASSERT_EQ(curve.size(), 4 * n - 4) << n;
-            EXPECT_TRUE(samePoint(curve.front().start(), points.front()));
-            EXPECT_TRUE(samePoint(curve.back().end(), points.back()));
-            EXPECT_EQ(segmentsIn(report.segments, kMidpointFirstPassColour).size(),
-                      shells ? 2 * n - 2 : 0u)
-                << n;
-            EXPECT_TRUE(segmentsIn(report.segments, kShellColour).empty());
+            const std::vector<Point2> curve = curveIn(report, kMidpointSecondPassColour);
+            ASSERT_EQ(curve.size(), 4 * n - 3) << n;
+            EXPECT_TRUE(samePoint(curve.front(), points.front()));
+            EXPECT_TRUE(samePoint(curve.back(), points.back()));
+            EXPECT_EQ(segmentsIn(report, kMidpointFirstPassColour), shells ? 2 * n - 2 : 0u) << n;
+            EXPECT_EQ(segmentsIn(report, kShellColour), 0u);
             EXPECT_TRUE(markersIn(report).empty());
         }
     }
 }
 
 TEST(MidpointSubdivision, TwoPointsGiveFiveEvenlySpacedPoints) {
-    const std::vector<Point2> curve = polylinePoints(segmentsIn(
-        drawn({{0.0f, 0.0f}, {400.0f, 200.0f}}, false).segments, kMidpointSecondPassColour));
+    const std::vector<Point2> curve =
+        curveIn(drawn({{0.0f, 0.0f}, {400.0f, 200.0f}}, false), kMidpointSecondPassColour);
     ASSERT_EQ(curve.size(), 5u);
     for (std::size_t i = 0; i < 5; ++i) {
         EXPECT_FLOAT_EQ(curve[i].x, 100.0f * static_cast<float>(i));

@@ -4,15 +4,14 @@
 
 #include "curve_test_support.h"
 #include "curves/curve_colours.h"
-#include "curves/update_scene.h"
 
 namespace veltro {
 namespace {
 
 using testing::casteljauLevels;
+using testing::curveIn;
 using testing::markersIn;
-using testing::OwnedFrame;
-using testing::polylinePoints;
+using testing::polylinesIn;
 using testing::samePoint;
 using testing::scatteredPoints;
 using testing::sceneWith;
@@ -23,15 +22,13 @@ FrameReport drawn(const std::vector<Point2>& points, bool slider, bool shells, f
     state.sliderOn = slider;
     state.shellsOn = shells;
     state.sliderT = sliderT;
-    OwnedFrame frame;
-    return updateScene(state, frame.frame());
+    return testing::frameOf(state);
 }
 
 TEST(NestedLinear, CurveHasFiftyTwoSamplesFromFirstToLastPoint) {
     const std::vector<Point2> points = scatteredPoints(6);
     const FrameReport report = drawn(points, false, false, 0.5f);
-    const std::vector<Point2> curve =
-        polylinePoints(segmentsIn(report.segments, kNestedLinearColour));
+    const std::vector<Point2> curve = curveIn(report, kNestedLinearColour);
     ASSERT_EQ(curve.size(), 52u);
     EXPECT_TRUE(samePoint(curve.front(), points.front()));
     EXPECT_TRUE(samePoint(curve.back(), points.back()));
@@ -41,8 +38,8 @@ TEST(NestedLinear, CurveHasFiftyTwoSamplesFromFirstToLastPoint) {
 TEST(NestedLinear, TwoPointsRunAlongTheSegmentWithoutShells) {
     const std::vector<Point2> points{{100.0f, 100.0f}, {300.0f, 200.0f}};
     const FrameReport report = drawn(points, true, true, 0.3f);
-    EXPECT_TRUE(segmentsIn(report.segments, kShellColour).empty());
-    for (const Point2& p : polylinePoints(segmentsIn(report.segments, kNestedLinearColour))) {
+    EXPECT_TRUE(polylinesIn(report, kShellColour).empty());
+    for (const Point2& p : curveIn(report, kNestedLinearColour)) {
         EXPECT_NEAR((p.x - 100.0f) * 0.5f, p.y - 100.0f, 1e-3f);
     }
     ASSERT_EQ(markersIn(report).size(), 1u);
@@ -53,10 +50,11 @@ TEST(NestedLinear, ThreePointsGiveOneShellBetweenTheFirstLevelPoints) {
     const std::vector<Point2> points{{100.0f, 400.0f}, {300.0f, 50.0f}, {500.0f, 400.0f}};
     const float t = 0.37f;
     const FrameReport report = drawn(points, true, true, t);
-    const std::vector<LineSegment> shells = segmentsIn(report.segments, kShellColour);
+    const std::vector<Polyline> shells = polylinesIn(report, kShellColour);
     ASSERT_EQ(shells.size(), 1u);
-    EXPECT_TRUE(samePoint(shells[0].start(), testing::lerp(points[0], points[1], t)));
-    EXPECT_TRUE(samePoint(shells[0].end(), testing::lerp(points[1], points[2], t)));
+    ASSERT_EQ(shells[0].points.size(), 2u);
+    EXPECT_TRUE(samePoint(shells[0].points[0], testing::lerp(points[0], points[1], t)));
+    EXPECT_TRUE(samePoint(shells[0].points[1], testing::lerp(points[1], points[2], t)));
 }
 
 TEST(NestedLinear, ShellCountIsTheTriangleBelowThePolygon) {
@@ -64,10 +62,10 @@ TEST(NestedLinear, ShellCountIsTheTriangleBelowThePolygon) {
         const std::size_t expected = (n - 2) * (n - 1) / 2;
         // Slider on: the shells at sliderT, drawn after the curve.
         const FrameReport withSlider = drawn(scatteredPoints(n), true, true, 0.615f);
-        EXPECT_EQ(segmentsIn(withSlider.segments, kShellColour).size(), expected) << n;
+        EXPECT_EQ(segmentsIn(withSlider, kShellColour), expected) << n;
         // Slider off: the shells at 0.5.
         const FrameReport withoutSlider = drawn(scatteredPoints(n), false, true, 0.5f);
-        EXPECT_EQ(segmentsIn(withoutSlider.segments, kShellColour).size(), expected) << n;
+        EXPECT_EQ(segmentsIn(withoutSlider, kShellColour), expected) << n;
         EXPECT_TRUE(markersIn(withoutSlider).empty());
     }
 }
@@ -82,7 +80,7 @@ TEST(NestedLinear, ASampleAtExactlySliderTDrawsTheShellsToo) {
     // The extra sample at t = 1 meets sliderT = 1, and so does the slider
     // evaluation: two sets of shells.
     const FrameReport report = drawn(scatteredPoints(4), true, true, 1.0f);
-    EXPECT_EQ(segmentsIn(report.segments, kShellColour).size(), 2u * 3u);
+    EXPECT_EQ(segmentsIn(report, kShellColour), 2u * 3u);
 }
 
 TEST(NestedLinear, InPlaceEvaluationMatchesTheLevels) {
@@ -91,19 +89,16 @@ TEST(NestedLinear, InPlaceEvaluationMatchesTheLevels) {
             const std::vector<Point2> polygon = scatteredPoints(n, static_cast<std::uint32_t>(n));
             const std::vector<std::vector<Point2>> levels = casteljauLevels(polygon, t);
             CasteljauScratch scratch;
-            FrameReport shells;
+            std::vector<Polyline> shells;
             const Point2 inPlace = nestedPoint(polygon, t, scratch, &shells);
             EXPECT_TRUE(samePoint(levels.back().front(), inPlace)) << n << " " << t;
-            // One run per level below the polygon, down to the two-point one.
-            ASSERT_EQ(shells.runs.size(), n >= 3 ? n - 2 : 0u) << n;
-            for (std::size_t r = 0; r < shells.runs.size(); ++r) {
+            // One polyline per level below the polygon, down to the two-point one.
+            ASSERT_EQ(shells.size(), n >= 3 ? n - 2 : 0u) << n;
+            for (std::size_t r = 0; r < shells.size(); ++r) {
                 const std::vector<Point2>& level = levels[r + 1];
-                const SegmentRun& run = shells.runs[r];
-                ASSERT_EQ(run.count, level.size() - 1);
-                for (std::size_t i = 0; i < run.count; ++i) {
-                    const LineSegment& s = shells.segments[run.first + i];
-                    EXPECT_TRUE(samePoint(s.start(), level[i]));
-                    EXPECT_TRUE(samePoint(s.end(), level[i + 1]));
+                ASSERT_EQ(shells[r].points.size(), level.size());
+                for (std::size_t i = 0; i < level.size(); ++i) {
+                    EXPECT_TRUE(samePoint(shells[r].points[i], level[i]));
                 }
             }
         }

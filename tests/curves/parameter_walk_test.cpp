@@ -75,7 +75,6 @@ TEST(WholeRangeWalk, KeepsTheStepWhereItFitsAndOtherwiseSpreadsEvenlyToTheEnd) {
         const WholeRangeWalk whole(c.start, end, c.last, c.maxSamples);
         std::vector<float> t;
         whole.run([&](float v) { t.push_back(v); });
-        EXPECT_EQ(whole.stepped(), c.stepped) << c.last;
         ASSERT_EQ(t.size(), c.samples) << c.last;
         EXPECT_EQ(t.front(), c.start);
         EXPECT_TRUE(std::is_sorted(t.begin(), t.end())) << c.last;

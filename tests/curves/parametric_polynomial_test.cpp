@@ -5,17 +5,15 @@
 #include <cmath>
 
 #include "curve_test_support.h"
-#include "curves/curve_colours.h"
 #include "curves/parameter_walk.h"
 
 namespace veltro {
 namespace {
 
-using testing::curvePoints;
 using testing::scatteredPoints;
 
 std::vector<Point2> polynomialCurve(const std::vector<Point2>& points) {
-    return curvePoints(CurveMethod::ParametricPolynomial, kParametricPolynomialColour, points);
+    return parametricPolynomialCurve(points).points;
 }
 
 // How close the curve comes to its points and to the exact polynomial is

@@ -8,10 +8,10 @@ src=${1:?usage: check_layers.sh SRC_DIR}
 declare -A below=(
   [geometry]=""
   [raster]="geometry"
-  [curves]="raster geometry"
+  [curves]="geometry"
   [editing]="geometry"
-  [ui]="curves editing raster geometry"
-  [script]="ui curves editing raster geometry"
+  [ui]="curves editing geometry"
+  [script]="ui curves editing geometry"
   [core]="ui curves editing raster geometry"
   [launch]="script core ui curves editing raster geometry"
 )

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "geometry/line_segment.h"
 #include "raster/frame_buffer.h"
+#include "raster/paint_frame.h"
 #include "raster_reference.h"
 
 namespace veltro {
@@ -101,29 +101,51 @@ struct Frame {
 
 TEST(DrawIntoFrame, DrawsInTheSegmentsColour) {
     Frame f;
-    raster::drawBresenham(f.view,
-                          LineSegment(Point2(0, 0), Point2(3, 1), Colour(255, 199, 204, 255)));
+    raster::drawBresenham(f.view, Point2(0, 0), Point2(3, 1), Colour(255, 199, 204, 255));
     // (0, 0) and (1, 0) lie in column 0 / row 0, which setPixel never writes.
     EXPECT_EQ(f.written(), (std::vector<Pixel>{{2, 1}, {3, 1}}));
     EXPECT_EQ(f.view.at(2, 1), 0xFFFFC7CCu);
 
     Frame g;
-    LineSegment segment(Point2(4, 2), Point2(4, 4), Colour());
-    segment.setColour(Colour(0, 0, 255, 255));
-    raster::drawDDA(g.view, segment);
+    raster::drawDDA(g.view, Point2(4, 2), Point2(4, 4), Colour(0, 0, 255, 255));
     EXPECT_EQ(g.written(), (std::vector<Pixel>{{4, 2}, {4, 3}, {4, 4}}));
     EXPECT_EQ(g.view.at(4, 3), 0xFF0000FFu);
 }
 
 TEST(DrawIntoFrame, FarOutsideSegmentsDrawOnlyTheirVisiblePart) {
     Frame f;
-    raster::drawBresenham(f.view,
-                          LineSegment(Point2(-1e30f, -1e30f), Point2(1e30f, 1e30f), Colour()));
+    raster::drawBresenham(f.view, Point2(-1e30f, -1e30f), Point2(1e30f, 1e30f), Colour());
     const std::vector<Pixel> pixels = f.written();
     ASSERT_EQ(pixels.size(), 479u);
     for (const Pixel& p : pixels) {
         EXPECT_EQ(p.x, p.y);
     }
+}
+
+// Discs in order, then the polylines over them: a marker under a control
+// point is hidden, and a curve crosses both.
+TEST(PaintFrame, DiscsInOrderThenPolylines) {
+    const Colour marker(255, 80, 72, 255);
+    const Colour point(255, 199, 204, 255);
+    const Colour curve(75, 95, 212, 255);
+    FrameReport report;
+    report.discs = {{Point2(100, 100), 10.0f, marker},
+                    {Point2(100, 100), 10.0f, point},
+                    {Point2(300, 100), 10.0f, marker}};
+    report.polylines = {{curve, {Point2(100, 100), Point2(300, 100), Point2(300, 300)}}};
+    Frame f;
+    raster::paintFrame(report, f.view);
+    const auto word = [](const Colour& colour) {
+        Frame one;
+        one.view.setPixel(1u, 1u, colour);
+        return one.view.at(1, 1);
+    };
+    EXPECT_EQ(f.view.at(100, 95), word(point));
+    EXPECT_EQ(f.view.at(300, 95), word(marker));
+    for (std::uint32_t x : {105u, 200u, 295u}) {
+        EXPECT_EQ(f.view.at(x, 100), word(curve)) << x;
+    }
+    EXPECT_EQ(f.view.at(300, 200), word(curve));
 }
 
 }  // namespace

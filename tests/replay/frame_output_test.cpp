@@ -50,12 +50,15 @@ TEST(PngCodec, RejectsWhatIsNotAPng) {
 }
 
 TEST(SegmentsText, OneLinePerSegmentWithNineSignificantDigits) {
-    const std::vector<LineSegment> segments{
-        {Point2(1.5f, -2.0f), Point2(0.1f, 1e20f), Colour(155, 155, 155, 255)},
-        {Point2(3.0f, 4.0f), Point2(5.0f, 6.0f), Colour(0, 0, 255, 0)},
+    FrameReport report;
+    report.polylines = {
+        {Colour(155, 155, 155, 255),
+         {Point2(1.5f, -2.0f), Point2(0.1f, 1e20f), Point2(7.0f, 8.0f)}},
+        {Colour(0, 0, 255, 0), {Point2(3.0f, 4.0f), Point2(5.0f, 6.0f)}},
     };
-    EXPECT_EQ(segmentsText(segments),
+    EXPECT_EQ(segmentsText(report),
               "1.5 -2 0.100000001 1.00000002e+20 155 155 155 255\n"
+              "0.100000001 1.00000002e+20 7 8 155 155 155 255\n"
               "3 4 5 6 0 0 255 0\n");
     EXPECT_EQ(segmentsText({}), "");
 }

@@ -111,8 +111,8 @@ TEST_P(SvgOfScene, HoldsTheSegmentsAndPointsOfTheFrame) {
     Session session;
     ASSERT_FALSE(session.playAll(parsed.steps));
 
-    const ParsedSvg svg = parseSvg(svgFigure(session.figure()));
-    EXPECT_EQ(svg.lines, drawableSegments(segmentsText(session.core().lastFrame().segments)));
+    const ParsedSvg svg = parseSvg(svgFigure(session.core().lastFrame()));
+    EXPECT_EQ(svg.lines, drawableSegments(segmentsText(session.core().lastFrame())));
     EXPECT_FALSE(svg.circleAfterLine);
 
     const std::vector<ControlPoint>& points = session.state().controlPoints;
@@ -139,20 +139,18 @@ TEST(SvgFigure, JoinsOnlyWhatContinues) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const Colour grey{155.0f, 155.0f, 155.0f, 255.0f};
     const Colour teal{5.0f, 100.0f, 100.0f, 8.0f};  // alpha is not opacity
-    const auto seg = [](float x0, float y0, float x1, float y1, const Colour& c) {
-        return LineSegment(Point2(x0, y0), Point2(x1, y1), c);
+    FrameReport report;
+    report.polylines = {
+        {grey, {{1.5f, 2.0f}, {3.0f, 4.0f}}},
+        // Continues the grey one, across the report's polylines.
+        {grey, {{3.0f, 4.0f}, {5.0f, 0.1f}}},
+        {teal, {{5.0f, 0.1f}, {6.0f, 7.0f}, {nan, 8.0f}, {9.0f, 9.0f}, {10.0f, 10.0f}}},
+        {teal, {{11.0f, 11.0f}, {12.0f, 1e-7f}}},
     };
-    Figure figure;
-    figure.segments = {
-        seg(1.5f, 2.0f, 3.0f, 4.0f, grey),     seg(3.0f, 4.0f, 5.0f, 0.1f, grey),
-        seg(5.0f, 0.1f, 6.0f, 7.0f, teal),     seg(6.0f, 7.0f, nan, 8.0f, teal),
-        seg(nan, 8.0f, 9.0f, 9.0f, teal),      seg(9.0f, 9.0f, 10.0f, 10.0f, teal),
-        seg(11.0f, 11.0f, 12.0f, 1e-7f, teal),
-    };
-    figure.discs = {FigureDisc{Point2(nan, 1.0f), 10.0f, grey}};
+    report.discs = {Disc{Point2(nan, 1.0f), 10.0f, grey}};
 
-    const ParsedSvg svg = parseSvg(svgFigure(figure));
-    EXPECT_EQ(svg.lines, drawableSegments(segmentsText(figure.segments)));
+    const ParsedSvg svg = parseSvg(svgFigure(report));
+    EXPECT_EQ(svg.lines, drawableSegments(segmentsText(report)));
     EXPECT_EQ(svg.polylines, 4);
     EXPECT_TRUE(svg.circles.empty());
 }

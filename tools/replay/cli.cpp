@@ -266,11 +266,10 @@ int runReplayCommand(const std::vector<std::string>& args, std::FILE* in, std::F
         files.push_back(OutputFile{*options.png, std::string(png.begin(), png.end())});
     }
     if (options.svg) {
-        files.push_back(OutputFile{*options.svg, svgFigure(session.figure())});
+        files.push_back(OutputFile{*options.svg, svgFigure(session.core().lastFrame())});
     }
     if (options.segments) {
-        files.push_back(
-            OutputFile{*options.segments, segmentsText(session.core().lastFrame().segments)});
+        files.push_back(OutputFile{*options.segments, segmentsText(session.core().lastFrame())});
     }
     if (const std::string complaint = writeOutputFiles(files); !complaint.empty()) {
         std::fprintf(err, "veltro-replay: %s\n", complaint.c_str());

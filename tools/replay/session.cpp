@@ -73,13 +73,4 @@ HostView Session::hostView() const {
     return view;
 }
 
-Figure Session::figure() const {
-    Figure figure;
-    for (const DrawnDisc& drawn : core_.lastFrame().discs) {
-        figure.discs.push_back(FigureDisc{drawn.disc.centre, drawn.disc.radius, drawn.colour});
-    }
-    figure.segments = core_.lastFrame().segments;
-    return figure;
-}
-
 }  // namespace veltro::replay

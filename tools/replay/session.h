@@ -9,7 +9,6 @@
 #include "core/editor_core.h"
 #include "script/script.h"
 #include "state_json.h"
-#include "svg_figure.h"
 #include "ui/editor_state.h"
 #include "ui/recording_shell.h"
 
@@ -41,8 +40,6 @@ class Session final {
     // The last frame shown; all white before the first one.
     const std::vector<std::uint32_t>& presentedWords() const { return core_.framePixels(); }
     HostView hostView() const;
-    // What the last frame painted, for vector output.
-    Figure figure() const;
 
   private:
     RecordingShell shell_;

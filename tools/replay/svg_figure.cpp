@@ -44,7 +44,7 @@ void appendPoint(std::string& out, const Point2& p) {
     appendNumber(out, p.y);
 }
 
-void appendDisc(std::string& out, const FigureDisc& disc) {
+void appendDisc(std::string& out, const Disc& disc) {
     if (!isFinite(disc.centre) || !std::isfinite(disc.radius)) {
         return;
     }
@@ -57,46 +57,64 @@ void appendDisc(std::string& out, const FigureDisc& disc) {
     out += "\" fill=\"" + rgb(disc.colour) + "\" stroke=\"none\"/>\n";
 }
 
-// Appends the polyline that starts at segments[first] and returns the index
-// after its last segment.
-std::size_t appendPolyline(std::string& out, const std::vector<LineSegment>& segments,
-                           std::size_t first) {
-    const LineSegment& head = segments[first];
-    out += "    <polyline points=\"";
-    appendPoint(out, head.start());
-    std::size_t next = first;
-    do {
-        out += ' ';
-        appendPoint(out, segments[next].end());
-        ++next;
-    } while (next < segments.size() && segments[next].colour() == head.colour() &&
-             samePosition(segments[next].start(), segments[next - 1].end()) &&
-             isFinite(segments[next].end()));
-    out += "\" fill=\"none\" stroke=\"" + rgb(head.colour()) + "\"/>\n";
-    return next;
-}
+// Writes segments as <polyline> elements, extending the open one while a
+// segment continues it in its colour.
+class PolylineWriter {
+  public:
+    explicit PolylineWriter(std::string& out) : out_(out) {}
+
+    void segment(const Point2& start, const Point2& end, const Colour& colour) {
+        if (!isFinite(start) || !isFinite(end)) {
+            close();
+            return;
+        }
+        if (open_ && colour == colour_ && samePosition(start, end_)) {
+            out_ += ' ';
+        } else {
+            close();
+            out_ += "    <polyline points=\"";
+            appendPoint(out_, start);
+            out_ += ' ';
+            colour_ = colour;
+            open_ = true;
+        }
+        appendPoint(out_, end);
+        end_ = end;
+    }
+
+    void close() {
+        if (open_) {
+            out_ += "\" fill=\"none\" stroke=\"" + rgb(colour_) + "\"/>\n";
+            open_ = false;
+        }
+    }
+
+  private:
+    std::string& out_;
+    bool open_ = false;
+    Colour colour_;
+    Point2 end_;
+};
 
 }  // namespace
 
-std::string svgFigure(const Figure& figure) {
+std::string svgFigure(const FrameReport& report) {
     std::string out =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"640\" height=\"480\" "
         "viewBox=\"0 0 640 480\">\n"
         "  <rect width=\"640\" height=\"480\" fill=\"rgb(255,255,255)\" stroke=\"none\"/>\n"
         "  <g stroke-width=\"1\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
-    for (const FigureDisc& disc : figure.discs) {
+    for (const Disc& disc : report.discs) {
         appendDisc(out, disc);
     }
-    std::size_t i = 0;
-    while (i < figure.segments.size()) {
-        const LineSegment& s = figure.segments[i];
-        if (!isFinite(s.start()) || !isFinite(s.end())) {
-            ++i;
-            continue;
+    PolylineWriter polylines(out);
+    for (const Polyline& line : report.polylines) {
+        for (std::size_t i = 0; i + 1 < line.points.size(); ++i) {
+            polylines.segment(line.points[i], line.points[i + 1], line.colour);
         }
-        i = appendPolyline(out, figure.segments, i);
     }
+    polylines.close();
     out += "  </g>\n</svg>\n";
     return out;
 }
