@@ -11,6 +11,7 @@
 
 #include "dialog_units.h"
 #include "qt_text.h"
+#include "ui/bspline_dialog.h"
 
 namespace veltro::qt {
 
@@ -56,7 +57,8 @@ BSplineDialog::BSplineDialog(QWidget* owner, std::string_view degreeText, std::s
 
     knots_ = new QLineEdit(this);
     knots_->setGeometry(du.rect(71, 57, 186, 14));
-    knots_->setMaxLength(kKnotTextLimit);
+    // The field holds no more than the core reads.
+    knots_->setMaxLength(static_cast<int>(kKnotTextLimit));
     knots_->setText(toQString(knotText));
     knots_->setCursorPosition(0);
 

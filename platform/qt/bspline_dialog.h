@@ -19,9 +19,6 @@ class BSplineDialog final : public QDialog {
     using OkHandler = std::function<void(std::string degreeText, std::string knotText)>;
     using CancelHandler = std::function<void()>;
 
-    // The longest knot text the core reads.
-    static constexpr int kKnotTextLimit = 4998;
-
     BSplineDialog(QWidget* owner, std::string_view degreeText, std::string_view knotText,
                   OkHandler onOk, CancelHandler onCancel);
 
