@@ -21,13 +21,13 @@ std::optional<std::string> DesktopEditor::openScene(const SceneFile& scene) {
 
 void DesktopEditor::show() {
     // An opened scene may have changed them while the window was hidden.
-    window_.showCheckMarks(core_.state());
+    window_.showCheckMarks(core_);
     window_.show();
     window_.drawingArea().setFocus();
     if (core_.framesDrawn() > 0) {
         window_.drawingArea().showFrame(core_.framePixels());
     }
-    sceneShell_.endScene(core_.state().openDialogs);
+    sceneShell_.endScene(core_);
 }
 
 int DesktopEditor::run() {
@@ -39,7 +39,7 @@ int DesktopEditor::run() {
 
 bool DesktopEditor::turn() {
     const bool drew = core_.turn();
-    window_.showCheckMarks(core_.state());
+    window_.showCheckMarks(core_);
     if (!drew) {
         return false;
     }

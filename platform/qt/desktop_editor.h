@@ -36,9 +36,7 @@ class DesktopEditor final : private EventPump {
     bool turn();
 
     EditorCore& core() { return core_; }
-    EditorState& state() { return core_.state(); }
     MainWindow& window() { return window_; }
-    MessageQueue& queue() { return core_.queue(); }
     int framesPresented() const { return framesPresented_; }
 
   private:

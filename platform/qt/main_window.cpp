@@ -11,7 +11,6 @@
 
 #include "key_mapping.h"
 #include "qt_text.h"
-#include "ui/check_marks.h"
 #include "ui/menu_table.h"
 
 namespace veltro::qt {
@@ -67,9 +66,9 @@ void MainWindow::addCommand(QAction* action, Command command, bool checkedAtStar
     });
 }
 
-void MainWindow::showCheckMarks(const EditorState& state) {
+void MainWindow::showCheckMarks(const EditorCore& core) {
     for (const auto& [command, action] : actions_) {
-        showMark(*action, isChecked(state, command));
+        showMark(*action, core.isChecked(command));
     }
 }
 

@@ -7,9 +7,9 @@
 #include <QMainWindow>
 
 #include "bspline_dialog.h"
+#include "core/editor_core.h"
 #include "drawing_area.h"
 #include "ui/command.h"
-#include "ui/editor_state.h"
 
 class QAction;
 
@@ -25,8 +25,8 @@ class MainWindow final : public QMainWindow {
 
     DrawingArea& drawingArea() { return *area_; }
 
-    // Shows the check marks that go with this state.
-    void showCheckMarks(const EditorState& state);
+    // Shows the check marks the editor has now.
+    void showCheckMarks(const EditorCore& core);
     // Whether the item shows a check mark now.
     bool isMenuChecked(Command command) const;
     // The menu entry of a command; null if the menu has none.

@@ -7,7 +7,7 @@ int WebEditor::turn() {
     if (drawn) {
         convertFrame();
     }
-    const bool busy = !core_.queue().empty() || core_.state().redrawRequested;
+    const bool busy = core_.hasWorkPending();
     return (drawn ? kPresented : 0) | (busy ? kBusy : 0);
 }
 

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/editor_core.h"
-#include "ui/check_marks.h"
 #include "ui/command.h"
 #include "ui/message.h"
 #include "web_clock.h"
@@ -33,7 +32,7 @@ class WebEditor {
     std::uint32_t msUntilTurn() { return core_.msUntilNextTurn(); }
 
     // Whether the menu item shows a check mark in the editor's state now.
-    bool isChecked(Command command) const { return veltro::isChecked(core_.state(), command); }
+    bool isChecked(Command command) const { return core_.isChecked(command); }
 
     // The last frame drawn, top row first, 4 bytes per pixel (red, green,
     // blue, opaque alpha): the layout of a canvas's image data.

@@ -5,7 +5,6 @@
 
 #include "launch/scene_player.h"
 #include "resource_ids.h"
-#include "ui/check_marks.h"
 #include "ui/command_ids.h"
 #include "ui/menu_table.h"
 
@@ -74,7 +73,7 @@ void AppWindow::show() {
     if (core_.framesDrawn() > 0) {
         present();
     }
-    sceneShell_.endScene(core_.state().openDialogs);
+    sceneShell_.endScene(core_);
 }
 
 void AppWindow::fitClientArea() {
@@ -141,7 +140,7 @@ void AppWindow::showCheckMarks() {
     }
     for (const MenuBarEntry& entry : menuBar()) {
         for (const MenuItem& item : entry.items) {
-            const bool checked = isChecked(core_.state(), item.command);
+            const bool checked = core_.isChecked(item.command);
             CheckMenuItem(menu, static_cast<UINT>(commandId(item.command)),
                           MF_BYCOMMAND | static_cast<UINT>(checked ? MF_CHECKED : MF_UNCHECKED));
         }

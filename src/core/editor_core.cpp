@@ -70,6 +70,13 @@ void EditorCore::draw() {
     ++framesDrawn_;
 }
 
+std::optional<int> EditorCore::newestDialog() const {
+    if (state_.openDialogs.empty()) {
+        return std::nullopt;
+    }
+    return state_.openDialogs.back();
+}
+
 std::uint32_t EditorCore::msUntilNextTurn() {
     const std::uint32_t elapsed = clock_.nowMs() - previous_;
     if (static_cast<float>(elapsed) >= kFrameIntervalMs) {

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "core/clock.h"
 #include "core/message_queue.h"
 #include "geometry/frame_report.h"
 #include "raster/frame_buffer.h"
+#include "ui/bspline_dialog_session.h"
+#include "ui/check_marks.h"
 #include "ui/editor_state.h"
 #include "ui/message.h"
 #include "ui/shell.h"
@@ -77,13 +80,26 @@ class EditorCore {
     const std::vector<std::uint32_t>& framePixels() const { return pixels_; }
 
     bool quitRequested() const { return state_.quitRequested; }
+    int framesDrawn() const { return framesDrawn_; }
 
-    // For harnesses and tests.
+    // What hosts ask of the editor, each a question of its own, so that no
+    // host comes to depend on how the state is laid out.
+    bool isChecked(Command command) const { return veltro::isChecked(state_, command); }
+    // The "B-Spline Input" dialogs still open, oldest first.
+    const std::vector<int>& openDialogs() const { return state_.openDialogs; }
+    bool isDialogOpen(int dialogId) const { return veltro::isDialogOpen(state_, dialogId); }
+    std::optional<int> newestDialog() const;
+    // Whether another turn has something to do: a message waiting or a
+    // redraw requested. A host that runs turns only on demand (the page)
+    // stops when this is false.
+    bool hasWorkPending() const { return !queue_.empty() || state_.redrawRequested; }
+
+    // Only for tests, harnesses and the replay tool's --state report:
+    // hosts use the questions above.
     EditorState& state() { return state_; }
     const EditorState& state() const { return state_; }
     MessageQueue& queue() { return queue_; }
     const MessageQueue& queue() const { return queue_; }
-    int framesDrawn() const { return framesDrawn_; }
     // What the last frame drew; empty before the first one.
     const FrameReport& lastFrame() const { return lastFrame_; }
     // When the last frame wait ended, on the core's clock.

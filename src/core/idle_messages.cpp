@@ -1,7 +1,8 @@
 #include "core/idle_messages.h"
 
-#include <algorithm>
 #include <cmath>
+
+#include "ui/bspline_dialog_session.h"
 
 namespace veltro {
 
@@ -30,11 +31,6 @@ bool keyChangesNothing(const EditorState& state, Key key) {
     return true;
 }
 
-bool isOpenDialog(const EditorState& state, int dialogId) {
-    return std::find(state.openDialogs.begin(), state.openDialogs.end(), dialogId) !=
-           state.openDialogs.end();
-}
-
 }  // namespace
 
 bool changesNothing(const EditorState& state, const Message& message) {
@@ -53,7 +49,7 @@ bool changesNothing(const EditorState& state, const Message& message) {
             return keyChangesNothing(state, message.key);
         case Message::Kind::DialogOk:
         case Message::Kind::DialogCancel:
-            return !isOpenDialog(state, message.dialogId);
+            return !isDialogOpen(state, message.dialogId);
         case Message::Kind::LeftPress:
         case Message::Kind::MenuCommand:
         case Message::Kind::Close:

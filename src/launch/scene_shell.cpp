@@ -1,13 +1,11 @@
 #include "launch/scene_shell.h"
 
-#include <algorithm>
-
 namespace veltro {
 
-void SceneShell::endScene(const std::vector<int>& openDialogs) {
+void SceneShell::endScene(const EditorCore& core) {
     playing_ = false;
     for (const Dialog& dialog : waiting_) {
-        if (std::find(openDialogs.begin(), openDialogs.end(), dialog.id) != openDialogs.end()) {
+        if (core.isDialogOpen(dialog.id)) {
             host_.openBSplineDialog(dialog.id, dialog.degreeText, dialog.knotText);
         }
     }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/editor_core.h"
 #include "ui/shell.h"
 
 namespace veltro {
@@ -17,9 +18,9 @@ class SceneShell final : public Shell {
     explicit SceneShell(Shell& host) : host_(host) {}
 
     void beginScene() { playing_ = true; }
-    // Opens the scene's dialogs that are still open (the ids the editor
-    // keeps), with the texts they showed, and hands every call on from now.
-    void endScene(const std::vector<int>& openDialogs);
+    // Opens the scene's dialogs that the editor still has open, with the
+    // texts they showed, and hands every call on from now.
+    void endScene(const EditorCore& core);
 
     void showMessageBox(std::string_view text, std::string_view caption) override;
     void setTitle(std::string_view title) override { host_.setTitle(title); }

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "script/script_writer.h"
+#include "ui/bspline_dialog_session.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -115,8 +116,7 @@ void SessionRecording::messageTaken(const Message& message, const EditorState& b
         message.kind == Message::Kind::DialogOk || message.kind == Message::Kind::DialogCancel;
     if (failure_ || message.kind == Message::Kind::Close ||
         (message.kind == Message::Kind::MouseMove && !before.mouseDown) ||
-        (isDialogAnswer && std::find(before.openDialogs.begin(), before.openDialogs.end(),
-                                     message.dialogId) == before.openDialogs.end())) {
+        (isDialogAnswer && !isDialogOpen(before, message.dialogId))) {
         return;
     }
     if (const auto line = replay::scriptLine(message)) {

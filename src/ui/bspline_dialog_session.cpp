@@ -12,12 +12,7 @@ namespace {
 
 // Ends the dialog with the given id; false when no such dialog is open.
 bool endDialog(EditorState& state, int dialogId) {
-    const auto it = std::find(state.openDialogs.begin(), state.openDialogs.end(), dialogId);
-    if (it == state.openDialogs.end()) {
-        return false;
-    }
-    state.openDialogs.erase(it);
-    return true;
+    return std::erase(state.openDialogs, dialogId) != 0;
 }
 
 }  // namespace
@@ -47,6 +42,11 @@ bool confirmBSplineInput(EditorState& state, int dialogId, std::string_view degr
     // A fresh vector, so an empty field leaves no storage behind.
     state.knotSequence = parseKnotText(knotText);
     return true;
+}
+
+bool isDialogOpen(const EditorState& state, int dialogId) {
+    return std::find(state.openDialogs.begin(), state.openDialogs.end(), dialogId) !=
+           state.openDialogs.end();
 }
 
 bool cancelBSplineInput(EditorState& state, int dialogId) {

@@ -18,4 +18,7 @@ bool confirmBSplineInput(EditorState& state, int dialogId, std::string_view degr
                          std::string_view knotText);
 bool cancelBSplineInput(EditorState& state, int dialogId);
 
+// Whether the dialog with this id has been opened and not yet answered.
+bool isDialogOpen(const EditorState& state, int dialogId);
+
 }  // namespace veltro

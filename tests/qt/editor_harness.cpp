@@ -22,7 +22,7 @@ void EditorHarness::settle() {
     constexpr int kMostTurns = 10000;
     for (int turn = 0; turn < kMostTurns; ++turn) {
         QCoreApplication::processEvents();
-        if (queue().empty() && !state().redrawRequested) {
+        if (!editor_.core().hasWorkPending()) {
             return;
         }
         editor_.turn();

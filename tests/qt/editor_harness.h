@@ -35,8 +35,8 @@ class EditorHarness {
     DesktopEditor& editor() { return editor_; }
     MainWindow& window() { return editor_.window(); }
     DrawingArea& area() { return editor_.window().drawingArea(); }
-    EditorState& state() { return editor_.state(); }
-    MessageQueue& queue() { return editor_.queue(); }
+    EditorState& state() { return editor_.core().state(); }
+    MessageQueue& queue() { return editor_.core().queue(); }
 
     // What the drawing area shows in its top-left 640 x 480 pixels, taken
     // by rendering the widget as it paints itself.

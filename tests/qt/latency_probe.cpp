@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     editor.show();
 
     std::vector<double> samples;
-    while (!editor.state().quitRequested) {
+    while (!editor.core().quitRequested()) {
         if (editor.turn() && watch.pressedAt) {
             const std::chrono::duration<double, std::milli> ms = Clock::now() - *watch.pressedAt;
             samples.push_back(ms.count());

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "state_snapshot.h"
+#include "ui/bspline_dialog_session.h"
 #include "ui/command.h"
 #include "ui/key_codes.h"
 #include "ui/recording_shell.h"
@@ -268,11 +269,6 @@ TEST(SliderKeys, BSplineSkipsTheClampWhenAKnotIndexDoesNotExist) {
     }
 }
 
-bool dialogOpen(const EditorState& state, int id) {
-    return std::find(state.openDialogs.begin(), state.openDialogs.end(), id) !=
-           state.openDialogs.end();
-}
-
 TEST(BSplineDialog, OkStoresDegreeAndKnotsOnlyForAnOpenDialog) {
     Session s;
     s.state.workingKnots = {0, 1, 2, 10};
@@ -291,8 +287,8 @@ TEST(BSplineDialog, OkStoresDegreeAndKnotsOnlyForAnOpenDialog) {
     EXPECT_TRUE(s.state.redrawRequested);
     EXPECT_EQ(s.state.bsplineDegree, 7);
     EXPECT_EQ(s.state.knotSequence, (KnotSequence{0, 1, 2}));
-    EXPECT_FALSE(dialogOpen(s.state, 0));
-    EXPECT_TRUE(dialogOpen(s.state, 1));
+    EXPECT_FALSE(isDialogOpen(s.state, 0));
+    EXPECT_TRUE(isDialogOpen(s.state, 1));
 
     // An ended dialog, one never opened, and a negative id: all ignored.
     s.state.redrawRequested = false;
@@ -308,7 +304,7 @@ TEST(BSplineDialog, OkStoresDegreeAndKnotsOnlyForAnOpenDialog) {
     EXPECT_EQ(s.state.bsplineDegree, 3);
     EXPECT_TRUE(s.state.knotSequence.empty());
     EXPECT_EQ(s.state.knotSequence.capacity(), 0u);
-    EXPECT_FALSE(dialogOpen(s.state, 1));
+    EXPECT_FALSE(isDialogOpen(s.state, 1));
 }
 
 TEST(BSplineDialog, LargeDegreeIsKeptAndShownAgain) {
@@ -333,7 +329,7 @@ TEST(BSplineDialog, CancelKeepsWhatOpeningPutThere) {
     EXPECT_TRUE(s.state.redrawRequested);
     EXPECT_EQ(s.state.bsplineDegree, 2);
     EXPECT_EQ(s.state.knotSequence, (KnotSequence{0, 1, 2, 3, 4, 5, 6}));
-    EXPECT_FALSE(dialogOpen(s.state, 0));
+    EXPECT_FALSE(isDialogOpen(s.state, 0));
 }
 
 }  // namespace
