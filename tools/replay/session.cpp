@@ -1,20 +1,11 @@
 #include "session.h"
 
-#include <algorithm>
 #include <utility>
 
-#include "ui/check_marks.h"
+#include "launch/script_step.h"
 #include "ui/command_ids.h"
 
 namespace veltro::replay {
-
-namespace {
-
-bool isDialogMessage(const Message& message) {
-    return message.kind == Message::Kind::DialogOk || message.kind == Message::Kind::DialogCancel;
-}
-
-}  // namespace
 
 Session::Session() = default;
 
@@ -22,20 +13,7 @@ std::optional<std::string> Session::play(const Message& message) {
     if (ended()) {
         return "the session has already ended";
     }
-    Message delivered = message;
-    if (isDialogMessage(message)) {
-        const std::vector<int>& open = core_.state().openDialogs;
-        if (open.empty()) {
-            return std::string(message.kind == Message::Kind::DialogOk ? "'dialog ok'"
-                                                                       : "'dialog cancel'") +
-                   " but no B-Spline Input dialog is open (menu " +
-                   std::to_string(commandId(Command::BSplineSetup)) + " opens one)";
-        }
-        delivered.dialogId = open.back();
-    }
-    core_.post(std::move(delivered));
-    core_.turn();
-    return std::nullopt;
+    return playScriptStep(core_, message);
 }
 
 std::optional<ScriptError> Session::playAll(const std::vector<ScriptStep>& steps) {
@@ -54,7 +32,7 @@ HostView Session::hostView() const {
     HostView view;
     view.title = shell_.title();
     for (Command command : allCommands) {
-        if (isChecked(core_.state(), command)) {
+        if (core_.isChecked(command)) {
             view.checked.push_back(commandId(command));
         }
     }
@@ -64,10 +42,8 @@ HostView Session::hostView() const {
     }
     for (const RecordingShell::Event& event :
          shell_.eventsOf(RecordingShell::Event::Kind::Dialog)) {
-        const std::vector<int>& openDialogs = core_.state().openDialogs;
-        const bool open =
-            std::find(openDialogs.begin(), openDialogs.end(), event.id) != openDialogs.end();
-        view.dialogs.push_back(DialogRecord{event.first, event.second, open});
+        view.dialogs.push_back(
+            DialogRecord{event.first, event.second, core_.isDialogOpen(event.id)});
     }
     view.framesDrawn = core_.framesDrawn();
     return view;
