@@ -5,45 +5,37 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-#include "launch/scene_player.h"
-
 namespace veltro::qt {
 
 DesktopEditor::DesktopEditor(Clock& clock, Sleeper& sleeper)
-    : window_([this](Message message) { core_.post(std::move(message)); }),
+    : window_([this](Message message) { core().post(std::move(message)); }),
       shell_(window_),
-      sceneClock_(clock, sleeper),
-      core_(sceneShell_, sceneClock_, sceneClock_, this) {}
-
-std::optional<std::string> DesktopEditor::openScene(const SceneFile& scene) {
-    return playScene(scene, core_, sceneShell_, sceneClock_);
-}
+      desktop_(shell_, clock, sleeper, this) {}
 
 void DesktopEditor::show() {
     // An opened scene may have changed them while the window was hidden.
-    window_.showCheckMarks(core_);
+    window_.showCheckMarks(core());
     window_.show();
     window_.drawingArea().setFocus();
-    if (core_.framesDrawn() > 0) {
-        window_.drawingArea().showFrame(core_.framePixels());
+    if (core().framesDrawn() > 0) {
+        window_.drawingArea().showFrame(core().framePixels());
     }
-    sceneShell_.endScene(core_);
 }
 
 int DesktopEditor::run() {
-    while (!core_.quitRequested()) {
+    while (!core().quitRequested()) {
         turn();
     }
     return 0;
 }
 
 bool DesktopEditor::turn() {
-    const bool drew = core_.turn();
-    window_.showCheckMarks(core_);
+    const bool drew = core().turn();
+    window_.showCheckMarks(core());
     if (!drew) {
         return false;
     }
-    window_.drawingArea().showFrame(core_.framePixels());
+    window_.drawingArea().showFrame(core().framePixels());
     ++framesPresented_;
     return true;
 }

@@ -1,13 +1,8 @@
 #pragma once
 
-#include <optional>
-#include <string>
-
 #include "core/clock.h"
 #include "core/editor_core.h"
-#include "launch/scene_clock.h"
-#include "launch/scene_file.h"
-#include "launch/scene_shell.h"
+#include "launch/desktop_core.h"
 #include "main_window.h"
 #include "qt_shell.h"
 
@@ -23,11 +18,8 @@ class DesktopEditor final : private EventPump {
     DesktopEditor(const DesktopEditor&) = delete;
     DesktopEditor& operator=(const DesktopEditor&) = delete;
 
-    // Plays a scene before the window is shown; the complaint if it cannot
-    // be played, and then the window is not to be shown.
-    std::optional<std::string> openScene(const SceneFile& scene);
-    // Shows the window with the last frame drawn, if any, and the dialogs an
-    // opened scene left open.
+    // Shows the window with the check marks and the last frame drawn, if
+    // any.
     void show();
     // Runs turns until the window has been closed; the exit code.
     int run();
@@ -35,7 +27,8 @@ class DesktopEditor final : private EventPump {
     // it left; true when it drew a frame.
     bool turn();
 
-    EditorCore& core() { return core_; }
+    DesktopCore& desktop() { return desktop_; }
+    EditorCore& core() { return desktop_.core(); }
     MainWindow& window() { return window_; }
     int framesPresented() const { return framesPresented_; }
 
@@ -44,9 +37,7 @@ class DesktopEditor final : private EventPump {
 
     MainWindow window_;
     QtShell shell_;
-    SceneShell sceneShell_{shell_};
-    SceneClock sceneClock_;
-    EditorCore core_;
+    DesktopCore desktop_;
     int framesPresented_ = 0;
 };
 

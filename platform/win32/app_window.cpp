@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "launch/scene_player.h"
 #include "resource_ids.h"
 #include "ui/command_ids.h"
 #include "ui/menu_table.h"
@@ -11,9 +10,7 @@
 namespace veltro::win32 {
 
 AppWindow::AppWindow(Clock& clock, Sleeper& sleeper)
-    : shell_(*this),
-      sceneClock_(clock, sleeper),
-      core_(sceneShell_, sceneClock_, sceneClock_, this) {}
+    : shell_(*this), desktop_(shell_, clock, sleeper, this) {}
 
 AppWindow::~AppWindow() {
     destroy();
@@ -62,18 +59,13 @@ bool AppWindow::create(HINSTANCE instance, std::string_view caption, int width, 
     return true;
 }
 
-std::optional<std::string> AppWindow::openScene(const SceneFile& scene) {
-    return playScene(scene, core_, sceneShell_, sceneClock_);
-}
-
 void AppWindow::show() {
     // An opened scene may have changed them while the window was hidden.
     showCheckMarks();
     ShowWindow(window_, SW_SHOWNORMAL);
-    if (core_.framesDrawn() > 0) {
+    if (core().framesDrawn() > 0) {
         present();
     }
-    sceneShell_.endScene(core_);
 }
 
 void AppWindow::fitClientArea() {
@@ -126,7 +118,7 @@ bool AppWindow::createFrameBuffer() {
 }
 
 void AppWindow::turn() {
-    const bool drew = core_.turn();
+    const bool drew = core().turn();
     showCheckMarks();
     if (drew) {
         present();
@@ -140,7 +132,7 @@ void AppWindow::showCheckMarks() {
     }
     for (const MenuBarEntry& entry : menuBar()) {
         for (const MenuItem& item : entry.items) {
-            const bool checked = core_.isChecked(item.command);
+            const bool checked = core().isChecked(item.command);
             CheckMenuItem(menu, static_cast<UINT>(commandId(item.command)),
                           MF_BYCOMMAND | static_cast<UINT>(checked ? MF_CHECKED : MF_UNCHECKED));
         }
@@ -194,7 +186,7 @@ bool AppWindow::routeToDialog(MSG& message) {
 }
 
 void AppWindow::present() {
-    const std::vector<std::uint32_t>& words = core_.framePixels();
+    const std::vector<std::uint32_t>& words = core().framePixels();
     if (pixels_ == nullptr || width_ != static_cast<int>(EditorCore::kWidth) ||
         height_ != static_cast<int>(EditorCore::kHeight)) {
         return;

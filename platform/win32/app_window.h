@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -11,9 +10,7 @@
 
 #include "core/clock.h"
 #include "core/editor_core.h"
-#include "launch/scene_clock.h"
-#include "launch/scene_file.h"
-#include "launch/scene_shell.h"
+#include "launch/desktop_core.h"
 #include "ui/message.h"
 #include "win32_shell.h"
 
@@ -35,13 +32,11 @@ class AppWindow final : public EventPump {
     // client area is width x height and makes the frame buffer; the window
     // stays hidden until show().
     bool create(HINSTANCE instance, std::string_view caption, int width, int height);
-    // Plays a scene into the hidden window's editor; the complaint if it
-    // cannot be played, and then the window is not to be shown.
-    std::optional<std::string> openScene(const SceneFile& scene);
-    // Shows the window with the last frame drawn, if any, and the dialogs an
-    // opened scene left open.
+    // Shows the window with the check marks and the last frame drawn, if
+    // any.
     void show();
-    EditorCore& core() { return core_; }
+    DesktopCore& desktop() { return desktop_; }
+    EditorCore& core() { return desktop_.core(); }
     bool isRunning() const { return running_; }
 
     // One turn of the core, presenting the frame it drew and the check marks
@@ -56,7 +51,7 @@ class AppWindow final : public EventPump {
     // its own message loop inside the core's handling of a command; what
     // that loop dispatches waits in the core's queue, so the core is never
     // re-entered.
-    void deliver(Message message) { core_.post(std::move(message)); }
+    void deliver(Message message) { core().post(std::move(message)); }
 
     HWND window() const { return window_; }
     HINSTANCE instance() const { return instance_; }
@@ -84,9 +79,7 @@ class AppWindow final : public EventPump {
     void dropQueuedRepeats(const MSG& repeat);
 
     Win32Shell shell_;
-    SceneShell sceneShell_{shell_};
-    SceneClock sceneClock_;
-    EditorCore core_;
+    DesktopCore desktop_;
 
     int width_ = 0;
     int height_ = 0;

@@ -1,81 +1,62 @@
 // Entry point of veltro.exe: one window, one editor, one paced frame loop.
 #include <windows.h>
 
-#include <memory>
+#include <optional>
+#include <string>
 
 #include "app_window.h"
 #include "core/editor_core.h"
-#include "launch/launch_options.h"
-#include "launch/scene_file.h"
-#include "launch/session_recording.h"
+#include "launch/desktop_launch.h"
 #include "launch_text.h"
 #include "ui/menu_table.h"
 #include "win32_clock.h"
 
+namespace {
+
+using namespace veltro;
+
+// The Windows program: texts go to whoever started it, or into a message
+// box, which a program started from the desktop needs.
+class Win32Desktop final : public DesktopHost {
+  public:
+    explicit Win32Desktop(HINSTANCE instance) : instance_(instance) {}
+
+    bool tellUser(const std::string& text, bool isError) override {
+        win32::tellUser(text, isError);
+        return true;
+    }
+    void refuse(const std::string& text) override { win32::refuseStart(text); }
+
+    DesktopCore* openWindow() override {
+        fineTimer_.emplace();
+        app_.emplace(clock_, sleeper_);
+        if (!app_->create(instance_, kApplicationCaption, static_cast<int>(EditorCore::kWidth),
+                          static_cast<int>(EditorCore::kHeight))) {
+            app_->destroy();
+            return nullptr;
+        }
+        return &app_->desktop();
+    }
+    void showWindow() override { app_->show(); }
+    void runUntilClosed() override {
+        while (app_->isRunning()) {
+            app_->turn();
+        }
+    }
+    void closeWindow() override { app_->destroy(); }
+
+  private:
+    HINSTANCE instance_;
+    std::optional<win32::FineTimerResolution> fineTimer_;
+    win32::MultimediaClock clock_;
+    win32::SystemSleeper sleeper_;
+    std::optional<win32::AppWindow> app_;
+};
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*showCommand*/) {
-    using namespace veltro;
-    // The command line first: a bad line or scene is refused before any
-    // window opens.
-    GivenOptions given;
-    auto complaint = readLaunchArguments(win32::commandLineArguments(), given);
-    if (!complaint) {
-        complaint = finishLaunchOptions(given);
-    }
-    if (complaint) {
-        win32::tellUser(launchRefusal(*complaint), true);
-        return kExitRefused;
-    }
-    const LaunchOptions& options = given.options;
-    if (options.help || options.version) {
-        win32::tellUser(options.help ? launchHelpText() : launchVersionText(), false);
-        return 0;
-    }
-    const auto refuse = [](const std::string& why) {
-        win32::refuseStart("veltro: " + why + "\n");
-        return kExitRefused;
-    };
-    SceneFile scene;
-    if (options.open) {
-        if (const auto why = loadSceneFile(*options.open, scene)) {
-            return refuse(*why);
-        }
-    }
-
-    win32::FineTimerResolution fineTimer;
-    win32::MultimediaClock clock;
-    win32::SystemSleeper sleeper;
-    win32::AppWindow app(clock, sleeper);
-    if (!app.create(instance, kApplicationCaption, static_cast<int>(EditorCore::kWidth),
-                    static_cast<int>(EditorCore::kHeight))) {
-        app.destroy();
-        return 1;
-    }
-    if (options.open) {
-        if (const auto why = app.openScene(scene)) {
-            app.destroy();
-            return refuse(*why);
-        }
-    }
-    std::unique_ptr<SessionRecording> recording;
-    if (options.record) {
-        if (const auto why = SessionRecording::create(*options.record, options.force, recording)) {
-            app.destroy();
-            return refuse(*why);
-        }
-        if (options.open) {
-            recording->writeScene(scene);
-        }
-        app.core().setObserver(recording.get());
-    }
-    app.show();
-    while (app.isRunning()) {
-        app.turn();
-    }
-    app.destroy();
-    if (recording && recording->failure()) {
-        win32::refuseStart("veltro: " + *recording->failure() + "\n");
-        return 1;
-    }
-    return 0;
+    Win32Desktop host(instance);
+    return runDesktopProgram(win32::commandLineArguments(), host);
 }

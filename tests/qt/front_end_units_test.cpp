@@ -4,7 +4,6 @@
 
 #include <QTest>
 
-#include "command_line.h"
 #include "display_check.h"
 #include "key_mapping.h"
 #include "ui/message.h"
@@ -91,42 +90,6 @@ void FrontEndUnitsTest::displayProblemIsFoundBeforeQtTries() {
     if (found) {
         // The message must tell a user what to do about it.
         QVERIFY(found->find("xvfb-run") != std::string::npos);
-    }
-}
-
-// Qt's parser and the one veltro.exe uses, both built from the option
-// table, must take the same lines the same way (messages may differ).
-void FrontEndUnitsTest::commandLineReadsAsOnWindows_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::newRow("none") << QStringList{};
-    QTest::newRow("bare scene") << QStringList{"a.replay"};
-    QTest::newRow("all") << QStringList{"--open", "a", "--record=b", "--force"};
-    QTest::newRow("one dash") << QStringList{"-open", "a", "-record", "b"};
-    QTest::newRow("twice") << QStringList{"--open", "a", "b"};
-    QTest::newRow("no value") << QStringList{"--record"};
-    QTest::newRow("empty value") << QStringList{"--open="};
-    QTest::newRow("unknown") << QStringList{"--frobnicate"};
-    QTest::newRow("switch with value") << QStringList{"--force=yes"};
-    QTest::newRow("help wins") << QStringList{"a", "b", "-h"};
-    QTest::newRow("end of options") << QStringList{"--", "--a.replay"};
-}
-
-void FrontEndUnitsTest::commandLineReadsAsOnWindows() {
-    QFETCH(QStringList, args);
-    LaunchOptions qtOptions;
-    const bool qtAccepts = !readCommandLine(QStringList{"veltro"} + args, qtOptions);
-    GivenOptions given;
-    std::vector<std::string> words;
-    for (const QString& arg : args) {
-        words.push_back(arg.toStdString());
-    }
-    const bool accepts = !readLaunchArguments(words, given) && !finishLaunchOptions(given);
-    QCOMPARE(qtAccepts, accepts);
-    if (accepts) {
-        QCOMPARE(qtOptions.open, given.options.open);
-        QCOMPARE(qtOptions.record, given.options.record);
-        QCOMPARE(qtOptions.force, given.options.force);
-        QCOMPARE(qtOptions.help, given.options.help);
     }
 }
 

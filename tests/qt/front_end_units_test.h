@@ -13,8 +13,6 @@ class FrontEndUnitsTest : public QObject {
     void keysMapToEditorKeys();
     void displayProblemIsFoundBeforeQtTries_data();
     void displayProblemIsFoundBeforeQtTries();
-    void commandLineReadsAsOnWindows_data();
-    void commandLineReadsAsOnWindows();
 };
 
 }  // namespace veltro::qt::testing
