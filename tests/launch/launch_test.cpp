@@ -5,9 +5,12 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/clock.h"
+#include "launch/desktop_launch.h"
 #include "launch/launch_options.h"
 #include "launch/scene_file.h"
 #include "launch/session_recording.h"
+#include "ui/recording_shell.h"
 
 namespace veltro {
 namespace {
@@ -90,6 +93,75 @@ TEST(SceneFile, RefusalsNameTheFileTheLineAndTheFault) {
                   "code 0 to 255)");
     EXPECT_EQ(loadSceneFile(missing, scene).value_or(""), missing + ": No such file or directory");
     EXPECT_NE(loadSceneFile(scratch.file(""), scene), std::nullopt);
+}
+
+// A desktop program without a window system: its shell records what the
+// editor asks of the window, and it notes which dialogs had opened by the
+// time the window showed.
+class HeadlessDesktop final : public DesktopHost {
+  public:
+    bool tellUser(const std::string& text, bool /*isError*/) override {
+        told += text;
+        return true;
+    }
+    void refuse(const std::string& text) override { told += text; }
+    DesktopCore* openWindow() override {
+        desktop.emplace(shell, clock, clock, nullptr);
+        return &*desktop;
+    }
+    void showWindow() override { dialogsBeforeTheWindow = dialogs(); }
+    void runUntilClosed() override { ran = true; }
+    void closeWindow() override {}
+    std::size_t dialogs() const {
+        return shell.eventsOf(RecordingShell::Event::Kind::Dialog).size();
+    }
+
+    RecordingShell shell;
+    ManualClock clock;
+    std::optional<DesktopCore> desktop;
+    std::string told;
+    std::size_t dialogsBeforeTheWindow = 0;
+    bool ran = false;
+};
+
+struct SceneCase {
+    const char* what;
+    const char* scene;
+    std::size_t dialogs;  // opened once the window shows
+    std::size_t points;
+    std::string refusal = "";  // after "veltro: FILE:"; empty: the window shows
+};
+
+TEST(DesktopLaunch, PlaysTheSceneBeforeTheWindowShows) {
+    const SceneCase cases[] = {
+        {"a dialog waits for the window", "click 1 1\nmenu 40053\n", 1, 1},
+        {"an answered dialog never shows", "menu 40053\ndialog cancel\n", 0, 0},
+        {"message boxes are not shown again", "menu 40009\nmenu 40023\n", 0, 0},
+        {"a close ends the scene, not the session", "click 1 1\nclose\n", 0, 1},
+        {"an answer with no dialog open", "click 1 1\ndialog ok \"2\" \"\"\n", 0, 0,
+         "2: 'dialog ok' but no B-Spline Input dialog is open (menu 40053 opens one)"},
+    };
+    Scratch scratch;
+    for (const SceneCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = scratch.file("scene.replay", c.scene);
+        HeadlessDesktop host;
+        const int status = runDesktopProgram({path}, host);
+        if (!c.refusal.empty()) {
+            EXPECT_EQ(status, kExitRefused);
+            EXPECT_EQ(host.told, "veltro: " + path + ":" + c.refusal + "\n");
+            EXPECT_FALSE(host.ran);
+            continue;
+        }
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(host.told, "");
+        EXPECT_TRUE(host.ran);
+        EXPECT_FALSE(host.desktop->core().quitRequested());
+        EXPECT_EQ(host.dialogsBeforeTheWindow, 0u);
+        EXPECT_EQ(host.dialogs(), c.dialogs);
+        EXPECT_TRUE(host.shell.eventsOf(RecordingShell::Event::Kind::MessageBox).empty());
+        EXPECT_EQ(host.desktop->core().state().controlPoints.size(), c.points);
+    }
 }
 
 // The scene's own lines first, then the messages as they come; a close in
