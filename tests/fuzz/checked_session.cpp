@@ -118,8 +118,7 @@ void CheckedSession::pressWithoutFrame(float x, float y) {
 }
 
 int CheckedSession::newestOpenDialog() const {
-    const EditorState& state = core_.state();
-    return state.openDialogs.empty() ? -1 : state.openDialogs.back();
+    return core_.newestDialog().value_or(-1);
 }
 
 std::uint32_t CheckedSession::presentedAt(std::uint32_t x, std::uint32_t y) const {
