@@ -8,10 +8,10 @@
 
 namespace veltro::qt {
 
-// The whole program minus its entry point: the window, its shell and the
-// editor core they host. Qt runs inside the core's turns: pending events are
-// delivered before the turn takes its message, and during the frame wait by
-// the sleeper.
+// The Qt window, its shell and the editor core they host; the launch that
+// drives it is the one every desktop program shares. Qt runs inside the
+// core's turns: pending events are delivered before the turn takes its
+// message, and during the frame wait by the sleeper.
 class DesktopEditor final : private EventPump {
   public:
     DesktopEditor(Clock& clock, Sleeper& sleeper);
