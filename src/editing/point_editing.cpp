@@ -1,91 +1,102 @@
 #include "editing/point_editing.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace veltro {
 
 namespace {
 
-// The square around the disc, in the corner order the box test expects.
-void setBoxFromDisc(ControlPoint& p) {
-    const float x = p.centre.x;
-    const float y = p.centre.y;
-    const float r = p.radius;
-    p.setBoundingBox(Point2(x - r, y - r), Point2(x + r, y - r), Point2(x - r, y + r),
-                     Point2(x + r, y + r));
-}
+// The square around a disc, edges included: a quick test before the disc's.
+struct Square {
+    float left, top, right, bottom;
 
-}  // namespace
+    explicit Square(const ControlPoint& p)
+        : left(p.centre.x - p.radius),
+          top(p.centre.y - p.radius),
+          right(p.centre.x + p.radius),
+          bottom(p.centre.y + p.radius) {}
 
-void pickPoints(std::vector<ControlPoint>& points, const Point2& m) {
-    for (ControlPoint& p : points) {
-        p.selected = p.contains(m);
+    bool contains(const Point2& p) const {
+        return left <= p.x && p.x <= right && top <= p.y && p.y <= bottom;
     }
-}
+};
 
-void dragSelectedPoints(std::vector<ControlPoint>& points, const Point2& m, bool mouseDown,
-                        bool& redrawRequested) {
-    if (!mouseDown) {
-        return;
-    }
-    for (ControlPoint& p : points) {
-        if (p.selected) {
-            redrawRequested = true;
-            // Only the position follows the cursor; the centre keeps its colour.
-            p.centre.x = m.x;
-            p.centre.y = m.y;
-        }
-    }
-}
-
-void confineSelectedPoints(std::vector<ControlPoint>& points, bool& redrawRequested) {
-    for (ControlPoint& p : points) {
-        if (p.selected && p.confineToWindow()) {
-            redrawRequested = true;
-        }
-    }
-}
-
-void resolveDropOverlaps(std::vector<ControlPoint>& points, bool& redrawRequested) {
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        if (points[i].selected) {
-            resolvePointOverlap(points, i, redrawRequested);
-        }
-    }
-}
-
-void resolvePointOverlap(std::vector<ControlPoint>& points, std::size_t k, bool& redrawRequested) {
-    if (k >= points.size()) {
-        return;
-    }
-    setBoxFromDisc(points[k]);
+// Sends the point at index k back to `dragStart` when another point's disc
+// holds a corner of its square at the drop position or its centre.
+void resolveOverlap(std::vector<ControlPoint>& points, std::size_t k, const Point2& dragStart,
+                    bool& redrawRequested) {
+    const Square dropped(points[k]);
     for (std::size_t j = 0; j < points.size(); ++j) {
         if (j == k) {
             continue;
         }
-        ControlPoint& q = points[j];
-        setBoxFromDisc(q);
-        const ControlPoint& p = points[k];
+        const ControlPoint& q = points[j];
+        const Square around(q);
         // The corners stay those of the drop position; the centre probe is
-        // wherever P is now, possibly already sent back by an earlier Q.
-        const std::array<Point2, 5> probes{p.boxCorners[2], p.boxCorners[3], p.boxCorners[0],
-                                           p.boxCorners[1], p.centre};
-        bool nearBox = false;
-        for (const Point2& probe : probes) {
-            nearBox = nearBox || q.boxContains(probe);
+        // wherever the point is now, possibly already sent back by an
+        // earlier q.
+        const std::array<Point2, 5> probes{Point2(dropped.left, dropped.bottom),
+                                           Point2(dropped.right, dropped.bottom),
+                                           Point2(dropped.left, dropped.top),
+                                           Point2(dropped.right, dropped.top), points[k].centre};
+        const auto anyProbe = [&probes](const auto& holds) {
+            return std::any_of(probes.begin(), probes.end(), holds);
+        };
+        if (anyProbe([&around](const Point2& p) { return around.contains(p); }) &&
+            anyProbe([&q](const Point2& p) { return q.contains(p); })) {
+            points[k].centre = dragStart;
+            redrawRequested = true;
         }
-        if (!nearBox) {
+    }
+}
+
+}  // namespace
+
+void pickPoints(const std::vector<ControlPoint>& points, const Point2& m,
+                std::vector<PickedPoint>& picked) {
+    std::vector<PickedPoint> next;
+    // Both lists are in index order, so the previous pick is read in step.
+    auto before = picked.begin();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        while (before != picked.end() && before->index < i) {
+            ++before;
+        }
+        if (points[i].contains(m)) {
+            const bool stillPicked = before != picked.end() && before->index == i;
+            next.push_back({i, stillPicked ? before->dragStart : points[i].centre});
+        }
+    }
+    picked = std::move(next);
+}
+
+void dragPickedPoints(std::vector<ControlPoint>& points, const std::vector<PickedPoint>& picked,
+                      const Point2& m, bool& redrawRequested) {
+    for (const PickedPoint& p : picked) {
+        if (p.index < points.size()) {
+            points[p.index].centre = m;
+            redrawRequested = true;
+        }
+    }
+}
+
+void dropPickedPoints(std::vector<ControlPoint>& points, std::vector<PickedPoint>& picked,
+                      bool& redrawRequested) {
+    for (const PickedPoint& p : picked) {
+        if (p.index < points.size()) {
+            resolveOverlap(points, p.index, p.dragStart, redrawRequested);
+        }
+    }
+    for (PickedPoint& p : picked) {
+        if (p.index >= points.size()) {
             continue;
         }
-        bool onDisc = false;
-        for (const Point2& probe : probes) {
-            if (q.contains(probe)) {
-                onDisc = true;
-                break;
-            }
-        }
-        if (onDisc) {
-            points[k].centre = points[k].lastValidPosition;
+        ControlPoint& point = points[p.index];
+        if (point.insideFrame()) {
+            p.dragStart = point.centre;
+        } else {
+            point.centre = p.dragStart;
             redrawRequested = true;
         }
     }

@@ -10,28 +10,33 @@ namespace veltro {
 
 // The Move Points gesture: press picks, every move drags, the release first
 // resolves overlaps and then confines the dropped points to the window.
-// The caller owns mouseDown and redrawRequested; these functions only read
-// the one and set the other.
+// The picked points are named by their place in the list and kept apart from
+// the points, so copying or growing the list never changes the pick.
 
-// Press in Move Points mode: every point whose disc contains m is selected,
-// every other point deselected.
-void pickPoints(std::vector<ControlPoint>& points, const Point2& m);
+// A picked point and where its drag began: where a refused drop sends it.
+struct PickedPoint {
+    std::size_t index = 0;
+    Point2 dragStart;
 
-// While the button is held, every selected point jumps onto the cursor.
-void dragSelectedPoints(std::vector<ControlPoint>& points, const Point2& m, bool mouseDown,
-                        bool& redrawRequested);
+    friend bool operator==(const PickedPoint&, const PickedPoint&) = default;
+};
 
-// After the release, a selected point whose disc is not wholly inside the
-// window goes back to where its drag began.
-void confineSelectedPoints(std::vector<ControlPoint>& points, bool& redrawRequested);
+// Press in Move Points mode: picks every point whose disc contains m, in
+// list order. A point still picked from the press before keeps where its
+// drag began; the others begin where they are.
+void pickPoints(const std::vector<ControlPoint>& points, const Point2& m,
+                std::vector<PickedPoint>& picked);
 
-// After the release, every selected point dropped onto another point goes
-// back to where its drag began; handled in container order, so a later point
-// sees where the earlier ones ended up.
-void resolveDropOverlaps(std::vector<ControlPoint>& points, bool& redrawRequested);
+// While the button is held, every picked point jumps onto the cursor.
+void dragPickedPoints(std::vector<ControlPoint>& points, const std::vector<PickedPoint>& picked,
+                      const Point2& m, bool& redrawRequested);
 
-// Sends the point at index k back when any other point overlaps its drop
-// position. An index past the end does nothing.
-void resolvePointOverlap(std::vector<ControlPoint>& points, std::size_t k, bool& redrawRequested);
+// The release: every picked point dropped onto another point goes back to
+// where its drag began, in list order, so a later point sees where the
+// earlier ones ended up; then a picked point whose disc is not wholly inside
+// the window goes back too, and one that stays begins its next drag there.
+// The points stay picked.
+void dropPickedPoints(std::vector<ControlPoint>& points, std::vector<PickedPoint>& picked,
+                      bool& redrawRequested);
 
 }  // namespace veltro

@@ -6,6 +6,7 @@
 
 #include "geometry/colour.h"
 #include "geometry/float_to_int.h"
+#include "geometry/frame_size.h"
 
 namespace veltro {
 
@@ -14,8 +15,8 @@ namespace veltro {
 // owns the memory.
 class FrameBuffer {
   public:
-    static constexpr std::uint32_t kWidth = 640;
-    static constexpr std::uint32_t kHeight = 480;
+    static constexpr std::uint32_t kWidth = kFrameWidth;
+    static constexpr std::uint32_t kHeight = kFrameHeight;
 
     FrameBuffer(std::uint32_t* pixels, std::uint32_t width, std::uint32_t height)
         : pixels_(pixels), width_(width), height_(height) {}

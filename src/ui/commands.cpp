@@ -61,6 +61,7 @@ void resetBSpline(EditorState& state) {
 
 void clearPoints(EditorState& state) {
     emptyAndRelease(state.controlPoints);
+    emptyAndRelease(state.pickedPoints);
     state.redrawRequested = true;
     state.sliderT = 0.5f;
     state.sliderOn = false;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "curves/scene_state.h"
+#include "editing/point_editing.h"
 
 namespace veltro {
 
@@ -12,12 +13,17 @@ enum class EditMode {
     MovePoints,
 };
 
-// The whole editor: one object, owned by the front end.
+// The whole editor: one object, owned by the editor core; hosts read it
+// through the core's queries.
 struct EditorState : SceneState {
     EditMode editMode = EditMode::MakePoints;
     bool mouseDown = false;
     // Set by whatever changes the picture; answered by the core's next frame.
     bool redrawRequested = false;
+    // The points the last press in Move Points mode picked, in list order.
+    // They stay picked after the release, until the next such press or until
+    // the points are cleared.
+    std::vector<PickedPoint> pickedPoints;
     // Set by the close message; the host ends its loop after this turn.
     bool quitRequested = false;
     // The ids of the "B-Spline Input" dialogs still open, oldest first. Only

@@ -27,23 +27,22 @@ void leftPress(EditorState& state, const Message& message) {
         state.controlPoints.push_back(ControlPoint(m, ControlPoint::kRadius));
         state.redrawRequested = true;
     } else if (state.editMode == EditMode::MovePoints) {
-        pickPoints(state.controlPoints, m);
+        pickPoints(state.controlPoints, m, state.pickedPoints);
     }
 }
 
 void mouseMove(EditorState& state, const Message& message) {
-    if (state.editMode != EditMode::MovePoints || !hasFinitePosition(message)) {
+    if (state.editMode != EditMode::MovePoints || !state.mouseDown || !hasFinitePosition(message)) {
         return;
     }
-    dragSelectedPoints(state.controlPoints, Point2(message.x, message.y), state.mouseDown,
-                       state.redrawRequested);
+    dragPickedPoints(state.controlPoints, state.pickedPoints, Point2(message.x, message.y),
+                     state.redrawRequested);
 }
 
 void leftRelease(EditorState& state) {
     state.mouseDown = false;
     if (state.editMode == EditMode::MovePoints) {
-        resolveDropOverlaps(state.controlPoints, state.redrawRequested);
-        confineSelectedPoints(state.controlPoints, state.redrawRequested);
+        dropPickedPoints(state.controlPoints, state.pickedPoints, state.redrawRequested);
     }
 }
 

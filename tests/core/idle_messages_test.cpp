@@ -53,14 +53,9 @@ Message randomMessage(std::mt19937& random) {
     }
 }
 
-// What a point is besides its place in the list.
-std::vector<std::tuple<float, float, bool, float, float>> pointsOf(const EditorState& state) {
-    std::vector<std::tuple<float, float, bool, float, float>> points;
-    for (const ControlPoint& p : state.controlPoints) {
-        points.emplace_back(p.centre.x, p.centre.y, p.selected, p.lastValidPosition.x,
-                            p.lastValidPosition.y);
-    }
-    return points;
+// The points and which of them a drag holds.
+std::tuple<std::vector<ControlPoint>, std::vector<PickedPoint>> pointsOf(const EditorState& state) {
+    return {state.controlPoints, state.pickedPoints};
 }
 
 // Whatever the editor went through, a message judged idle leaves the state

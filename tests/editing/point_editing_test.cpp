@@ -13,19 +13,12 @@ ControlPoint pointAt(float x, float y) {
 
 struct Gesture {
     std::vector<ControlPoint> points;
-    bool mouseDown = false;
+    std::vector<PickedPoint> picked;
     bool redraw = false;
 
-    void press(float x, float y) {
-        mouseDown = true;
-        pickPoints(points, Point2(x, y));
-    }
-    void move(float x, float y) { dragSelectedPoints(points, Point2(x, y), mouseDown, redraw); }
-    void release() {
-        mouseDown = false;
-        resolveDropOverlaps(points, redraw);
-        confineSelectedPoints(points, redraw);
-    }
+    void press(float x, float y) { pickPoints(points, Point2(x, y), picked); }
+    void move(float x, float y) { dragPickedPoints(points, picked, Point2(x, y), redraw); }
+    void release() { dropPickedPoints(points, picked, redraw); }
     // Drags point `index` from its centre to (x, y) and lets go.
     void dragTo(std::size_t index, float x, float y) {
         press(points[index].centre.x, points[index].centre.y);
@@ -39,34 +32,27 @@ void expectAt(const ControlPoint& p, float x, float y) {
     EXPECT_EQ(p.centre.y, y);
 }
 
-TEST(PickPoints, SelectsEveryDiscUnderTheCursorAndDeselectsTheRest) {
-    std::vector<ControlPoint> points{pointAt(100, 100), pointAt(105, 100), pointAt(300, 300)};
-    points[2].selected = true;
-    pickPoints(points, Point2(110, 100));  // rim of the first, inside the second
-    EXPECT_TRUE(points[0].selected);
-    EXPECT_TRUE(points[1].selected);
-    EXPECT_FALSE(points[2].selected);
-
-    pickPoints(points, Point2(500, 50));
-    for (const ControlPoint& p : points) {
-        EXPECT_FALSE(p.selected);
-    }
+TEST(PickPoints, PicksEveryDiscUnderTheCursorAndDropsTheRest) {
+    Gesture g;
+    g.points = {pointAt(100, 100), pointAt(105, 100), pointAt(300, 300)};
+    g.picked = {{2, Point2(300, 300)}};
+    g.press(110, 100);  // rim of the first, inside the second
+    EXPECT_EQ(g.picked, (std::vector<PickedPoint>{{0, Point2(100, 100)}, {1, Point2(105, 100)}}));
+    g.press(500, 50);
+    EXPECT_TRUE(g.picked.empty());
 }
 
-TEST(DragSelectedPoints, MovesOnlyWhileTheButtonIsHeld) {
+TEST(PickPoints, APointPickedAgainMidDragStillGoesBackToWhereItsDragBegan) {
     Gesture g;
     g.points = {pointAt(100, 100), pointAt(300, 300)};
     g.press(95, 100);
     g.move(200, 150);  // absolute: the centre lands on the cursor, not offset by 5
     expectAt(g.points[0], 200, 150);
-    expectAt(g.points[1], 300, 300);
-    EXPECT_TRUE(g.redraw);
-
+    g.press(200, 150);
+    g.move(5, 5);
     g.release();
-    g.redraw = false;
-    g.move(400, 400);  // the selection outlives the release, the drag does not
-    expectAt(g.points[0], 200, 150);
-    EXPECT_FALSE(g.redraw);
+    expectAt(g.points[0], 100, 100);
+    expectAt(g.points[1], 300, 300);
 }
 
 TEST(ConfineSelectedPoints, KeepsDiscsInsideTheWindowAndSendsTheRestBack) {
@@ -85,7 +71,7 @@ TEST(ConfineSelectedPoints, KeepsDiscsInsideTheWindowAndSendsTheRestBack) {
         g.dragTo(0, c.x, c.y);
         if (c.stays) {
             expectAt(g.points[0], c.x, c.y);
-            EXPECT_EQ(g.points[0].lastValidPosition, Point2(c.x, c.y));
+            EXPECT_EQ(g.picked[0].dragStart, Point2(c.x, c.y));
         } else {
             expectAt(g.points[0], 320, 240);
         }
@@ -131,7 +117,7 @@ TEST(ResolveDropOverlaps, PointsPickedTogetherAllButTheLastGoBack) {
     Gesture g;
     g.points = {pointAt(100, 100), pointAt(105, 100), pointAt(108, 100), pointAt(400, 400)};
     g.press(104, 100);
-    EXPECT_TRUE(g.points[0].selected && g.points[1].selected && g.points[2].selected);
+    EXPECT_EQ(g.picked.size(), 3u);
     g.move(300, 200);
     g.release();
     expectAt(g.points[0], 100, 100);
@@ -160,14 +146,6 @@ TEST(ResolveDropOverlaps, PickingAPointThatLiesOnAnotherRequestsARedrawButMovesN
     expectAt(g.points[1], 200, 200);
     expectAt(g.points[2], 200, 200);
     EXPECT_TRUE(g.redraw);
-}
-
-TEST(ResolvePointOverlap, IgnoresAnIndexPastTheEnd) {
-    std::vector<ControlPoint> points{pointAt(100, 100), pointAt(100, 100)};
-    bool redraw = false;
-    resolvePointOverlap(points, 2, redraw);
-    resolvePointOverlap(points, static_cast<std::size_t>(-1), redraw);
-    EXPECT_FALSE(redraw);
 }
 
 }  // namespace
