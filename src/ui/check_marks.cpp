@@ -7,17 +7,12 @@ bool isChecked(const EditorState& state, Command command) {
         case Command::MakePoints:
             return state.editMode == EditMode::MakePoints;
         case Command::NestedLinear:
-            return state.method == CurveMethod::NestedLinear;
         case Command::Bernstein:
-            return state.method == CurveMethod::Bernstein;
         case Command::Midpoint:
-            return state.method == CurveMethod::Midpoint;
         case Command::ParametricPolynomial:
-            return state.method == CurveMethod::ParametricPolynomial;
         case Command::InterpolatingSpline:
-            return state.method == CurveMethod::InterpolatingSpline;
         case Command::BSpline:
-            return state.method == CurveMethod::BSpline;
+            return state.method == methodChosenBy(command);
         case Command::SliderOn:
             return state.sliderOn;
         case Command::SliderOff:

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
+
+#include "curves/curve_method.h"
 
 namespace veltro {
 
@@ -38,5 +41,25 @@ inline constexpr std::array<Command, kCommandCount> allCommands = [] {
     }
     return all;
 }();
+
+// The curve method an item of the Object menu chooses; none for the others.
+constexpr std::optional<CurveMethod> methodChosenBy(Command command) {
+    switch (command) {
+        case Command::NestedLinear:
+            return CurveMethod::NestedLinear;
+        case Command::Bernstein:
+            return CurveMethod::Bernstein;
+        case Command::Midpoint:
+            return CurveMethod::Midpoint;
+        case Command::ParametricPolynomial:
+            return CurveMethod::ParametricPolynomial;
+        case Command::InterpolatingSpline:
+            return CurveMethod::InterpolatingSpline;
+        case Command::BSpline:
+            return CurveMethod::BSpline;
+        default:
+            return std::nullopt;
+    }
+}
 
 }  // namespace veltro

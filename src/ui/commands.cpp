@@ -1,7 +1,5 @@
 #include "ui/commands.h"
 
-#include <array>
-
 #include "curves/knots.h"
 #include "ui/bspline_dialog_session.h"
 #include "ui/menu_table.h"
@@ -11,20 +9,6 @@ namespace veltro {
 
 namespace {
 
-struct MethodCommand {
-    Command command;
-    CurveMethod method;
-};
-
-constexpr std::array kMethodCommands{
-    MethodCommand{Command::NestedLinear, CurveMethod::NestedLinear},
-    MethodCommand{Command::Bernstein, CurveMethod::Bernstein},
-    MethodCommand{Command::Midpoint, CurveMethod::Midpoint},
-    MethodCommand{Command::ParametricPolynomial, CurveMethod::ParametricPolynomial},
-    MethodCommand{Command::InterpolatingSpline, CurveMethod::InterpolatingSpline},
-    MethodCommand{Command::BSpline, CurveMethod::BSpline},
-};
-
 template <typename T>
 void emptyAndRelease(std::vector<T>& items) {
     std::vector<T>().swap(items);
@@ -32,14 +16,6 @@ void emptyAndRelease(std::vector<T>& items) {
 
 void resetTitle(Shell& shell) {
     shell.setTitle(kApplicationCaption);
-}
-
-void selectMethod(EditorState& state, Command methodCommand) {
-    for (const MethodCommand& entry : kMethodCommands) {
-        if (entry.command == methodCommand) {
-            state.method = entry.method;
-        }
-    }
 }
 
 // Starts the B-spline afresh: degree 3, no entered knots, and the slider in
@@ -86,7 +62,9 @@ void methodCommand(EditorState& state, Shell& shell, Command command) {
     } else if (command == Command::BSpline) {
         resetBSpline(state);
     }
-    selectMethod(state, command);
+    if (const auto method = methodChosenBy(command)) {
+        state.method = *method;
+    }
 }
 
 }  // namespace
