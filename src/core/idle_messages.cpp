@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ui/bspline_dialog_session.h"
+#include "ui/slider.h"
 
 namespace veltro {
 
@@ -16,15 +17,7 @@ bool keyChangesNothing(const EditorState& state, Key key) {
         case Key::Minus:
         case Key::NumPlus:
         case Key::NumMinus:
-            // The slider only moves when it is on, and only for the methods
-            // that show it.
-            if (!state.sliderOn) {
-                return true;
-            }
-            if (state.method == CurveMethod::NestedLinear) {
-                return false;
-            }
-            return !(state.method == CurveMethod::BSpline && state.controlPoints.size() > 2);
+            return !sliderSteps(state);
         case Key::Other:
             return true;
     }

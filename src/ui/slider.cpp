@@ -52,24 +52,32 @@ std::string sliderTitle(float t) {
     return buffer.data();
 }
 
-void stepSlider(EditorState& state, Shell& shell, int direction) {
+bool sliderSteps(const EditorState& state) {
     if (!state.sliderOn) {
-        return;
+        return false;
     }
     switch (state.method) {
         case CurveMethod::NestedLinear:
-            stepNestedLinear(state, direction);
-            break;
+            return true;
         case CurveMethod::BSpline:
-            if (state.controlPoints.size() > 2) {
-                stepBSpline(state, shell, direction);
-            }
-            break;
+            return state.controlPoints.size() > 2;
         case CurveMethod::Bernstein:
         case CurveMethod::Midpoint:
         case CurveMethod::ParametricPolynomial:
         case CurveMethod::InterpolatingSpline:
-            break;
+            return false;
+    }
+    return false;
+}
+
+void stepSlider(EditorState& state, Shell& shell, int direction) {
+    if (!sliderSteps(state)) {
+        return;
+    }
+    if (state.method == CurveMethod::BSpline) {
+        stepBSpline(state, shell, direction);
+    } else {
+        stepNestedLinear(state, direction);
     }
 }
 
