@@ -8,8 +8,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/idle_messages.h"
 #include "script/script_writer.h"
-#include "ui/bspline_dialog_session.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -112,11 +112,9 @@ void SessionRecording::writeScene(const SceneFile& scene) {
 }
 
 void SessionRecording::messageTaken(const Message& message, const EditorState& before) {
-    const bool isDialogAnswer =
-        message.kind == Message::Kind::DialogOk || message.kind == Message::Kind::DialogCancel;
-    if (failure_ || message.kind == Message::Kind::Close ||
-        (message.kind == Message::Kind::MouseMove && !before.mouseDown) ||
-        (isDialogAnswer && !isDialogOpen(before, message.dialogId))) {
+    // What changes nothing is not played back either; a close is left out so
+    // that opening the recording goes on from where it ended.
+    if (failure_ || message.kind == Message::Kind::Close || changesNothing(before, message)) {
         return;
     }
     if (const auto line = replay::scriptLine(message)) {

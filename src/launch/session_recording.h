@@ -11,7 +11,7 @@
 namespace veltro {
 
 // The file a session is recorded into: one script line per message the
-// editor took, each written through to the disk before the next, so that a
+// editor took that changed something, each written through to the disk before the next, so that a
 // crash, a kill or a power cut loses nothing already done.
 class SessionRecording final : public MessageObserver {
   public:

@@ -182,6 +182,7 @@ TEST(SessionRecording, KeepsTheSceneAndTheMessagesThatCount) {
     up.openDialogs = {3};
     EditorState down = up;
     down.mouseDown = true;
+    down.editMode = EditMode::MovePoints;
     recording->messageTaken(Message::mouse(Message::Kind::MouseMove, 5, 5), up);
     recording->messageTaken(Message::mouse(Message::Kind::LeftPress, 5, 6), up);
     recording->messageTaken(Message::mouse(Message::Kind::MouseMove, 7, 8), down);
