@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,135 +43,32 @@ EditorState busyState() {
     return s;
 }
 
-TEST(Commands, EachCommandChangesExactlyWhatItShould) {
-    const std::string sliderText =
-        "Adjust t values with + and - keys\\non numerical pad.\\n(Effects NLI & B-Spline Only)";
-    const struct {
-        Command command;
-        std::vector<std::string> events;
-        std::function<void(Snapshot&)> change;
-    } cases[] = {
-        {Command::MakePoints, {}, [](Snapshot&) {}},
-        {Command::ClearPoints,
-         {},
-         [](Snapshot& s) {
-             s.points = 0;
-             s.redrawRequested = true;
-             s.sliderT = 0.5f;
-             s.sliderOn = s.shellsOn = false;
-         }},
-        {Command::NestedLinear,
-         {std::string("title ") + kCaption},
-         [](Snapshot& s) {
-             s.redrawRequested = true;
-             s.sliderT = 0.5f;
-             s.method = CurveMethod::NestedLinear;
-         }},
-        {Command::Bernstein,
-         {std::string("title ") + kCaption},
-         [](Snapshot& s) {
-             s.redrawRequested = true;
-             s.method = CurveMethod::Bernstein;
-         }},
-        {Command::Midpoint,
-         {std::string("title ") + kCaption},
-         [](Snapshot& s) {
-             s.redrawRequested = true;
-             s.method = CurveMethod::Midpoint;
-         }},
-        {Command::ParametricPolynomial,
-         {std::string("title ") + kCaption},
-         [](Snapshot& s) {
-             s.redrawRequested = true;
-             s.method = CurveMethod::ParametricPolynomial;
-         }},
-        {Command::InterpolatingSpline,
-         {std::string("title ") + kCaption},
-         [](Snapshot& s) {
-             s.redrawRequested = true;
-             s.method = CurveMethod::InterpolatingSpline;
-         }},
-        {Command::BSpline,
-         {std::string("title ") + kCaption},
-         [](Snapshot& s) {
-             s.redrawRequested = true;
-             s.method = CurveMethod::BSpline;
-             s.bsplineDegree = 3;
-             // Continuity is on with four points: the generated knots leave
-             // the entered list alone, so it stays empty.
-             s.knotSequence.clear();
-             s.workingKnots.clear();
-             s.sliderT = 3.5f;
-         }},
-        {Command::SliderOn,
-         {"box \"Slider Activated\": " + sliderText},
-         [](Snapshot& s) {
-             s.sliderT = 0.5f;
-             s.sliderOn = true;
-             s.redrawRequested = true;
-         }},
-        {Command::SliderOff,
-         {},
-         [](Snapshot& s) {
-             s.sliderT = 0.5f;
-             s.sliderOn = false;
-             s.redrawRequested = true;
-         }},
-        {Command::ShellsOn,
-         {},
-         [](Snapshot& s) {
-             s.shellsOn = true;
-             s.redrawRequested = true;
-         }},
-        {Command::ShellsOff,
-         {},
-         [](Snapshot& s) {
-             s.shellsOn = false;
-             s.redrawRequested = true;
-         }},
-        {Command::ContinuityOn,
-         {},
-         [](Snapshot& s) {
-             s.continuityOn = true;
-             s.redrawRequested = true;
-         }},
-        {Command::ContinuityOff,
-         {},
-         [](Snapshot& s) {
-             s.continuityOn = false;
-             s.redrawRequested = true;
-         }},
-        {Command::BSplineSetup,
-         {"dialog 0 degree \"5\" knots \"0, 1, 2, 3, 4, 5, 6, 7, 8, 9\""},
-         [](Snapshot& s) {
-             s.continuityOn = false;
-             s.knotSequence = s.workingKnots;
-             s.dialogs = 1;
-             s.redrawRequested = true;
-         }},
-        {Command::About,
-         {describe({RecordingShell::Event::Kind::MessageBox, 0, aboutText(), "About"})},
-         [](Snapshot& s) { s.redrawRequested = true; }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("command " + std::to_string(commandId(c.command)));
-        EditorState state = busyState();
-        RecordingShell shell;
-        Snapshot expected(state);
-        c.change(expected);
-        runCommand(state, shell, c.command);
-        EXPECT_EQ(Snapshot(state), expected);
-        EXPECT_EQ(describeAll(shell), c.events);
-    }
-}
-
-TEST(Commands, ClearPointsReleasesStorageAndKeepsTheMode) {
+TEST(Commands, ClearPointsStartsTheSceneAfreshButKeepsTheModeAndMethod) {
     EditorState state = busyState();
     state.editMode = EditMode::MovePoints;
+    state.pickedPoints = {{1, Point2(150, 200)}};
     RecordingShell shell;
     runCommand(state, shell, Command::ClearPoints);
     EXPECT_EQ(state.controlPoints.capacity(), 0u);
+    // A pick left behind would name points that are made later.
+    EXPECT_TRUE(state.pickedPoints.empty());
+    EXPECT_FALSE(state.sliderOn || state.shellsOn);
+    EXPECT_EQ(state.sliderT, 0.5f);
+    EXPECT_TRUE(state.redrawRequested);
     EXPECT_EQ(state.editMode, EditMode::MovePoints);
+    EXPECT_EQ(state.method, CurveMethod::Bernstein);
+    EXPECT_TRUE(state.continuityOn);
+    EXPECT_TRUE(shell.events().empty());
+}
+
+TEST(Commands, SliderOffAndNestedLinearPutTheSliderBackInTheMiddle) {
+    for (const Command command : {Command::SliderOff, Command::NestedLinear}) {
+        EditorState state = busyState();
+        RecordingShell shell;
+        runCommand(state, shell, command);
+        EXPECT_EQ(state.sliderT, 0.5f) << commandId(command);
+        EXPECT_EQ(state.sliderOn, command == Command::NestedLinear) << commandId(command);
+    }
 }
 
 TEST(Commands, MovePointsTwiceThenMakePointsThenMovePointsAgain) {
