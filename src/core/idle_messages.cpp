@@ -33,7 +33,7 @@ bool changesNothing(const EditorState& state, const Message& message) {
             return state.editMode != EditMode::MovePoints || !state.mouseDown ||
                    !std::isfinite(message.x) || !std::isfinite(message.y);
         case Message::Kind::LeftRelease:
-            // In Move Points mode a release also settles the selected points,
+            // In Move Points mode a release also settles the picked points,
             // held or not.
             return state.editMode == EditMode::MakePoints && !state.mouseDown;
         case Message::Kind::LeftDoubleClick:

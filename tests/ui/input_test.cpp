@@ -112,10 +112,25 @@ TEST(Input, MovePointsGestureDragsConfinesAndResolvesOverlaps) {
         EXPECT_EQ(s.state.controlPoints[0].centre, d.expected);
         EXPECT_EQ(s.state.controlPoints[1].centre, Point2(140, 200));
     }
-    // After the gesture the selection stays, but moves do not drag.
+    // After the gesture the pick stays, but moves do not drag.
     s.move(400, 400);
     EXPECT_EQ(s.state.controlPoints[0].centre, Point2(630, 470));
     EXPECT_EQ(s.state.controlPoints.size(), 2u);
+}
+
+TEST(Input, PointsAddedWhileTheButtonIsHeldLeaveThePickAlone) {
+    Session s;
+    s.clickPoints(1);
+    s.command(Command::MovePoints);
+    s.press(100, 200);
+    s.command(Command::MakePoints);
+    for (int i = 0; i < 40; ++i) {  // the list grows past any capacity it had
+        s.press(300, 10.0f * static_cast<float>(i) + 20);
+    }
+    s.command(Command::MovePoints);
+    s.move(500, 400);
+    EXPECT_EQ(s.state.controlPoints[0].centre, Point2(500, 400));
+    EXPECT_EQ(s.state.controlPoints[1].centre, Point2(300, 20));
 }
 
 TEST(Input, CloseAsksTheLoopToQuitAndOtherKeysAreIgnored) {
