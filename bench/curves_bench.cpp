@@ -74,20 +74,20 @@ void timeFrames(benchmark::State& bench, SceneState& state) {
     bench.counters["segments"] = static_cast<double>(segments);
 }
 
-void updateScenePerFrame(benchmark::State& bench, CurveMethod method) {
+void framePerMethod(benchmark::State& bench, CurveMethod method) {
     const auto count = static_cast<std::size_t>(bench.range(0));
     SceneState state = sceneFor(method, count);
     timeFrames(bench, state);
 }
 
-#define VELTRO_CURVE_BENCH(name, method)                               \
-    BENCHMARK_CAPTURE(updateScenePerFrame, name, method)               \
-        ->Arg(80)                                                      \
-        ->Arg(320)                                                     \
-        ->Unit(benchmark::kMillisecond);                               \
-    BENCHMARK_CAPTURE(updateScenePerFrame, name##_2000_points, method) \
-        ->Arg(2000)                                                    \
-        ->Iterations(1)                                                \
+#define VELTRO_CURVE_BENCH(name, method)                          \
+    BENCHMARK_CAPTURE(framePerMethod, name, method)               \
+        ->Arg(80)                                                 \
+        ->Arg(320)                                                \
+        ->Unit(benchmark::kMillisecond);                          \
+    BENCHMARK_CAPTURE(framePerMethod, name##_2000_points, method) \
+        ->Arg(2000)                                               \
+        ->Iterations(1)                                           \
         ->Unit(benchmark::kMillisecond)
 
 VELTRO_CURVE_BENCH(nested_linear, CurveMethod::NestedLinear);
