@@ -85,8 +85,6 @@ class EditorCore {
     // What hosts ask of the editor, each a question of its own, so that no
     // host comes to depend on how the state is laid out.
     bool isChecked(Command command) const { return veltro::isChecked(state_, command); }
-    // The "B-Spline Input" dialogs still open, oldest first.
-    const std::vector<int>& openDialogs() const { return state_.openDialogs; }
     bool isDialogOpen(int dialogId) const { return veltro::isDialogOpen(state_, dialogId); }
     std::optional<int> newestDialog() const;
     // Whether another turn has something to do: a message waiting or a

@@ -115,9 +115,9 @@ Point2 deBoorPoint(const std::vector<Point2>& points, const KnotSequence& knots,
             scratch[m - 1] = Point2(combine(q.x, previous.x, alpha, beta),
                                     combine(q.y, previous.y, alpha, beta));
         }
-        if (shells != nullptr && count >= 2) {
+        if (shells != nullptr) {
             const auto end = scratch.begin() + static_cast<std::ptrdiff_t>(count);
-            shells->push_back(Polyline{kShellColour, {scratch.begin(), end}});
+            appendPolyline(*shells, kShellColour, {scratch.begin(), end});
         }
     }
     return scratch.front();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "geometry/colour.h"
@@ -41,18 +42,16 @@ inline void casteljauLevel(CasteljauScratch& s, std::size_t size, float t) {
     }
 }
 
-// The polyline of the first `count` entries, appended to `shells` when it
-// has two points or more.
+// The polyline of the first `count` entries, appended to `shells` as
+// appendPolyline keeps it.
 inline void appendScratchPolyline(std::vector<Polyline>& shells, const CasteljauScratch& s,
                                   std::size_t count, const Colour& colour) {
-    if (count < 2) {
-        return;
-    }
-    Polyline& line = shells.emplace_back(Polyline{colour, {}});
-    line.points.reserve(count);
+    std::vector<Point2> points;
+    points.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        line.points.push_back(s.at(i));
+        points.push_back(s.at(i));
     }
+    appendPolyline(shells, colour, std::move(points));
 }
 
 }  // namespace veltro

@@ -21,6 +21,14 @@ struct Polyline {
     std::vector<Point2> points;
 };
 
+// Fewer than two points make no segment and are not kept.
+inline void appendPolyline(std::vector<Polyline>& lines, const Colour& colour,
+                           std::vector<Point2> points) {
+    if (points.size() >= 2) {
+        lines.push_back(Polyline{colour, std::move(points)});
+    }
+}
+
 // Geometry in the order it is painted: every disc first (the slider marker
 // before the control points, so they cover it), then the polylines over
 // them. A construction returns what its curve adds; a frame's report holds
@@ -29,12 +37,20 @@ struct FrameReport {
     std::vector<Disc> discs;
     std::vector<Polyline> polylines;
 
-    // Fewer than two points make no segment and are not kept.
     void addPolyline(const Colour& colour, std::vector<Point2> points) {
-        if (points.size() >= 2) {
-            polylines.push_back(Polyline{colour, std::move(points)});
-        }
+        appendPolyline(polylines, colour, std::move(points));
     }
 };
+
+// Calls visit(start, end, colour) for every segment of the report, polyline
+// by polyline, in painting order.
+template <typename Visit>
+void forEachSegment(const FrameReport& report, Visit&& visit) {
+    for (const Polyline& line : report.polylines) {
+        for (std::size_t i = 0; i + 1 < line.points.size(); ++i) {
+            visit(line.points[i], line.points[i + 1], line.colour);
+        }
+    }
+}
 
 }  // namespace veltro

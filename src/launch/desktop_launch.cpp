@@ -35,6 +35,7 @@ std::optional<std::string> prepareSession(const LaunchOptions& options, const Sc
 }  // namespace
 
 int runDesktopProgram(const std::vector<std::string>& args, DesktopHost& host) {
+    const auto refuse = [&host](const std::string& why) { host.refuse("veltro: " + why + "\n"); };
     // The command line first: --help and --version need no window system,
     // and a bad line or scene is refused before any window opens.
     GivenOptions given;
@@ -53,7 +54,7 @@ int runDesktopProgram(const std::vector<std::string>& args, DesktopHost& host) {
     SceneFile scene;
     if (options.open) {
         if (const auto why = loadSceneFile(*options.open, scene)) {
-            host.refuse("veltro: " + *why + "\n");
+            refuse(*why);
             return kExitRefused;
         }
     }
@@ -71,11 +72,11 @@ int runDesktopProgram(const std::vector<std::string>& args, DesktopHost& host) {
     }
     host.closeWindow();
     if (refused) {
-        host.refuse("veltro: " + *refused + "\n");
+        refuse(*refused);
         return kExitRefused;
     }
     if (recording && recording->failure()) {
-        host.refuse("veltro: " + *recording->failure() + "\n");
+        refuse(*recording->failure());
         return 1;
     }
     return 0;

@@ -10,11 +10,9 @@ void paintFrame(const FrameReport& report, FrameBuffer& frame) {
     for (const Disc& disc : report.discs) {
         drawDisc(frame, disc.centre, disc.radius, disc.colour);
     }
-    for (const Polyline& line : report.polylines) {
-        for (std::size_t i = 0; i + 1 < line.points.size(); ++i) {
-            drawBresenham(frame, line.points[i], line.points[i + 1], line.colour);
-        }
-    }
+    forEachSegment(report, [&frame](const Point2& start, const Point2& end, const Colour& colour) {
+        drawBresenham(frame, start, end, colour);
+    });
 }
 
 }  // namespace veltro::raster

@@ -109,11 +109,10 @@ std::string svgFigure(const FrameReport& report) {
         appendDisc(out, disc);
     }
     PolylineWriter polylines(out);
-    for (const Polyline& line : report.polylines) {
-        for (std::size_t i = 0; i + 1 < line.points.size(); ++i) {
-            polylines.segment(line.points[i], line.points[i + 1], line.colour);
-        }
-    }
+    forEachSegment(report,
+                   [&polylines](const Point2& start, const Point2& end, const Colour& colour) {
+                       polylines.segment(start, end, colour);
+                   });
     polylines.close();
     out += "  </g>\n</svg>\n";
     return out;
