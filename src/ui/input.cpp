@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "editing/point_editing.h"
+#include "geometry/frame_size.h"
 #include "ui/bspline_dialog_session.h"
 #include "ui/commands.h"
 #include "ui/slider.h"
@@ -17,6 +18,14 @@ bool hasFinitePosition(const Message& message) {
     return std::isfinite(message.x) && std::isfinite(message.y);
 }
 
+// Only the drawing area takes points: one placed beyond it (in the white
+// space of an enlarged window) would never be drawn nor reachable by a
+// drag, yet it would bend the curve.
+bool insideDrawingArea(const Point2& m) {
+    return m.x >= 0.0f && m.x < static_cast<float>(kFrameWidth) && m.y >= 0.0f &&
+           m.y < static_cast<float>(kFrameHeight);
+}
+
 void leftPress(EditorState& state, const Message& message) {
     if (!hasFinitePosition(message)) {
         return;
@@ -24,6 +33,9 @@ void leftPress(EditorState& state, const Message& message) {
     const Point2 m(message.x, message.y);
     state.mouseDown = true;
     if (state.editMode == EditMode::MakePoints) {
+        if (!insideDrawingArea(m)) {
+            return;
+        }
         state.controlPoints.push_back(ControlPoint(m, ControlPoint::kRadius));
         state.redrawRequested = true;
     } else if (state.editMode == EditMode::MovePoints) {

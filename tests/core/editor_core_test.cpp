@@ -200,6 +200,24 @@ TEST(EditorCore, IdleMessagesPassWithoutUsingUpTheTurn) {
     EXPECT_TRUE(f.shell.events().empty());
 }
 
+TEST(EditorCore, APressBeyondTheDrawingAreaAddsNoPointAndDrawsNothing) {
+    Fixture f(0);
+    for (const Message& beyond :
+         {press(640, 100), press(-0.5f, 100), press(100, 480), press(100, -1), press(900, 581)}) {
+        f.core.post(beyond);
+        f.core.post(Message::mouse(Message::Kind::LeftRelease, beyond.x, beyond.y));
+    }
+    for (int i = 0; i < 10; ++i) {
+        f.core.turn();
+    }
+    EXPECT_TRUE(f.core.state().controlPoints.empty());
+    EXPECT_EQ(f.core.framesDrawn(), 0);
+    // The area's last pixel still takes a point.
+    f.core.post(press(639.5f, 479.5f));
+    EXPECT_TRUE(f.core.turn());
+    EXPECT_EQ(f.core.state().controlPoints.size(), 1u);
+}
+
 TEST(EditorCore, AFloodOfIdleMessagesCannotHoldUpTheFrames) {
     Fixture f(0);
     for (int i = 0; i < 100; ++i) {

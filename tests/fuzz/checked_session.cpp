@@ -72,10 +72,12 @@ void CheckedSession::play(const Message& message) {
     const EditorState& state = core_.state();
     Before before;
     before.points = state.controlPoints.size();
-    // A press in Make Points mode is the one way to add a point; one at a
-    // position no window can report is dropped by the handler.
+    // A press in Make Points mode is the one way to add a point, and only
+    // inside the drawing area (which no position that is not finite is).
     before.addsPoint = message.kind == Message::Kind::LeftPress &&
-                       state.editMode == EditMode::MakePoints && hasFinitePosition(message);
+                       state.editMode == EditMode::MakePoints && hasFinitePosition(message) &&
+                       message.x >= 0.0f && message.x < 640.0f && message.y >= 0.0f &&
+                       message.y < 480.0f;
     // Only dragging moves a point: a move while the button is down, and the
     // release that may send it back.
     before.mayMovePoints =

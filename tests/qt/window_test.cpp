@@ -80,6 +80,20 @@ void WindowTest::resizingShowsWhiteBeyondTheFrame() {
     QVERIFY(allWhite(whole, QRect(0, 480, 800, 120)));
 }
 
+void WindowTest::clickBeyondTheFrameInAnEnlargedWindowAddsNoPoint() {
+    EditorHarness harness;
+    harness.window().resize(harness.window().width() + 320, harness.window().height() + 160);
+    QTRY_COMPARE(harness.area().size(), QSize(960, 640));
+    QTest::mouseClick(&harness.area(), Qt::LeftButton, {}, QPoint(900, 581));
+    QTest::mouseClick(&harness.area(), Qt::LeftButton, {}, QPoint(640, 200));
+    harness.settle();
+    QVERIFY(harness.state().controlPoints.empty());
+    QCOMPARE(harness.editor().framesPresented(), 0);
+    QTest::mouseClick(&harness.area(), Qt::LeftButton, {}, QPoint(639, 479));
+    harness.settle();
+    QCOMPARE(harness.state().controlPoints.size(), std::size_t{1});
+}
+
 void WindowTest::closingEndsTheLoopWithExitCodeZero() {
     EditorHarness harness;
     QTimer::singleShot(0, &harness.window(), [&harness] { harness.window().close(); });

@@ -12,6 +12,7 @@ class WindowTest : public QObject {
     void startsWithCaptionWhiteAreaAndCrosshair();
     void showsFramesTopDownAndKeepsTheLastOne();
     void resizingShowsWhiteBeyondTheFrame();
+    void clickBeyondTheFrameInAnEnlargedWindowAddsNoPoint();
     void closingEndsTheLoopWithExitCodeZero();
     void closingFinishesTheTurnAndItsPendingFrame();
 };

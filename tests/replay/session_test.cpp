@@ -115,6 +115,7 @@ TEST(ReplaySession, MessageBoxesAreDismissedAndRecordedInOrder) {
 
 // The script accepts any finite float, so every method must cope with points
 // at the ends of the float range: no hang, no crash, nothing undefined.
+// Clicks out there add no point; the drag takes one there while it lasts.
 TEST(ReplaySession, ExtremeFiniteCoordinatesPlayThroughEveryMethod) {
     for (const int method : {40028, 40030, 40031, 40041, 40043, 40045}) {
         SCOPED_TRACE(method);
@@ -127,7 +128,7 @@ TEST(ReplaySession, ExtremeFiniteCoordinatesPlayThroughEveryMethod) {
                                    "key plus\nkey minus\nmenu 40050\n"
                                    "menu 40023\npress 320 240\nmove 3e38 3e38\nrelease 3e38 3e38\n";
         ASSERT_FALSE(session.playAll(stepsOf(script)));
-        EXPECT_EQ(session.state().controlPoints.size(), 5u);
+        EXPECT_EQ(session.state().controlPoints.size(), 3u);
     }
 }
 
