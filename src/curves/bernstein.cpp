@@ -63,14 +63,17 @@ Point2 bernsteinPoint(const std::vector<Point2>& points, const std::vector<doubl
 
 Polyline bernsteinCurve(const std::vector<Point2>& polygon) {
     if (polygon.empty()) {
-        return Polyline{kBernsteinColour, {}};
+        return Polyline{kBernsteinColour, {}, PolylineRole::Curve, {}};
     }
     // One row for the whole frame: every weight of every sample reads it.
     const std::vector<double> coefficients = binomialRow(static_cast<int>(polygon.size() - 1));
     std::vector<Point2> samples;
-    walkParameter(0.0f, kBernsteinEnd, kMaxCurveSamples,
-                  [&](float t) { samples.push_back(bernsteinPoint(polygon, coefficients, t)); });
-    return Polyline{kBernsteinColour, std::move(samples)};
+    std::vector<float> ts;
+    walkParameter(0.0f, kBernsteinEnd, kMaxCurveSamples, [&](float t) {
+        samples.push_back(bernsteinPoint(polygon, coefficients, t));
+        ts.push_back(t);
+    });
+    return Polyline{kBernsteinColour, std::move(samples), PolylineRole::Curve, std::move(ts)};
 }
 
 }  // namespace veltro

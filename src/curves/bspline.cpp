@@ -117,7 +117,7 @@ Point2 deBoorPoint(const std::vector<Point2>& points, const KnotSequence& knots,
         }
         if (shells != nullptr) {
             const auto end = scratch.begin() + static_cast<std::ptrdiff_t>(count);
-            appendPolyline(*shells, kShellColour, {scratch.begin(), end});
+            appendPolyline(*shells, kShellColour, {scratch.begin(), end}, PolylineRole::Shell);
         }
     }
     return scratch.front();
@@ -161,6 +161,7 @@ FrameReport bsplineCurve(const std::vector<Point2>& points, std::int32_t degree,
     bool shellsDrawn = false;
     std::vector<Point2> scratch;
     std::vector<Point2> samples;
+    std::vector<float> ts;
     walk.run([&](float t) {
         std::int64_t span = spans.find(t);
         if (span < d || span > n - 1) {
@@ -185,8 +186,10 @@ FrameReport bsplineCurve(const std::vector<Point2>& points, std::int32_t degree,
             shellsDrawn = true;
         }
         samples.push_back(c);
+        ts.push_back(t);
     });
-    curve.addPolyline(kBSplineColour, std::move(samples));
+    appendPolyline(curve.polylines, Polyline{kBSplineColour, std::move(samples),
+                                             PolylineRole::Curve, std::move(ts)});
     return curve;
 }
 

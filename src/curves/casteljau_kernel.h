@@ -45,13 +45,13 @@ inline void casteljauLevel(CasteljauScratch& s, std::size_t size, float t) {
 // The polyline of the first `count` entries, appended to `shells` as
 // appendPolyline keeps it.
 inline void appendScratchPolyline(std::vector<Polyline>& shells, const CasteljauScratch& s,
-                                  std::size_t count, const Colour& colour) {
+                                  std::size_t count, const Colour& colour, PolylineRole role) {
     std::vector<Point2> points;
     points.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         points.push_back(s.at(i));
     }
-    appendPolyline(shells, colour, std::move(points));
+    appendPolyline(shells, colour, std::move(points), role);
 }
 
 }  // namespace veltro

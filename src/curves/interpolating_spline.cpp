@@ -180,16 +180,19 @@ Point2 evaluateSpline(const SplineCurve& curve, float t) {
 Polyline interpolatingSplineCurve(const std::vector<Point2>& polygon) {
     const std::size_t n = polygon.size();
     if (n < 2) {
-        return Polyline{kInterpolatingSplineColour, {}};
+        return Polyline{kInterpolatingSplineColour, {}, PolylineRole::Curve, {}};
     }
     const SplineCurve curve = solveInterpolatingSpline(polygon);
     const float end = static_cast<float>(static_cast<double>(n - 1) + 0.011);
     const auto lastNode = static_cast<float>(n - 1);
     std::vector<Point2> samples;
+    std::vector<float> ts;
     WholeRangeWalk(0.0f, end, lastNode, kMaxCurveSamples).run([&](float t) {
         samples.push_back(evaluateSpline(curve, t));
+        ts.push_back(t);
     });
-    return Polyline{kInterpolatingSplineColour, std::move(samples)};
+    return Polyline{kInterpolatingSplineColour, std::move(samples), PolylineRole::Curve,
+                    std::move(ts)};
 }
 
 }  // namespace veltro

@@ -42,7 +42,7 @@ FrameReport midpointSubdivisionCurve(const std::vector<Point2>& polygon, bool sh
     splitAtHalf(polygon, once, scratch);
     splitAtHalf(once, twice, scratch);
     if (shellsOn) {
-        curve.addPolyline(kMidpointFirstPassColour, std::move(once));
+        curve.addPolyline(kMidpointFirstPassColour, std::move(once), PolylineRole::Shell);
     }
     curve.addPolyline(kMidpointSecondPassColour, std::move(twice));
     return curve;

@@ -18,7 +18,7 @@ Point2 nestedPoint(const std::vector<Point2>& polygon, float t, CasteljauScratch
     for (std::size_t size = polygon.size(); size >= 2; --size) {
         casteljauLevel(scratch, size, t);
         if (shells != nullptr) {
-            appendScratchPolyline(*shells, scratch, size - 1, kShellColour);
+            appendScratchPolyline(*shells, scratch, size - 1, kShellColour, PolylineRole::Shell);
         }
     }
     return scratch.at(0);
@@ -31,14 +31,18 @@ FrameReport nestedLinearCurve(const std::vector<Point2>& polygon, const SliderAn
         return options.shellsOn && t == options.sliderT ? &curve.polylines : nullptr;
     };
     std::vector<Point2> samples;
+    std::vector<float> ts;
     samples.reserve(52);
+    ts.reserve(52);
     const auto sample = [&](float t) {
         samples.push_back(nestedPoint(polygon, t, scratch, shellsAt(t)));
+        ts.push_back(t);
     };
     walkParameter(0.0f, 1.0f, kMaxCurveSamples, sample);
     // The float walk stops a hair short of 1; the last sample closes the gap.
     sample(1.0f);
-    curve.addPolyline(kNestedLinearColour, std::move(samples));
+    appendPolyline(curve.polylines, Polyline{kNestedLinearColour, std::move(samples),
+                                             PolylineRole::Curve, std::move(ts)});
 
     if (options.sliderOn) {
         const float t = options.sliderT;

@@ -144,14 +144,15 @@ std::vector<float> polynomialSampleParameters(std::size_t pointCount) {
 Polyline parametricPolynomialCurve(const std::vector<Point2>& polygon) {
     const std::size_t n = polygon.size();
     if (n < 2) {
-        return Polyline{kParametricPolynomialColour, {}};
+        return Polyline{kParametricPolynomialColour, {}, PolylineRole::Curve, {}};
     }
     const InterpolatingPolynomial polynomial(polygon);
-    const std::vector<float> ts = polynomialSampleParameters(n);
+    std::vector<float> ts = polynomialSampleParameters(n);
     std::vector<Point2> samples;
     samples.reserve(ts.size());
     polynomial.appendAt(ts, samples);
-    return Polyline{kParametricPolynomialColour, std::move(samples)};
+    return Polyline{kParametricPolynomialColour, std::move(samples), PolylineRole::Curve,
+                    std::move(ts)};
 }
 
 }  // namespace veltro

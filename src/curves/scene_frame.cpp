@@ -18,7 +18,7 @@ namespace {
 // A curve that is one polyline and nothing else.
 FrameReport onlyPolyline(Polyline line) {
     FrameReport curve;
-    curve.addPolyline(line.colour, std::move(line.points));
+    appendPolyline(curve.polylines, std::move(line));
     return curve;
 }
 
@@ -67,14 +67,14 @@ FrameReport composeFrame(const SceneState& state) {
         }
         FrameReport curve = chosenCurve(state, polygon);
         frame.discs = std::move(curve.discs);
-        frame.addPolyline(kControlPolygonColour, std::move(polygon));
+        frame.addPolyline(kControlPolygonColour, std::move(polygon), PolylineRole::Polygon);
         for (Polyline& line : curve.polylines) {
             frame.polylines.push_back(std::move(line));
         }
     }
     frame.discs.reserve(frame.discs.size() + state.controlPoints.size());
     for (const ControlPoint& p : state.controlPoints) {
-        frame.discs.push_back(Disc{p.centre, p.radius, kControlPointColour});
+        frame.discs.push_back(Disc{p.centre, p.radius, kControlPointColour, DiscRole::Point});
     }
     return frame;
 }

@@ -9,7 +9,8 @@ namespace veltro {
 
 void addSliderMarker(FrameReport& curve, const Point2& at) {
     if (std::isfinite(at.x) && std::isfinite(at.y)) {
-        curve.discs.push_back(Disc{at, ControlPoint::kRadius, kSliderMarkerColour});
+        curve.discs.push_back(
+            Disc{at, ControlPoint::kRadius, kSliderMarkerColour, DiscRole::Marker});
     }
 }
 

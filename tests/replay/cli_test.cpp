@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <sstream>
 
 #include "png_codec.h"
 #include "scratch_dir.h"
@@ -114,6 +115,12 @@ TEST(ReplayCli, BadInputExitsTwoAndWritesNothing) {
         {{"--segments", "same", "--svg=same", "-"}, "", "--svg and --segments name the same"},
         {{"--frame", "f.png", "-"}, "", "unknown option '--frame'"},
         {{"--state", "a.replay", "b.replay"}, "", "more than one SCRIPT"},
+        {{"--state", "--state", "-"}, "", "--state given twice"},
+        {{"--samples", "-", "--state", "-"}, "", "both write to standard output"},
+        {{"--png", "f.png", "--png-scale", "9", "-"}, "", "--png-scale needs a whole number"},
+        {{"--png", "f.png", "--png-scale=2.5", "-"}, "", "--png-scale needs a whole number"},
+        {{"--svg", "f.svg", "--stroke-width", "0", "-"}, "", "--stroke-width needs a number"},
+        {{"--svg", "f.svg", "--stroke-width", "inf", "-"}, "", "--stroke-width needs a number"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.back() + " / " + c.input);
@@ -125,6 +132,62 @@ TEST(ReplayCli, BadInputExitsTwoAndWritesNothing) {
         EXPECT_NE(run.err.find(c.complaint), std::string::npos) << run.err;
         EXPECT_TRUE(outputs(dir).empty()) << "left " << outputs(dir).size() << " file(s)";
     }
+}
+
+// The enlarged PNG is the frame pixel for pixel; the samples are the
+// curve's points that the segment list joins, with a parameter that rises.
+TEST(ReplayCli, EnlargesTheFrameExactlyAndListsTheCurvesSamples) {
+    ScratchDir dir;
+    ASSERT_TRUE(dir.ok());
+    const std::string session = kArc + "menu 40030\n";
+    ASSERT_EQ(runReplay(dir, {"--png", "one.png", "--segments", "s.txt", "-"}, session).status, 0);
+    const ToolRun run =
+        runReplay(dir, {"--png-scale", "3", "--png", "three.png", "--samples", "-", "-"}, session);
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    const auto decode = [&](const char* name) {
+        const std::string bytes = readTextFile(dir.file(name));
+        return decodePng(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), nullptr);
+    };
+    const auto one = decode("one.png");
+    const auto three = decode("three.png");
+    ASSERT_TRUE(one && three);
+    ASSERT_EQ(three->width, 1920u);
+    ASSERT_EQ(three->height, 1440u);
+    for (std::size_t y = 0; y < three->height; ++y) {
+        for (std::size_t x = 0; x < three->width; ++x) {
+            for (std::size_t c = 0; c < 3; ++c) {
+                ASSERT_EQ(three->rgb[(y * three->width + x) * 3 + c],
+                          one->rgb[((y / 3) * one->width + x / 3) * 3 + c])
+                    << x << "," << y;
+            }
+        }
+    }
+
+    // The curve's segments, after the two of the control polygon.
+    std::istringstream segments(readTextFile(dir.file("s.txt")));
+    std::vector<std::string> curvePoints;
+    std::string x0, y0, x1, y1, rest;
+    for (int row = 0; segments >> x0 >> y0 >> x1 >> y1 && std::getline(segments, rest); ++row) {
+        if (row >= 2) {
+            if (curvePoints.empty()) {
+                curvePoints.push_back(x0 + " " + y0);
+            }
+            curvePoints.push_back(x1 + " " + y1);
+        }
+    }
+    std::istringstream samples(run.out);
+    std::vector<std::string> samplePoints;
+    float previousT = -1.0f;
+    std::string t, x, y;
+    while (samples >> t >> x >> y) {
+        EXPECT_GT(std::stof(t), previousT);
+        previousT = std::stof(t);
+        samplePoints.push_back(x + " " + y);
+    }
+    EXPECT_EQ(run.out.rfind("0 100 300\n", 0), 0u) << run.out;
+    EXPECT_EQ(samplePoints, curvePoints);
+    EXPECT_NEAR(previousT, 1.0f, 0.02f);
 }
 
 TEST(ReplayCli, AFailedWriteExitsOneAndLeavesTheOtherOutputAlone) {
@@ -146,7 +209,8 @@ TEST(ReplayCli, HelpExplainsEveryCommandAndOption) {
     ASSERT_EQ(run.status, 0);
     EXPECT_TRUE(outputs(dir).empty());
     for (const char* word :
-         {"Usage: veltro-replay [--png FILE] [--svg FILE] [--segments FILE] [--state] SCRIPT",
+         {"Usage: veltro-replay [--png FILE [--png-scale N]] [--svg FILE [--stroke-width W]]",
+          "[--segments FILE] [--samples FILE] [--state] SCRIPT",
           "click X Y",
           "press X Y",
           "move X Y",
@@ -161,6 +225,10 @@ TEST(ReplayCli, HelpExplainsEveryCommandAndOption) {
           "--png FILE",
           "--svg FILE",
           "--segments FILE",
+          "--samples FILE",
+          "t x y",
+          "--png-scale N",
+          "--stroke-width W",
           "%.9g",
           "--state",
           "framesDrawn",

@@ -29,12 +29,14 @@ struct Line {
 struct Circle {
     float cx, cy, radius;
     int r, g, b;
+    std::string role;
     friend bool operator==(const Circle&, const Circle&) = default;
 };
 
 struct ParsedSvg {
     std::vector<Circle> circles;
-    std::vector<Line> lines;  // every polyline taken apart again
+    std::vector<Line> lines;             // every polyline taken apart again
+    std::vector<std::string> lineRoles;  // the class of each line's polyline
     int polylines = 0;
     bool circleAfterLine = false;
 };
@@ -45,21 +47,23 @@ float number(const std::string& text) {
 
 ParsedSvg parseSvg(const std::string& svg) {
     static const std::regex element(
-        R"re(<(circle|polyline) (?:cx="([^"]*)" cy="([^"]*)" r="([^"]*)"|points="([^"]*)") )re"
+        R"re(<(circle|polyline) class="(\w+)" )re"
+        R"re((?:cx="([^"]*)" cy="([^"]*)" r="([^"]*)"|points="([^"]*)") )re"
         R"re((?:fill|fill="none" stroke)="rgb\((\d+),(\d+),(\d+)\)"(?: stroke="none")?/>)re");
     ParsedSvg parsed;
     for (auto it = std::sregex_iterator(svg.begin(), svg.end(), element);
          it != std::sregex_iterator(); ++it) {
         const std::smatch& m = *it;
-        const int r = std::stoi(m[6]), g = std::stoi(m[7]), b = std::stoi(m[8]);
+        const int r = std::stoi(m[7]), g = std::stoi(m[8]), b = std::stoi(m[9]);
         if (m[1] == "circle") {
             parsed.circleAfterLine = parsed.circleAfterLine || parsed.polylines > 0;
-            parsed.circles.push_back(Circle{number(m[2]), number(m[3]), number(m[4]), r, g, b});
+            parsed.circles.push_back(
+                Circle{number(m[3]), number(m[4]), number(m[5]), r, g, b, m[2].str()});
             continue;
         }
         ++parsed.polylines;
         std::vector<std::pair<float, float>> points;
-        std::istringstream in(m[5].str());
+        std::istringstream in(m[6].str());
         std::string pair;
         while (in >> pair) {
             const auto comma = pair.find(',');
@@ -68,6 +72,7 @@ ParsedSvg parseSvg(const std::string& svg) {
         for (std::size_t i = 1; i < points.size(); ++i) {
             parsed.lines.push_back(Line{points[i - 1].first, points[i - 1].second, points[i].first,
                                         points[i].second, r, g, b});
+            parsed.lineRoles.push_back(m[2].str());
         }
     }
     return parsed;
@@ -111,9 +116,25 @@ TEST_P(SvgOfScene, HoldsTheSegmentsAndPointsOfTheFrame) {
     Session session;
     ASSERT_FALSE(session.playAll(parsed.steps));
 
-    const ParsedSvg svg = parseSvg(svgFigure(session.core().lastFrame()));
+    const std::string text = svgFigure(session.core().lastFrame());
+    const ParsedSvg svg = parseSvg(text);
     EXPECT_EQ(svg.lines, drawableSegments(segmentsText(session.core().lastFrame())));
     EXPECT_FALSE(svg.circleAfterLine);
+    // Cut at the area as the window cuts it.
+    EXPECT_NE(
+        text.find(R"svg(<clipPath id="frame"><rect width="640" height="480"/></clipPath>)svg"),
+        std::string::npos);
+    EXPECT_NE(text.find(R"svg(<g clip-path="url(#frame)" stroke-width="1" )svg"),
+              std::string::npos);
+    // Each line's class names what its colour shows: the grey polygon, the
+    // dark shells (or midpoint's first pass), every other colour a curve.
+    for (std::size_t i = 0; i < svg.lines.size(); ++i) {
+        const Line& line = svg.lines[i];
+        const bool grey = line.r == 155 && line.g == 155 && line.b == 155;
+        const bool shell = (line.r == 7 && line.g == 44 && line.b == 45) ||
+                           (line.r == 155 && line.g == 15 && line.b == 25);
+        EXPECT_EQ(svg.lineRoles[i], grey ? "polygon" : shell ? "shell" : "curve") << "line " << i;
+    }
 
     const std::vector<ControlPoint>& points = session.state().controlPoints;
     ASSERT_GE(svg.circles.size(), points.size());
@@ -121,12 +142,12 @@ TEST_P(SvgOfScene, HoldsTheSegmentsAndPointsOfTheFrame) {
     EXPECT_LE(markers, 1u);
     for (std::size_t i = 0; i < points.size(); ++i) {
         EXPECT_EQ(svg.circles[markers + i],
-                  (Circle{points[i].centre.x, points[i].centre.y, 10.0f, 255, 199, 204}))
+                  (Circle{points[i].centre.x, points[i].centre.y, 10.0f, 255, 199, 204, "point"}))
             << "point " << i;
     }
     if (markers == 1) {
         const Circle& marker = svg.circles[0];
-        EXPECT_EQ((Circle{marker.cx, marker.cy, 10.0f, 255, 80, 72}), marker);
+        EXPECT_EQ((Circle{marker.cx, marker.cy, 10.0f, 255, 80, 72, "marker"}), marker);
     }
 }
 

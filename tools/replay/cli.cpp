@@ -1,6 +1,9 @@
 #include "cli.h"
 
 #include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string_view>
@@ -8,6 +11,7 @@
 #include "frame_image.h"
 #include "output_files.h"
 #include "png_codec.h"
+#include "samples_text.h"
 #include "segments_text.h"
 #include "session.h"
 #include "state_json.h"
@@ -23,7 +27,8 @@ constexpr std::size_t kLargestScript = 64u * 1024u * 1024u;
 
 // The manual page, docs/man/veltro-replay.1.in, says all of this too: change both together.
 const char kUsage[] =
-    R"(Usage: veltro-replay [--png FILE] [--svg FILE] [--segments FILE] [--state] SCRIPT
+    R"(Usage: veltro-replay [--png FILE [--png-scale N]] [--svg FILE [--stroke-width W]]
+                     [--segments FILE] [--samples FILE] [--state] SCRIPT
 
 Plays a scripted editing session through the editor's own core (the same
 frame loop turn, input handling and curve drawing as the windowed program),
@@ -68,12 +73,23 @@ Options:
   --png FILE       write the last presented frame as the window shows it:
                    640 x 480 RGB PNG, top row first (all white if no frame
                    was presented)
+  --png-scale N    enlarge that PNG N times (a whole number 1 to 8), each
+                   frame pixel an N x N block: no smoothing
   --svg FILE       write the scene as an SVG figure of 640 x 480 units: the
                    slider marker, the control points (circles of radius 10)
-                   and every line, in the frame's colours and drawing order
+                   and every line, in the frame's colours and drawing order,
+                   clipped to the area as the window clips it; each element
+                   has a class: point, marker, polygon, curve or shell
+  --stroke-width W the SVG's line width (default 1, as the window draws;
+                   a number above 0 and at most 100)
   --segments FILE  write the segment list as the session ends, one segment
                    per line: x0 y0 x1 y1 r g b a, separated by spaces, each
                    number printed with %.9g
+  --samples FILE   write the curve's sample points in drawing order, one per
+                   line: t x y (%.9g); FILE may be - for standard output.
+                   Midpoint subdivision draws a refined control polygon, not
+                   samples at a parameter: it writes one '#' comment line.
+                   Without a curve the file is empty.
   --state          print one JSON object on standard output: title, editMode,
                    method, sliderOn, shellsOn, continuityOn, sliderT,
                    bsplineDegree, knotSequence, workingKnots, points,
@@ -94,14 +110,49 @@ struct Options {
     std::optional<std::string> png;
     std::optional<std::string> svg;
     std::optional<std::string> segments;
+    std::optional<std::string> samples;
+    std::optional<std::string> strokeWidth;
+    std::optional<std::string> pngScale;
     bool state = false;
     bool help = false;
     std::optional<std::string> script;
+
+    SvgStyle svgStyle;
+    std::uint32_t pngFactor = 1;
 };
 
 struct UsageError {
     std::string what;
 };
+
+// The widest line a figure may ask for: wider ones hide the drawing.
+constexpr double kWidestStroke = 100.0;
+constexpr long kLargestPngScale = 8;
+
+std::optional<UsageError> readFigureOptions(Options& options) {
+    if (options.strokeWidth) {
+        const std::string& text = *options.strokeWidth;
+        char* end = nullptr;
+        const double width = std::strtod(text.c_str(), &end);
+        if (end != text.c_str() + text.size() || !std::isfinite(width) || !(width > 0.0) ||
+            width > kWidestStroke) {
+            return UsageError{"--stroke-width needs a number above 0 and at most 100, not '" +
+                              text + "'"};
+        }
+        options.svgStyle.strokeWidth = static_cast<float>(width);
+    }
+    if (options.pngScale) {
+        const std::string& text = *options.pngScale;
+        long factor = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), factor);
+        if (error != std::errc() || end != text.data() + text.size() || factor < 1 ||
+            factor > kLargestPngScale) {
+            return UsageError{"--png-scale needs a whole number from 1 to 8, not '" + text + "'"};
+        }
+        options.pngFactor = static_cast<std::uint32_t>(factor);
+    }
+    return std::nullopt;
+}
 
 std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Options& options) {
     // Asking for help is never an error, whatever else the line holds.
@@ -114,6 +165,19 @@ std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Opt
             return std::nullopt;
         }
     }
+    struct ValuedOption {
+        std::string_view name;
+        std::optional<std::string>* target;
+        std::string_view needs;
+    };
+    const ValuedOption valued[] = {
+        {"--png", &options.png, "a file name"},
+        {"--svg", &options.svg, "a file name"},
+        {"--segments", &options.segments, "a file name"},
+        {"--samples", &options.samples, "a file name"},
+        {"--stroke-width", &options.strokeWidth, "a number"},
+        {"--png-scale", &options.pngScale, "a number"},
+    };
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -122,21 +186,22 @@ std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Opt
             continue;
         }
         if (!optionsEnded && arg == "--state") {
+            if (options.state) {
+                return UsageError{"--state given twice"};
+            }
             options.state = true;
             continue;
         }
-        bool isFileOption = false;
-        for (const auto& [name, target] :
-             {std::pair{std::string_view("--png"), &options.png},
-              std::pair{std::string_view("--svg"), &options.svg},
-              std::pair{std::string_view("--segments"), &options.segments}}) {
+        bool isValuedOption = false;
+        for (const ValuedOption& option : valued) {
+            const std::string_view name = option.name;
             if (optionsEnded || arg.compare(0, name.size(), name) != 0) {
                 continue;
             }
             std::string value;
             if (arg.size() == name.size()) {
                 if (i + 1 == args.size()) {
-                    return UsageError{std::string(name) + " needs a file name"};
+                    return UsageError{std::string(name) + " needs " + std::string(option.needs)};
                 }
                 value = args[++i];
             } else if (arg[name.size()] == '=') {
@@ -145,16 +210,16 @@ std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Opt
                 continue;
             }
             if (value.empty()) {
-                return UsageError{std::string(name) + " needs a file name"};
+                return UsageError{std::string(name) + " needs " + std::string(option.needs)};
             }
-            if (*target) {
+            if (*option.target) {
                 return UsageError{std::string(name) + " given twice"};
             }
-            *target = value;
-            isFileOption = true;
+            *option.target = value;
+            isValuedOption = true;
             break;
         }
-        if (isFileOption) {
+        if (isValuedOption) {
             continue;
         }
         if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
@@ -169,8 +234,17 @@ std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Opt
     if (!options.script) {
         return UsageError{"no SCRIPT given"};
     }
+    if (auto figure = readFigureOptions(options)) {
+        return figure;
+    }
+    if (options.samples == "-" && options.state) {
+        return UsageError{"--samples - and --state both write to standard output"};
+    }
     const std::pair<std::string_view, const std::optional<std::string>*> files[] = {
-        {"--png", &options.png}, {"--svg", &options.svg}, {"--segments", &options.segments}};
+        {"--png", &options.png},
+        {"--svg", &options.svg},
+        {"--segments", &options.segments},
+        {"--samples", &options.samples}};
     for (std::size_t a = 0; a < std::size(files); ++a) {
         for (std::size_t b = a + 1; b < std::size(files); ++b) {
             if (*files[a].second && *files[b].second && **files[a].second == **files[b].second) {
@@ -255,8 +329,10 @@ int runReplayCommand(const std::vector<std::string>& args, std::FILE* in, std::F
 
     std::vector<OutputFile> files;
     if (options.png) {
-        const RgbImage image = imageFromFrameWords(session.presentedWords(), FrameBuffer::kWidth,
-                                                   FrameBuffer::kHeight);
+        const RgbImage image =
+            enlargedImage(imageFromFrameWords(session.presentedWords(), FrameBuffer::kWidth,
+                                              FrameBuffer::kHeight),
+                          options.pngFactor);
         const std::vector<std::uint8_t> png = encodePng(image);
         if (png.empty()) {
             std::fprintf(err, "veltro-replay: %s: could not encode the frame as PNG\n",
@@ -266,21 +342,30 @@ int runReplayCommand(const std::vector<std::string>& args, std::FILE* in, std::F
         files.push_back(OutputFile{*options.png, std::string(png.begin(), png.end())});
     }
     if (options.svg) {
-        files.push_back(OutputFile{*options.svg, svgFigure(session.core().lastFrame())});
+        files.push_back(
+            OutputFile{*options.svg, svgFigure(session.core().lastFrame(), options.svgStyle)});
     }
     if (options.segments) {
         files.push_back(OutputFile{*options.segments, segmentsText(session.core().lastFrame())});
+    }
+    if (options.samples && *options.samples != "-") {
+        files.push_back(OutputFile{*options.samples, samplesText(session.core().lastFrame())});
     }
     if (const std::string complaint = writeOutputFiles(files); !complaint.empty()) {
         std::fprintf(err, "veltro-replay: %s\n", complaint.c_str());
         return kExitWriteFailed;
     }
-    if (options.state) {
-        const std::string json = stateJson(session.state(), session.hostView());
-        if (std::fwrite(json.data(), 1, json.size(), out) != json.size() || std::fflush(out) != 0) {
-            std::fprintf(err, "veltro-replay: cannot write to standard output\n");
-            return kExitWriteFailed;
-        }
+    std::string standardOutput;
+    if (options.samples == "-") {
+        standardOutput = samplesText(session.core().lastFrame());
+    } else if (options.state) {
+        standardOutput = stateJson(session.state(), session.hostView());
+    }
+    if (std::fwrite(standardOutput.data(), 1, standardOutput.size(), out) !=
+            standardOutput.size() ||
+        std::fflush(out) != 0) {
+        std::fprintf(err, "veltro-replay: cannot write to standard output\n");
+        return kExitWriteFailed;
     }
     return kExitOk;
 }

@@ -18,4 +18,8 @@ struct RgbImage {
 RgbImage imageFromFrameWords(const std::vector<std::uint32_t>& words, std::uint32_t width,
                              std::uint32_t height);
 
+// Every pixel as a factor x factor block: enlarged without smoothing, so
+// each frame pixel stays crisp.
+RgbImage enlargedImage(const RgbImage& image, std::uint32_t factor);
+
 }  // namespace veltro::replay

@@ -1,6 +1,6 @@
 #include "segments_text.h"
 
-#include <cstdio>
+#include "number_text.h"
 
 namespace veltro::replay {
 
@@ -9,9 +9,7 @@ std::string segmentsText(const FrameReport& report) {
     forEachSegment(report, [&out](const Point2& start, const Point2& end, const Colour& c) {
         const float values[] = {start.x, start.y, end.x, end.y, c.r, c.g, c.b, c.a};
         for (std::size_t v = 0; v < std::size(values); ++v) {
-            char text[32];
-            std::snprintf(text, sizeof text, "%.9g", static_cast<double>(values[v]));
-            out += text;
+            appendFloat(out, values[v]);
             out += v + 1 < std::size(values) ? ' ' : '\n';
         }
     });

@@ -5,16 +5,30 @@
 #include <cstdio>
 
 #include "geometry/float_to_int.h"
+#include "number_text.h"
 
 namespace veltro::replay {
 
 namespace {
 
-// Nine significant digits read back as the same float.
 void appendNumber(std::string& out, float value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
-    out += text;
+    appendFloat(out, value);
+}
+
+const char* className(DiscRole role) {
+    return role == DiscRole::Marker ? "marker" : "point";
+}
+
+const char* className(PolylineRole role) {
+    switch (role) {
+        case PolylineRole::Polygon:
+            return "polygon";
+        case PolylineRole::Shell:
+            return "shell";
+        case PolylineRole::Curve:
+            break;
+    }
+    return "curve";
 }
 
 // The byte a pixel gets for this component: truncated as the frame does;
@@ -48,7 +62,9 @@ void appendDisc(std::string& out, const Disc& disc) {
     if (!isFinite(disc.centre) || !std::isfinite(disc.radius)) {
         return;
     }
-    out += "    <circle cx=\"";
+    out += "    <circle class=\"";
+    out += className(disc.role);
+    out += "\" cx=\"";
     appendNumber(out, disc.centre.x);
     out += "\" cy=\"";
     appendNumber(out, disc.centre.y);
@@ -63,19 +79,22 @@ class PolylineWriter {
   public:
     explicit PolylineWriter(std::string& out) : out_(out) {}
 
-    void segment(const Point2& start, const Point2& end, const Colour& colour) {
+    void segment(const Point2& start, const Point2& end, const Colour& colour, PolylineRole role) {
         if (!isFinite(start) || !isFinite(end)) {
             close();
             return;
         }
-        if (open_ && colour == colour_ && samePosition(start, end_)) {
+        if (open_ && colour == colour_ && role == role_ && samePosition(start, end_)) {
             out_ += ' ';
         } else {
             close();
-            out_ += "    <polyline points=\"";
+            out_ += "    <polyline class=\"";
+            out_ += className(role);
+            out_ += "\" points=\"";
             appendPoint(out_, start);
             out_ += ' ';
             colour_ = colour;
+            role_ = role;
             open_ = true;
         }
         appendPoint(out_, end);
@@ -93,26 +112,32 @@ class PolylineWriter {
     std::string& out_;
     bool open_ = false;
     Colour colour_;
+    PolylineRole role_ = PolylineRole::Curve;
     Point2 end_;
 };
 
 }  // namespace
 
-std::string svgFigure(const FrameReport& report) {
+std::string svgFigure(const FrameReport& report, const SvgStyle& style) {
+    // The window shows only the 640 x 480 area; a curve that runs beyond it
+    // is cut there in the figure too.
     std::string out =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"640\" height=\"480\" "
         "viewBox=\"0 0 640 480\">\n"
+        "  <defs><clipPath id=\"frame\"><rect width=\"640\" height=\"480\"/></clipPath></defs>\n"
         "  <rect width=\"640\" height=\"480\" fill=\"rgb(255,255,255)\" stroke=\"none\"/>\n"
-        "  <g stroke-width=\"1\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
+        "  <g clip-path=\"url(#frame)\" stroke-width=\"";
+    appendNumber(out, style.strokeWidth);
+    out += "\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
     for (const Disc& disc : report.discs) {
         appendDisc(out, disc);
     }
     PolylineWriter polylines(out);
-    forEachSegment(report,
-                   [&polylines](const Point2& start, const Point2& end, const Colour& colour) {
-                       polylines.segment(start, end, colour);
-                   });
+    forEachSegmentOfLine(
+        report, [&polylines](const Point2& start, const Point2& end, const Polyline& line) {
+            polylines.segment(start, end, line.colour, line.role);
+        });
     polylines.close();
     out += "  </g>\n</svg>\n";
     return out;
