@@ -14,7 +14,7 @@ std::optional<std::string> playScriptStep(EditorCore& core, const Message& messa
             return std::string(message.kind == Message::Kind::DialogOk ? "'dialog ok'"
                                                                        : "'dialog cancel'") +
                    " but no B-Spline Input dialog is open (menu " +
-                   std::to_string(commandId(Command::BSplineSetup)) + " opens one)";
+                   commandName(Command::BSplineSetup) + " opens one)";
         }
         delivered.dialogId = *newest;
     }

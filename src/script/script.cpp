@@ -165,15 +165,20 @@ Key parseKey(const Token& token) {
                     " (use space, plus, minus, numplus, numminus or a code 0 to 255)"};
 }
 
-Command parseMenuId(const Token& token) {
-    const std::string& word = bareWord(token, "a command id");
-    const auto id = parseUnsigned(word);
-    if (!id) {
-        throw LineError{"command id " + quoteForMessage(word) + " is not a decimal number"};
-    }
-    const auto command = commandWithId(*id);
+// A command by its name or by its number; a number too large for any id is
+// as unknown as a misspelt name.
+Command parseMenuCommand(const Token& token) {
+    const std::string& word = bareWord(token, "a menu command");
+    std::optional<Command> command = commandWithName(word);
     if (!command) {
-        throw LineError{std::to_string(*id) + " is not a command id of the menu"};
+        if (const auto id = parseUnsigned(word)) {
+            command = commandWithId(*id);
+        }
+    }
+    if (!command) {
+        throw LineError{quoteForMessage(word) +
+                        " is not a menu command (use its name, such as shells-on or "
+                        "b-spline-setup, or its id, such as 40038)"};
     }
     return *command;
 }
@@ -219,8 +224,8 @@ void parseLine(const std::vector<Token>& tokens, int line, std::vector<ScriptSte
         return;
     }
     if (command == "menu") {
-        expectArgumentCount(tokens, 1, "menu ID");
-        add(Message::menu(parseMenuId(tokens[1])));
+        expectArgumentCount(tokens, 1, "menu NAME");
+        add(Message::menu(parseMenuCommand(tokens[1])));
         return;
     }
     if (command == "dialog") {

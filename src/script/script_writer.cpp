@@ -66,7 +66,7 @@ std::optional<std::string> scriptLine(const Message& message) {
             }
             return std::nullopt;
         case Message::Kind::MenuCommand:
-            return "menu " + std::to_string(commandId(message.command));
+            return "menu " + commandName(message.command);
         case Message::Kind::DialogOk: {
             const auto degree = quoted(message.degreeText);
             const auto knots = quoted(message.knotText);

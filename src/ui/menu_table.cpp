@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <string>
 
 namespace veltro {
 
@@ -81,6 +82,26 @@ bool isCommandRow(const Row& row) {
     return row.kind == RowKind::Item || row.kind == RowKind::BarItem;
 }
 
+std::string nameOfText(std::string_view text) {
+    std::string name;
+    bool gap = false;
+    for (const char c : text) {
+        const bool letter = c >= 'a' && c <= 'z';
+        const bool capital = c >= 'A' && c <= 'Z';
+        const bool digit = c >= '0' && c <= '9';
+        if (!letter && !capital && !digit) {
+            gap = true;
+            continue;
+        }
+        if (gap && !name.empty()) {
+            name += '-';
+        }
+        gap = false;
+        name += capital ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return name;
+}
+
 }  // namespace
 
 std::span<const MenuBarEntry> menuBar() {
@@ -99,6 +120,24 @@ int commandId(Command command) {
 std::optional<Command> commandWithId(long long id) {
     for (const Row& row : kRows) {
         if (isCommandRow(row) && row.id == id) {
+            return row.command;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string commandName(Command command) {
+    for (const Row& row : kRows) {
+        if (isCommandRow(row) && row.command == command) {
+            return nameOfText(row.text);
+        }
+    }
+    return {};
+}
+
+std::optional<Command> commandWithName(std::string_view name) {
+    for (const Row& row : kRows) {
+        if (isCommandRow(row) && !name.empty() && nameOfText(row.text) == name) {
             return row.command;
         }
     }

@@ -6,10 +6,12 @@
 #include <iterator>
 
 #include "core/clock.h"
+#include "launch/desktop_core.h"
 #include "launch/desktop_launch.h"
 #include "launch/launch_options.h"
 #include "launch/scene_file.h"
 #include "launch/session_recording.h"
+#include "ui/command.h"
 #include "ui/recording_shell.h"
 
 namespace veltro {
@@ -139,7 +141,7 @@ TEST(DesktopLaunch, PlaysTheSceneBeforeTheWindowShows) {
         {"message boxes are not shown again", "menu 40009\nmenu 40023\n", 0, 0},
         {"a close ends the scene, not the session", "click 1 1\nclose\n", 0, 1},
         {"an answer with no dialog open", "click 1 1\ndialog ok \"2\" \"\"\n", 0, 0,
-         "2: 'dialog ok' but no B-Spline Input dialog is open (menu 40053 opens one)"},
+         "2: 'dialog ok' but no B-Spline Input dialog is open (menu b-spline-setup opens one)"},
     };
     Scratch scratch;
     for (const SceneCase& c : cases) {
@@ -200,6 +202,47 @@ TEST(SessionRecording, KeepsTheSceneAndTheMessagesThatCount) {
 
     EXPECT_NE(SessionRecording::create(scratch.file("no/such/dir.replay"), true, recording),
               std::nullopt);
+}
+
+// A session through every menu command is recorded with the commands'
+// names, and the recording, opened as a scene, draws the very same frame.
+TEST(SessionRecording, NamesTheMenuCommandsAndReplaysToTheSameFrame) {
+    Scratch scratch;
+    const std::string path = scratch.file("named.replay");
+    std::unique_ptr<SessionRecording> recording;
+    ASSERT_FALSE(SessionRecording::create(path, false, recording));
+    RecordingShell shell;
+    ManualClock clock;
+    EditorCore live(shell, clock, clock);
+    live.setObserver(recording.get());
+    for (const auto& [x, y] : {std::pair{80.0f, 400.0f},
+                               {170.0f, 110.0f},
+                               {330.0f, 70.0f},
+                               {470.0f, 330.0f},
+                               {580.0f, 120.0f}}) {
+        live.post(Message::mouse(Message::Kind::LeftPress, x, y));
+        live.turn();
+    }
+    for (const Command command : allCommands) {
+        if (command != Command::ClearPoints && command != Command::MovePoints) {
+            live.post(Message::menu(command));
+            live.turn();
+        }
+    }
+    live.post(Message::keyDown(Key::Plus));
+    live.turn();
+
+    const std::string text = Scratch::read(path);
+    EXPECT_NE(text.find("\nmenu shells-on\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("menu 4"), std::string::npos) << text;
+    SceneFile scene;
+    ASSERT_FALSE(loadSceneFile(path, scene));
+    RecordingShell replayShell;
+    ManualClock replayClock;
+    DesktopCore replayed(replayShell, replayClock, replayClock, nullptr);
+    ASSERT_FALSE(replayed.playScene(scene));
+    EXPECT_EQ(replayed.core().framePixels(), live.framePixels());
+    EXPECT_EQ(replayed.core().state().sliderT, live.state().sliderT);
 }
 
 }  // namespace

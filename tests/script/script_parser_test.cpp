@@ -42,6 +42,29 @@ void expectSteps(const std::string& text, const std::vector<Expected>& expected)
     }
 }
 
+// Every command has one name, made of its menu text, and the name and the
+// id read as the same message.
+TEST(ScriptParser, EveryMenuCommandReadsTheSameByNameAndById) {
+    std::vector<std::string> names;
+    for (const Command command : allCommands) {
+        const std::string name = commandName(command);
+        SCOPED_TRACE(name);
+        for (const std::string& earlier : names) {
+            EXPECT_NE(name, earlier);
+        }
+        names.push_back(name);
+        const ParsedScript byName = parseScript("menu " + name + "\n");
+        const ParsedScript byId = parseScript("menu " + std::to_string(commandId(command)) + "\n");
+        ASSERT_FALSE(byName.error) << byName.error->what;
+        ASSERT_FALSE(byId.error) << byId.error->what;
+        ASSERT_EQ(byName.steps.size(), 1u);
+        ASSERT_EQ(byId.steps.size(), 1u);
+        EXPECT_EQ(byName.steps[0].message.kind, Kind::MenuCommand);
+        EXPECT_EQ(byName.steps[0].message.command, command);
+        EXPECT_EQ(byId.steps[0].message.command, command);
+    }
+}
+
 TEST(ScriptParser, EveryCommandGivesItsMessages) {
     const struct {
         std::string text;
@@ -68,6 +91,9 @@ TEST(ScriptParser, EveryCommandGivesItsMessages) {
         {"key 255", {{Kind::KeyDown, 0, 0, Key::Other}}},
         {"menu 40045", {{Kind::MenuCommand, 0, 0, Key::Other, 40045}}},
         {"menu 40023", {{Kind::MenuCommand, 0, 0, Key::Other, 40023}}},  // the bar item
+        {"menu move-points", {{Kind::MenuCommand, 0, 0, Key::Other, 40023}}},
+        {"menu b-spline-setup", {{Kind::MenuCommand, 0, 0, Key::Other, 40053}}},
+        {"menu nested-linear-interpolation", {{Kind::MenuCommand, 0, 0, Key::Other, 40028}}},
         {"dialog ok \"2\" \"0, 1, 2\"", {{Kind::DialogOk, 0, 0, Key::Other, 0, "2", "0, 1, 2"}}},
         {"dialog ok \"\" \"\"", {{Kind::DialogOk, 0, 0, Key::Other, 0, "", ""}}},
         {"dialog cancel", {{Kind::DialogCancel}}},
@@ -140,11 +166,14 @@ TEST(ScriptParser, BadLinesNameTheLineAndTheFault) {
         {"key -1", 1, "unknown key '-1'"},
         {"key 99999999999", 1, "unknown key"},
         {"key PLUS", 1, "unknown key 'PLUS'"},
-        {"menu", 1, "expected 'menu ID'"},
-        {"menu 40000", 1, "40000 is not a command id of the menu"},
-        {"menu 101", 1, "101 is not a command id of the menu"},
-        {"menu B-Spline", 1, "command id 'B-Spline' is not a decimal number"},
-        {"menu -40045", 1, "is not a decimal number"},
+        {"menu", 1, "expected 'menu NAME'"},
+        {"menu 40000", 1, "'40000' is not a menu command (use its name, such as shells-on"},
+        {"menu 101", 1, "'101' is not a menu command"},
+        {"menu 99999999999999", 1, "'99999999999999' is not a menu command"},
+        {"menu B-Spline", 1, "'B-Spline' is not a menu command"},
+        {"menu shells", 1, "'shells' is not a menu command"},
+        {"menu -40045", 1, "is not a menu command"},
+        {"menu \"about\"", 1, "expected a menu command, found quoted text"},
         {"dialog", 1, "expected 'dialog ok \"DEGREE\" \"KNOTS\"' or 'dialog cancel'"},
         {"dialog close", 1, "or 'dialog cancel'"},
         {"dialog ok \"3\"", 1, "expected 'dialog ok \"DEGREE\" \"KNOTS\"'"},

@@ -45,17 +45,19 @@ the message asked for a redraw, the scene is drawn and presented.
   dblclick X Y     the second press of a double click
   key K            a key: space, plus (187), minus (189), numplus (107),
                    numminus (109), or a virtual-key code 0 to 255 in decimal
-  menu ID          a menu command, e.g. 40045 (B-Spline); ID must be one of
-                   the menu's command ids:
-                     40016 Make Points      40024 Clear Points
-                     40028 Nested Linear    40030 Bernstein Polynomials
-                     40031 Midpoint         40041 Parametric Polynomial
-                     40043 Interp. Spline   40045 B-Spline
-                     40009 About            40023 Move Points
-                     40036 Slider On        40037 Slider Off
-                     40038 Shells On        40039 Shells Off
-                     40050 Continuity On    40051 Continuity Off
-                     40053 B-Spline Setup (opens a B-Spline Input dialog)
+  menu NAME        a menu command by its menu text in lower case, words
+                   joined by hyphens (the older numeric ids play too):
+                     make-points (40016)     clear-points (40024)
+                     nested-linear-interpolation (40028)
+                     bernstein-polynomials (40030)
+                     midpoint-subdivision (40031)
+                     parametric-polynomial-curve (40041)
+                     interpolating-spline (40043)  b-spline (40045)
+                     about (40009)           move-points (40023)
+                     slider-on (40036)       slider-off (40037)
+                     shells-on (40038)       shells-off (40039)
+                     continuity-on (40050)   continuity-off (40051)
+                     b-spline-setup (40053, opens a B-Spline Input dialog)
   dialog ok "DEGREE" "KNOTS"
                    press OK in the most recently opened B-Spline Input
                    dialog that is still open, with these texts typed into
