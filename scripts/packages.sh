@@ -16,5 +16,7 @@ TEST_PACKAGES=(clang-format googletest libgtest-dev libbenchmark-dev xvfb xauth 
                # the Debian package check: cpack's dependency scan, dpkg-deb, the entry check,
                # lintian, and the AppStream metainfo check
                dpkg-dev file desktop-file-utils lintian appstream
-               # the browser version and its end-to-end test in headless Chromium
-               "${WEB_PACKAGES[@]}" chromium chromium-driver python3-selenium)
+               # the browser version and its end-to-end test in Chromium, WebKitGTK (under
+               # Xvfb) and Firefox ESR (over WebDriver BiDi, through python3-websocket)
+               "${WEB_PACKAGES[@]}" chromium chromium-driver python3-selenium
+               webkit2gtk-driver firefox-esr python3-websocket)

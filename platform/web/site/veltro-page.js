@@ -267,6 +267,7 @@
       const title = document.createElement('button');
       title.type = 'button';
       title.textContent = entry.text;
+      title.dataset.menu = entry.text;
       title.setAttribute('role', 'menuitem');
       title.setAttribute('aria-haspopup', 'menu');
       title.setAttribute('aria-expanded', 'false');
