@@ -7,8 +7,13 @@ namespace veltro::web {
 namespace {
 
 constexpr DomKey kDomKeys[] = {
-    {"Space", Key::Space}, {"NumpadAdd", Key::NumPlus}, {"NumpadSubtract", Key::NumMinus},
-    {"Equal", Key::Plus},  {"Minus", Key::Minus},
+    {"NumpadAdd", "", Key::NumPlus},
+    {"NumpadSubtract", "", Key::NumMinus},
+    {"", " ", Key::Space},
+    {"", "+", Key::Plus},
+    {"", "=", Key::Plus},
+    {"", "-", Key::Minus},
+    {"", "_", Key::Minus},
 };
 
 }  // namespace

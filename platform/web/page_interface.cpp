@@ -38,8 +38,8 @@ void appendJsonString(std::string& out, std::string_view text) {
 
 // The menu bar, the limits of the dialog's fields and the keys the editor
 // takes, for the page to build its elements from: {"caption", "knotTextLimit":
-// n, "keys": [KeyboardEvent.code], "menuBar": [{"text", "id", "items":
-// [{"id", "text", "checked"}]}]}.
+// n, "keys": [{"code"} or {"key"}, as KeyboardEvent names them], "menuBar":
+// [{"text", "id", "items": [{"id", "text", "checked"}]}]}.
 std::string pageDescription() {
     std::string json = "{\"caption\":";
     appendJsonString(json, veltro::kApplicationCaption);
@@ -48,7 +48,9 @@ std::string pageDescription() {
     for (const veltro::web::DomKey& key : veltro::web::domKeys()) {
         json += firstKey ? "" : ",";
         firstKey = false;
-        appendJsonString(json, key.code);
+        json += key.code.empty() ? "{\"key\":" : "{\"code\":";
+        appendJsonString(json, key.code.empty() ? key.typed : key.code);
+        json += '}';
     }
     json += "],\"menuBar\":[";
     bool firstEntry = true;

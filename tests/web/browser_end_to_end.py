@@ -28,7 +28,8 @@ import sys
 import tempfile
 import threading
 
-from page_driver import (ENGINES, NUMPAD_ADD, NUMPAD_SUBTRACT, EngineMissing, Page, PageFailure,
+from page_driver import (ARROW_LEFT, ARROW_RIGHT, ENGINES, ENTER, ESCAPE, NUMPAD_ADD,
+                         NUMPAD_SUBTRACT, TAB, VIEWPORT, EngineMissing, Page, PageFailure,
                          start_engine)
 
 SKIP = 77
@@ -71,15 +72,24 @@ def play(page):
 
     page.expect_title(CAPTION)
     page.expect_checked([40016, 40028, 40037, 40039, 40051], [40036, 40038, 40045, 40050])
+    page.expect_frame("start, before any input")
     for x, y in [(100, 100), (200, 300), (400, 120)]:
         step(f"click {x} {y}", page.click, x, y)
     # A touch tap adds a point as a click does (WebKitWebDriver sends it as a mouse).
     step("click 550 400", page.tap, 550, 400)
+    # A click that closes a menu does nothing else.
+    page.click_element('#menu-bar [data-menu="Options"]')
+    page.click(300, 200)
+    expect_no_menu(page, "a click on the drawing area")
     page.expect_frame("four points")
 
     step("menu 40038", page.menu, "Options", 40038)
     step("menu 40036", page.menu, "Options", 40036)
-    page.answer_message_box("Slider Activated", SLIDER_TEXT)
+    # OK stays the default button after a click on the box's text.
+    page.click_element("#message-text")
+    page.keys(ENTER)
+    if page.message_box() is not None:
+        raise PageFailure("Enter did not press OK after a click on the message text")
     step("key numplus", page.keys, NUMPAD_ADD)
     step("key numplus", page.keys, NUMPAD_ADD)
     step("key plus", page.keys, "=")
@@ -88,12 +98,14 @@ def play(page):
     step("key space", page.keys, " ")
     page.expect_checked([40036, 40038], [40037, 40039])
     page.expect_title(CAPTION)
+    menu_keys(page)
     page.expect_frame("slider keys")
 
     step("menu 40045", page.menu, "Object", 40045)
-    step("key plus", page.keys, "=")
+    step("key plus", page.keys, "+")
     page.expect_title("t = 3.51")
     page.expect_checked([40045], [40028])
+    layout_keys(page)
 
     step("menu 40023", page.menu, None, 40023)
     page.answer_message_box("Moving Enabled", "Left Click and drag the mouse to relocate points!")
@@ -103,11 +115,24 @@ def play(page):
     page.expect_checked([], [40016])
     script += ["press 200 300", "move 260 330", "release 260 330"]
     page.drag(200, 300, 260, 330)
-    page.expect_frame("point moved")
+    if page.engine.chords:
+        # Released while the right button is still down, the point stays where it was dropped.
+        script += ["press 100 100", "move 130 90", "release 130 90", "move 160 60"]
+        page.pointer(page.move(*page.canvas_point(100, 100)), page.down(),
+                     page.move(*page.canvas_point(130, 90)), page.down(2), page.up(), page.up(2))
+        page.pointer(page.move(*page.canvas_point(160, 60)))
+    page.expect_frame("points moved")
     step("menu 40016", page.menu, "Object", 40016)
     # A quick double click adds one point, not two.
     script += ["click 320 240", "dblclick 320 240", "release 320 240"]
     page.double_click(320, 240)
+    # A left click while the right button is held adds its point.
+    script.append("click 50 400")
+    if page.engine.chords:
+        page.pointer(page.move(*page.canvas_point(50, 400)), page.down(2), page.down(), page.up(),
+                     page.up(2))
+    else:
+        page.click(50, 400)
 
     step("menu 40050", page.menu, "Options", 40050)
     step("menu 40053", page.menu, "Options", 40053)
@@ -115,22 +140,118 @@ def play(page):
     page.expect_checked([40051], [40050])
     if page.dialog_count() != 2:
         raise PageFailure(f"{page.dialog_count()} B-Spline Input dialogs open, expected 2")
-    second = '.bspline-dialog:nth-of-type(2)'
-    first = '.bspline-dialog:nth-of-type(1)'
+    first = "section.bspline-dialog:nth-of-type(1)"
+    second = "section.bspline-dialog:nth-of-type(2)"
+    # However often dialogs are clicked to the front, the menus open above them.
+    for _ in range(6):
+        page.click_element(f"{first} .hint")
+    step("menu 40039", page.menu, "Options", 40039)
+    page.expect_checked([40039], [40038])
+    dialog_moved_off(page, second)
     if page.value(f"{second} [name=degree]") != "3":
         raise PageFailure(f"the dialog shows degree {page.value(f'{second} [name=degree]')!r}")
-    if page.value(f"{second} [name=knots]") != "0, 0, 0, 0, 1, 2, 2, 2, 2":
+    if page.value(f"{second} [name=knots]") != "0, 0, 0, 0, 1, 2, 3, 3, 3, 3":
         raise PageFailure(f"the dialog shows knots {page.value(f'{second} [name=knots]')!r}")
     page.type_into(f"{second} [name=degree]", "x2-")  # only the digit stays
     if page.value(f"{second} [name=degree]") != "2":
         raise PageFailure(f"the degree field took {page.value(f'{second} [name=degree]')!r}")
-    page.type_into(f"{second} [name=knots]", "0, 0, 0, 1,, 2 3 3 3")
-    step('dialog ok "2" "0, 0, 0, 1,, 2 3 3 3"', page.click_element,
+    page.type_into(f"{second} [name=knots]", "0, 0, 0, 1,, 2 3 4 4 4")
+    step('dialog ok "2" "0, 0, 0, 1,, 2 3 4 4 4"', page.click_element,
          f'{second} [data-command="1"]')
     step("dialog cancel", page.click_element, f'{first} [data-command="2"]')
     if page.dialog_count():
         raise PageFailure("a B-Spline Input dialog is still open after OK and Cancel")
     page.expect_frame("end")
+
+
+def expect_no_menu(page, after):
+    if page.open_menu() is not None:
+        raise PageFailure(f"the {page.open_menu()} menu is still open after {after}")
+
+
+def menu_keys(page):
+    """Menus by keyboard: Escape, the arrows, Tab; a closed menu gives the keys back."""
+    page.click_element('#menu-bar [data-menu="Options"]')
+    page.keys(ESCAPE)
+    expect_no_menu(page, "Escape")
+    page.script.append("key numplus")
+    page.keys(NUMPAD_ADD)
+    # Closed by a second click on its title, the menu leaves the keys to the editor.
+    page.click_element('#menu-bar [data-menu="Object"]')
+    page.click_element('#menu-bar [data-menu="Object"]')
+    page.script += ["key plus", "key space"]
+    page.keys("=", " ")
+    expect_no_menu(page, "a second click on its title and Space")
+    page.click_element('#menu-bar [data-menu="Object"]')
+    for key, expected in [(ARROW_RIGHT, "Help"), (ARROW_LEFT, "Object"), (ARROW_LEFT, "Options")]:
+        page.keys(key)
+        if page.open_menu() != expected:
+            raise PageFailure(f"the arrow key opened {page.open_menu()}, expected {expected}")
+    page.keys(TAB)
+    expect_no_menu(page, "Tab")
+    plain = page.call("""() => [40024, 40009, 40053].map((id) => {
+        const item = document.querySelector(`#menu-bar [data-command="${id}"]`);
+        return item.getAttribute('role') + ' ' + item.hasAttribute('aria-checked');
+      })""")
+    if plain != ["menuitem false"] * 3:
+        raise PageFailure(f"Clear Points, About and B-Spline Setup are {plain}, not plain items")
+    # Focus rings that keyboard users can see: 3:1 at least against what surrounds them.
+    for selector, background in [("#drawing-area:focus-visible", "#ffffff"),
+                                 (".menu-bar button:focus-visible", "#d8e6f8")]:
+        contrast = page.call(RING_CONTRAST, selector, background)
+        if not contrast or contrast < 3:
+            raise PageFailure(f"the focus ring of {selector} has a contrast of {contrast}")
+
+
+# The contrast of the outline a style rule gives, against a background colour.
+RING_CONTRAST = """(selector, background) => {
+    const rule = [...document.styleSheets].flatMap((sheet) => [...sheet.cssRules]).find(
+        (r) => r.selectorText === selector && r.style.outlineStyle !== 'none' &&
+               r.style.outlineColor);
+    if (!rule) { return null; }
+    const probe = document.createElement('div');
+    document.body.append(probe);
+    const luminance = (colour) => {
+      probe.style.color = colour;
+      const [r, g, b] = getComputedStyle(probe).color.match(/[0-9.]+/g).map(Number).map(
+          (c) => c / 255).map((c) => c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4);
+      return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    };
+    const [a, b] = [luminance(rule.style.outlineColor), luminance(background)];
+    probe.remove();
+    return (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05);
+  }"""
+
+
+def layout_keys(page):
+    """A German keyboard: its "+" key sits where a US keyboard has "]", and the
+    key at the US "=" is the dead key for an accent. No driver can switch the
+    layout, so these two are dispatched as the browser reports them."""
+    page.script.append("key plus")
+    for key, code in [("+", "BracketRight"), ("Dead", "Equal")]:
+        page.call("""(key, code) => document.activeElement.dispatchEvent(
+            new KeyboardEvent('keydown', {key, code, bubbles: true}))""", key, code)
+        page.settle()
+    page.expect_title("t = 3.52")
+
+
+def dialog_moved_off(page, dialog):
+    """A dialog moved to the right edge stays reachable when the window narrows."""
+    width, height = page.rectangle("body")[4:6]
+    page.drag_element(f"{dialog} .title-bar span", width - 20, 200)
+    try:
+        page.engine.resize(700, 700)
+        for _ in range(100):  # the resize reaches the page a little later
+            left, _, _, _, inner_width, _ = page.rectangle(dialog)
+            if inner_width < width and left <= inner_width - 60:
+                break
+            page.call("() => new Promise((done) => setTimeout(done, 20))")
+        else:
+            raise PageFailure(f"the dialog's title bar starts at {left}, beyond the window's "
+                              f"width {inner_width}")
+    finally:
+        page.engine.resize(*VIEWPORT)
+    page.drag_element(f"{dialog} .title-bar span", 500, 300)
 
 
 def check_frames(page, replay, compare):
@@ -170,6 +291,15 @@ def check_failed_load(engine, site):
         server.shutdown()
 
 
+def check_opened_from_disk(engine, site):
+    """Opened from the disk, the page says how to serve it."""
+    engine.open("file://" + os.path.abspath(os.path.join(site, "index.html")))
+    shown = engine.call("""() => window.veltroPage.ready.then(
+        () => 'started', () => document.getElementById('page-error').textContent)""")
+    if "./run.sh --web" not in shown:
+        raise PageFailure(f"opened from the disk the page shows {shown!r}")
+
+
 def run(engine, site, replay, compare):
     server = serve(site)
     try:
@@ -189,6 +319,7 @@ def run(engine, site, replay, compare):
     finally:
         server.shutdown()
     check_failed_load(engine, site)
+    check_opened_from_disk(engine, site)
 
 
 def main():

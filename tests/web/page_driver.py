@@ -91,7 +91,7 @@ class _Processes:
 class ClassicEngine:
     """WebDriver classic through selenium: Chromium and WebKitGTK."""
 
-    def __init__(self, name, driver, processes, touch):
+    def __init__(self, name, driver, processes, touch, chords):
         from selenium.webdriver.remote.command import Command
 
         self.name = name
@@ -99,6 +99,10 @@ class ClassicEngine:
         self.processes = processes
         # Whether a touch pointer arrives as touch (WebKitWebDriver sends a mouse).
         self.touch = touch
+        # Whether a second button pressed and released during a press is sent
+        # as such (WebKitWebDriver releases the right button as the left one,
+        # and the right one then stays down for the rest of the session).
+        self.chords = chords
         self._actions = Command.W3C_ACTIONS
         driver.set_page_load_timeout(30)
         driver.set_script_timeout(30)
@@ -111,6 +115,9 @@ class ClassicEngine:
 
     def perform(self, sources):
         self.driver.execute(self._actions, {"actions": sources})
+
+    def resize(self, width, height):
+        self.driver.set_window_size(width, height)
 
     def errors(self):
         if self.name != "chromium":
@@ -137,7 +144,7 @@ def _start_chromium():
                      "--disable-extensions"):
         options.add_argument(argument)
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    return ClassicEngine("chromium", driver, _Processes(), touch=True)
+    return ClassicEngine("chromium", driver, _Processes(), touch=True, chords=True)
 
 
 def _webkit_browser():
@@ -184,7 +191,7 @@ def _start_webkit():
     except BaseException:
         processes.stop()
         raise
-    return ClassicEngine("webkit", driver, processes, touch=False)
+    return ClassicEngine("webkit", driver, processes, touch=False, chords=False)
 
 
 class BidiEngine:
@@ -192,6 +199,7 @@ class BidiEngine:
 
     name = "firefox"
     touch = True
+    chords = True
 
     def __init__(self, socket_, processes, profile):
         self.socket = socket_
@@ -235,6 +243,10 @@ class BidiEngine:
 
     def perform(self, sources):
         self.command("input.performActions", {"context": self.context, "actions": sources})
+
+    def resize(self, width, height):
+        self.command("browsingContext.setViewport",
+                     {"context": self.context, "viewport": {"width": width, "height": height}})
 
     def errors(self):
         return list(self.logged)
@@ -395,6 +407,10 @@ class Page:
     def click_element(self, selector):
         self.pointer(self.move(*self.centre(selector)), self.down(), self.up())
 
+    def drag_element(self, selector, x, y):
+        """Drags the element's centre to the viewport pixel (x, y)."""
+        self.pointer(self.move(*self.centre(selector)), self.down(), self.move(x, y), self.up())
+
     def keys(self, *values):
         actions = []
         for value in values:
@@ -410,11 +426,12 @@ class Page:
 
     # ---- what the page shows ----
 
-    def focused(self):
-        return self.call("""() => {
-            const e = document.activeElement;
-            return e ? (e.id || e.dataset.command || e.textContent || e.tagName) : null;
-          }""")
+    def rectangle(self, selector):
+        """[left, top, right, bottom] of the element in the viewport, and the viewport's size."""
+        return self.call("""(selector) => {
+            const r = document.querySelector(selector).getBoundingClientRect();
+            return [r.left, r.top, r.right, r.bottom, innerWidth, innerHeight];
+          }""", selector)
 
     def title(self):
         return self.call("() => document.title")

@@ -18,9 +18,14 @@
   // The second press of a double click: this soon after a press, this close.
   const DOUBLE_CLICK_MS = 500;
   const DOUBLE_CLICK_DISTANCE = 2;
-  // The physical keys (KeyboardEvent.code) the editor takes, each posted by
-  // its position in the editor's list; filled from the page description.
-  const editorKeys = new Map();
+  // The keys the editor takes, each posted by its position in the editor's
+  // list; filled from the page description. The keypad's go by position
+  // (KeyboardEvent.code), the main keyboard's by what they type
+  // (KeyboardEvent.key), so every keyboard layout works as on the desktop.
+  const keysByCode = new Map();
+  const keysByCharacter = new Map();
+  // Dialogs stack from here up; menus are always above every dialog.
+  const DIALOG_LAYER = 5;
 
   const canvas = document.getElementById('drawing-area');
   const menuBar = document.getElementById('menu-bar');
@@ -39,7 +44,8 @@
   let heldFrame = null;
   let framesShown = 0;
   let openDialogs = 0;
-  let topDialogLayer = 5;
+  // The open B-Spline Input dialogs, the one on top last.
+  const dialogStack = [];
   const pendingBoxes = [];
   const encoder = new TextEncoder();
 
@@ -144,17 +150,25 @@
   // ---- the drawing area ----
 
   let lastPress = null;
-  let pointerHeld = null;
+  // Whether the left button is down for the editor: taken from
+  // event.buttons on every pointer event, since a browser reports a button
+  // pressed or released while another is held as a move, not as a
+  // pointerdown or pointerup of its own.
+  let leftHeld = false;
+  // The press closed a menu: as on the desktop, its click does nothing else.
+  let clickClosedMenu = false;
 
-  canvas.addEventListener('pointerdown', (event) => {
-    if (event.button !== 0 || !event.isPrimary) {
-      return;
-    }
+  function leftPressed(event) {
     event.preventDefault();
     canvas.focus({preventScroll: true});
-    closeMenus();
     canvas.setPointerCapture(event.pointerId);
-    pointerHeld = event.pointerId;
+    leftHeld = true;
+    if (anyMenuOpen()) {
+      closeMenus();
+      clickClosedMenu = true;
+      lastPress = null;
+      return;
+    }
     const now = performance.now();
     const double = lastPress !== null && now - lastPress.time <= DOUBLE_CLICK_MS &&
                    Math.abs(event.clientX - lastPress.x) <= DOUBLE_CLICK_DISTANCE &&
@@ -162,37 +176,56 @@
     // A third press starts over: it is a press again.
     lastPress = double ? null : {time: now, x: event.clientX, y: event.clientY};
     postMouse(double ? DOUBLE_CLICK : PRESS, event);
-  });
+  }
 
-  canvas.addEventListener('pointermove', (event) => {
-    if (event.isPrimary) {
-      postMouse(MOVE, event);
-    }
-  });
-
-  canvas.addEventListener('pointerup', (event) => {
-    if (event.button !== 0 || !event.isPrimary) {
+  function pointerChanged(event) {
+    if (!event.isPrimary) {
       return;
     }
-    pointerHeld = null;
-    postMouse(RELEASE, event);
-  });
+    const left = event.type !== 'pointercancel' && (event.buttons & 1) !== 0;
+    if (left && !leftHeld) {
+      leftPressed(event);
+    } else if (!left && leftHeld) {
+      leftHeld = false;
+      if (clickClosedMenu) {
+        clickClosedMenu = false;
+      } else {
+        postMouse(RELEASE, event);
+      }
+    } else if (event.type === 'pointermove' && !clickClosedMenu) {
+      postMouse(MOVE, event);
+    }
+  }
 
   // A pointer taken away mid-drag (a touch turned into a scroll, the window
   // lost) ends the drag where it was, rather than leaving the button held.
-  canvas.addEventListener('pointercancel', (event) => {
-    if (event.pointerId === pointerHeld) {
-      pointerHeld = null;
-      postMouse(RELEASE, event);
-    }
-  });
+  for (const type of ['pointerdown', 'pointermove', 'pointerup', 'pointercancel']) {
+    canvas.addEventListener(type, pointerChanged);
+  }
 
   canvas.addEventListener('contextmenu', (event) => event.preventDefault());
 
   // ---- keys ----
 
+  function editorKeyIndex(event) {
+    const byPosition = keysByCode.get(event.code);
+    if (byPosition !== undefined || event.code.startsWith('Numpad')) {
+      return byPosition;
+    }
+    return keysByCharacter.get(event.key);
+  }
+
   document.addEventListener('keydown', (event) => {
-    if (event.ctrlKey || event.altKey || event.metaKey || modalOpen()) {
+    if (modalOpen()) {
+      // OK is the message box's default button, wherever a click left the focus.
+      const ok = messageBox.querySelector('button');
+      if ((event.key === 'Enter' || event.key === ' ') && event.target !== ok) {
+        event.preventDefault();
+        messageBox.close();
+      }
+      return;
+    }
+    if (event.ctrlKey || event.altKey || event.metaKey) {
       return;
     }
     // Keys typed into a dialog or the menus are theirs.
@@ -200,7 +233,7 @@
     if (target !== document.body && target !== canvas && target !== document.documentElement) {
       return;
     }
-    const keyIndex = editorKeys.get(event.code);
+    const keyIndex = editorKeyIndex(event);
     if (keyIndex === undefined || editor === 0) {
       return;
     }
@@ -218,6 +251,12 @@
     }
   }
 
+  // A menu closed without a command gives the keys back to the editor.
+  function dismissMenus() {
+    closeMenus();
+    canvas.focus({preventScroll: true});
+  }
+
   function openMenu(title, focusFirst) {
     closeMenus();
     title.setAttribute('aria-expanded', 'true');
@@ -225,7 +264,15 @@
     popup.hidden = false;
     if (focusFirst) {
       popup.querySelector('button').focus();
+    } else {
+      // Also where a click does not focus a button: the menu keys reach it.
+      title.focus({preventScroll: true});
     }
+  }
+
+  // The menu bar's own entries, menu titles and commands alike.
+  function barEntries() {
+    return [...menuBar.querySelectorAll(':scope > .menu > button')];
   }
 
   function anyMenuOpen() {
@@ -238,13 +285,13 @@
     postCommand(id);
   }
 
-  function commandButton(id, text, role) {
+  function commandButton(id, text, inPopup) {
     const button = document.createElement('button');
     button.type = 'button';
-    button.setAttribute('role', role);
+    button.setAttribute('role', 'menuitem');
     button.dataset.command = String(id);
     button.addEventListener('click', () => choose(id));
-    if (role === 'menuitemcheckbox') {
+    if (inPopup) {
       const mark = document.createElement('span');
       mark.className = 'check';
       mark.setAttribute('aria-hidden', 'true');
@@ -255,12 +302,23 @@
     return button;
   }
 
+  // As in the desktop window, only a marked item is a check box; an
+  // unmarked one is a plain item, not an empty check box.
+  function showMark(item, checked) {
+    item.setAttribute('role', checked ? 'menuitemcheckbox' : 'menuitem');
+    if (checked) {
+      item.setAttribute('aria-checked', 'true');
+    } else {
+      item.removeAttribute('aria-checked');
+    }
+  }
+
   function buildMenus(bar) {
     for (const entry of bar) {
       const holder = document.createElement('div');
       holder.className = 'menu';
       if (entry.items.length === 0) {
-        holder.append(commandButton(entry.id, entry.text, 'menuitem'));
+        holder.append(commandButton(entry.id, entry.text, false));
         menuBar.append(holder);
         continue;
       }
@@ -277,13 +335,13 @@
       popup.setAttribute('aria-label', entry.text);
       popup.hidden = true;
       for (const item of entry.items) {
-        const button = commandButton(item.id, item.text, 'menuitemcheckbox');
-        button.setAttribute('aria-checked', item.checked ? 'true' : 'false');
+        const button = commandButton(item.id, item.text, true);
+        showMark(button, item.checked);
         popup.append(button);
       }
       title.addEventListener('click', () => {
         if (title.getAttribute('aria-expanded') === 'true') {
-          closeMenus();
+          dismissMenus();
         } else {
           openMenu(title, false);
         }
@@ -307,14 +365,45 @@
           event.preventDefault();
           const step = event.key === 'ArrowDown' ? 1 : items.length - 1;
           items[(at + step) % items.length].focus();
-        } else if (event.key === 'Escape') {
-          closeMenus();
-          title.focus();
         }
       });
       holder.append(title, popup);
       menuBar.append(holder);
     }
+    // ArrowLeft and ArrowRight go along the bar; an open menu stays open
+    // on the entry reached, if that is a menu.
+    menuBar.addEventListener('keydown', (event) => {
+      if (event.key !== 'ArrowLeft' && event.key !== 'ArrowRight') {
+        return;
+      }
+      const entries = barEntries();
+      const at = entries.findIndex((entry) => entry.parentElement.contains(event.target));
+      if (at < 0) {
+        return;
+      }
+      event.preventDefault();
+      const step = event.key === 'ArrowRight' ? 1 : entries.length - 1;
+      const next = entries[(at + step) % entries.length];
+      if (anyMenuOpen() && next.hasAttribute('aria-haspopup')) {
+        openMenu(next, true);
+      } else {
+        closeMenus();
+        next.focus();
+      }
+    });
+    // Escape closes an open menu, however it was opened; Tab leaves it.
+    document.addEventListener('keydown', (event) => {
+      if (!anyMenuOpen()) {
+        return;
+      }
+      if (event.key === 'Escape') {
+        event.preventDefault();
+        event.stopPropagation();
+        dismissMenus();
+      } else if (event.key === 'Tab') {
+        closeMenus();
+      }
+    }, {capture: true});
     document.addEventListener('pointerdown', (event) => {
       if (!menuBar.contains(event.target)) {
         closeMenus();
@@ -323,9 +412,8 @@
   }
 
   function showCheckMarks() {
-    for (const item of menuBar.querySelectorAll('[aria-checked]')) {
-      const checked = module._veltro_is_checked(editor, Number(item.dataset.command)) !== 0;
-      item.setAttribute('aria-checked', checked ? 'true' : 'false');
+    for (const item of menuBar.querySelectorAll('.popup [data-command]')) {
+      showMark(item, module._veltro_is_checked(editor, Number(item.dataset.command)) !== 0);
     }
   }
 
@@ -392,6 +480,7 @@
         module._veltro_post_dialog_cancel(editor, dialogId);
       }
       dialog.remove();
+      dialogStack.splice(dialogStack.indexOf(dialog), 1);
       --openDialogs;
       canvas.focus({preventScroll: true});
       requestTick();
@@ -420,9 +509,16 @@
         answer(false);
       }
     });
-    // The dialog opened or clicked last is on top.
+    // The dialog opened or clicked last is on top, and all stay below the menus.
     const raise = () => {
-      dialog.style.zIndex = String(++topDialogLayer);
+      const at = dialogStack.indexOf(dialog);
+      if (at >= 0) {
+        dialogStack.splice(at, 1);
+      }
+      dialogStack.push(dialog);
+      dialogStack.forEach((open, layer) => {
+        open.style.zIndex = String(DIALOG_LAYER + layer);
+      });
     };
     dialog.addEventListener('pointerdown', raise, {capture: true});
     raise();
@@ -430,6 +526,19 @@
     document.body.append(dialog);
     form.querySelector('[data-command="1"]').focus();
   }
+
+  // Keeps a dialog's title bar on the screen, so it can always be reached.
+  function placeReachably(element, left, top) {
+    element.style.left = Math.min(Math.max(left, -element.offsetWidth + 60), window.innerWidth - 60) + 'px';
+    element.style.top = Math.min(Math.max(top, 0), window.innerHeight - 30) + 'px';
+  }
+
+  // Also when the window narrows under a dialog moved to its edge.
+  window.addEventListener('resize', () => {
+    for (const dialog of dialogStack) {
+      placeReachably(dialog, dialog.offsetLeft, dialog.offsetTop);
+    }
+  });
 
   function makeDraggable(element, handle) {
     let start = null;
@@ -441,15 +550,10 @@
       start = {x: event.clientX, y: event.clientY, left: element.offsetLeft, top: element.offsetTop};
     });
     handle.addEventListener('pointermove', (event) => {
-      if (start === null) {
-        return;
+      if (start !== null) {
+        placeReachably(element, start.left + event.clientX - start.x,
+                       start.top + event.clientY - start.y);
       }
-      // Keep the title bar on the screen, so the dialog can always be reached.
-      const left = Math.min(Math.max(start.left + event.clientX - start.x, -element.offsetWidth + 60),
-                            window.innerWidth - 60);
-      const top = Math.min(Math.max(start.top + event.clientY - start.y, 0), window.innerHeight - 30);
-      element.style.left = left + 'px';
-      element.style.top = top + 'px';
     });
     const stop = () => {
       start = null;
@@ -461,6 +565,12 @@
   // ---- start ----
 
   function start() {
+    if (location.protocol === 'file:') {
+      showError('VELTRO must be served over HTTP: browsers load its WebAssembly module only ' +
+                'from a web server, not from the disk. In the VELTRO folder, run ' +
+                './run.sh --web and open the address it prints.');
+      return Promise.reject(new Error('opened from the disk'));
+    }
     if (typeof WebAssembly !== 'object') {
       showError('VELTRO could not start: this browser does not run WebAssembly.');
       return Promise.reject(new Error('no WebAssembly'));
@@ -487,9 +597,17 @@
           module = instance;
           const description = JSON.parse(module.UTF8ToString(module._veltro_page_description()));
           knotTextLimit = description.knotTextLimit;
-          description.keys.forEach((code, index) => editorKeys.set(code, index));
+          description.keys.forEach((key, index) => {
+            if (key.code !== undefined) {
+              keysByCode.set(key.code, index);
+            } else {
+              keysByCharacter.set(key.key, index);
+            }
+          });
           buildMenus(description.menuBar);
           editor = module._veltro_create();
+          // The white start frame, at once, as the desktop paints its client area.
+          present();
           canvas.focus({preventScroll: true});
         })
         .catch((error) => {
