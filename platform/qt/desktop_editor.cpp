@@ -16,6 +16,7 @@ void DesktopEditor::show() {
     // An opened scene may have changed them while the window was hidden.
     window_.showCheckMarks(core());
     window_.show();
+    window_.showViews(core());
     window_.drawingArea().setFocus();
     if (core().framesDrawn() > 0) {
         window_.drawingArea().showFrame(core().framePixels());
@@ -36,6 +37,7 @@ bool DesktopEditor::turn() {
         return false;
     }
     window_.drawingArea().showFrame(core().framePixels());
+    window_.showViews(core());
     ++framesPresented_;
     return true;
 }

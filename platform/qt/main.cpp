@@ -35,6 +35,9 @@ class QtDesktop final : public DesktopHost {
         }
         const QtMessageHandler previous = qInstallMessageHandler(reportStartupFailure);
         application_.emplace(argc_, argv_);
+        // Where QSettings keeps what the window remembers (the Inspector).
+        QCoreApplication::setOrganizationName(QStringLiteral("VELTRO"));
+        QCoreApplication::setApplicationName(QStringLiteral("veltro"));
         qInstallMessageHandler(previous);
         // The frame loop decides when the program ends: closing the window
         // is a message to the editor, not a reason for Qt to quit.

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QSignalBlocker>
 
 #include "key_mapping.h"
@@ -16,6 +17,9 @@
 namespace veltro::qt {
 
 namespace {
+
+// Where the window remembers whether the Inspector was open.
+constexpr auto kInspectorSetting = "view/inspector";
 
 // Only a marked item is checkable: an unmarked one then looks like a plain
 // menu item instead of an empty check box.
@@ -28,10 +32,15 @@ void showMark(QAction& action, bool checked) {
 }  // namespace
 
 MainWindow::MainWindow(MessagePoster post)
-    : post_(std::move(post)), area_(new DrawingArea(post_, this)) {
+    : post_(std::move(post)),
+      area_(new DrawingArea(post_, this)),
+      inspector_(new InspectorPanel(post_, this)) {
     setWindowTitle(toQString(kApplicationCaption));
     setCentralWidget(area_);
+    addDockWidget(Qt::RightDockWidgetArea, inspector_);
+    inspector_->hide();
     buildMenuBar();
+    buildViewMenu();
     // The client area starts exactly as large as the frame, so every pixel
     // a point can land on is in view.
     resize(sizeHint());
@@ -52,6 +61,40 @@ void MainWindow::buildMenuBar() {
             addCommand(popup->addAction(toQString(item.text)), item.command, item.checkedAtStart);
         }
     }
+}
+
+void MainWindow::buildViewMenu() {
+    viewMenu_ = menuBar()->addMenu(QStringLiteral("View"));
+    inspectorAction_ = viewMenu_->addAction(QStringLiteral("Inspector"));
+    inspectorAction_->setCheckable(true);
+    inspectorAction_->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(inspectorAction_, &QAction::toggled, this, [this](bool shown) {
+        QSettings().setValue(QString::fromLatin1(kInspectorSetting), shown);
+        showInspector(shown);
+    });
+    // The dock's own close box unticks the item.
+    connect(inspector_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (!visible && !inspector_->isVisible() && inspectorAction_->isChecked() && isVisible()) {
+            inspectorAction_->setChecked(false);
+        }
+    });
+    inspectorAction_->setChecked(
+        QSettings().value(QString::fromLatin1(kInspectorSetting), false).toBool());
+}
+
+void MainWindow::showInspector(bool shown) {
+    // The drawing area keeps its size while the panel is open: the window
+    // grows instead, so every pixel of the frame stays in view.
+    area_->setMinimumSize(shown ? area_->sizeHint() : QSize(0, 0));
+    inspector_->setVisible(shown);
+    if (shown && shownCore_ != nullptr) {
+        inspector_->showEditor(*shownCore_);
+    }
+}
+
+void MainWindow::showViews(const EditorCore& core) {
+    shownCore_ = &core;
+    inspector_->showEditor(core);
 }
 
 void MainWindow::addCommand(QAction* action, Command command, bool checkedAtStart) {
@@ -128,6 +171,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // The item's shortcut needs an active window; without a window manager
+    // the window has the keyboard but is never active.
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+        inspectorAction_->trigger();
+        return;
+    }
     const auto key = editorKeyFor(event->key(), event->modifiers());
     if (!key) {
         QMainWindow::keyPressEvent(event);

@@ -9,9 +9,11 @@
 #include "bspline_dialog.h"
 #include "core/editor_core.h"
 #include "drawing_area.h"
+#include "inspector_panel.h"
 #include "ui/command.h"
 
 class QAction;
+class QMenu;
 
 namespace veltro::qt {
 
@@ -24,6 +26,13 @@ class MainWindow final : public QMainWindow {
     explicit MainWindow(MessagePoster post);
 
     DrawingArea& drawingArea() { return *area_; }
+    InspectorPanel& inspector() { return *inspector_; }
+    // The View menu's Inspector item; the menu takes more views' items.
+    QAction& inspectorAction() { return *inspectorAction_; }
+    QMenu& viewMenu() { return *viewMenu_; }
+
+    // The views beside the drawing area show the editor as it is now.
+    void showViews(const EditorCore& core);
 
     // Shows the check marks the editor has now.
     void showCheckMarks(const EditorCore& core);
@@ -48,9 +57,15 @@ class MainWindow final : public QMainWindow {
   private:
     void buildMenuBar();
     void addCommand(QAction* action, Command command, bool checkedAtStart);
+    void buildViewMenu();
+    void showInspector(bool shown);
 
     MessagePoster post_;
     DrawingArea* area_;
+    InspectorPanel* inspector_;
+    QMenu* viewMenu_ = nullptr;
+    QAction* inspectorAction_ = nullptr;
+    const EditorCore* shownCore_ = nullptr;
     std::map<Command, QAction*> actions_;
     std::vector<BSplineDialog*> dialogs_;
 };

@@ -87,6 +87,15 @@ class EditorCore {
     bool isChecked(Command command) const { return veltro::isChecked(state_, command); }
     bool isDialogOpen(int dialogId) const { return veltro::isDialogOpen(state_, dialogId); }
     std::optional<int> newestDialog() const;
+    // The control points in order, for views that list them.
+    const std::vector<ControlPoint>& points() const { return state_.controlPoints; }
+    // What a typed position for point `index` (from 0) would do now, so a
+    // view can say why before it posts the place message.
+    Placement placementOf(int index, float x, float y) const {
+        return index < 0 ? Placement::NoSuchPoint
+                         : veltro::placementOf(state_.controlPoints,
+                                               static_cast<std::size_t>(index), Point2(x, y));
+    }
     // Whether another turn has something to do: a message waiting or a
     // redraw requested. A host that runs turns only on demand (the page)
     // stops when this is false.

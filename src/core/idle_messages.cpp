@@ -24,6 +24,17 @@ bool keyChangesNothing(const EditorState& state, Key key) {
     return true;
 }
 
+// A refused position leaves the point where it was, and so does its own.
+bool placeChangesNothing(const EditorState& state, const Message& message) {
+    if (message.pointIndex < 0) {
+        return true;
+    }
+    const auto index = static_cast<std::size_t>(message.pointIndex);
+    const Point2 target(message.x, message.y);
+    return placementOf(state.controlPoints, index, target) != Placement::Placed ||
+           state.controlPoints[index].centre == target;
+}
+
 }  // namespace
 
 bool changesNothing(const EditorState& state, const Message& message) {
@@ -43,6 +54,8 @@ bool changesNothing(const EditorState& state, const Message& message) {
         case Message::Kind::DialogOk:
         case Message::Kind::DialogCancel:
             return !isDialogOpen(state, message.dialogId);
+        case Message::Kind::PlacePoint:
+            return placeChangesNothing(state, message);
         case Message::Kind::LeftPress:
         case Message::Kind::MenuCommand:
         case Message::Kind::Close:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <utility>
 
 namespace veltro {
@@ -23,29 +24,30 @@ struct Square {
     }
 };
 
+// Whether point q's disc holds a corner of the square of a point dropped
+// at `dropped` or the probe `centre`.
+bool holdsDrop(const ControlPoint& q, const Square& dropped, const Point2& centre) {
+    const Square around(q);
+    const std::array<Point2, 5> probes{
+        Point2(dropped.left, dropped.bottom), Point2(dropped.right, dropped.bottom),
+        Point2(dropped.left, dropped.top), Point2(dropped.right, dropped.top), centre};
+    const auto anyProbe = [&probes](const auto& holds) {
+        return std::any_of(probes.begin(), probes.end(), holds);
+    };
+    return anyProbe([&around](const Point2& p) { return around.contains(p); }) &&
+           anyProbe([&q](const Point2& p) { return q.contains(p); });
+}
+
 // Sends the point at index k back to `dragStart` when another point's disc
 // holds a corner of its square at the drop position or its centre.
 void resolveOverlap(std::vector<ControlPoint>& points, std::size_t k, const Point2& dragStart,
                     bool& redrawRequested) {
     const Square dropped(points[k]);
     for (std::size_t j = 0; j < points.size(); ++j) {
-        if (j == k) {
-            continue;
-        }
-        const ControlPoint& q = points[j];
-        const Square around(q);
         // The corners stay those of the drop position; the centre probe is
         // wherever the point is now, possibly already sent back by an
         // earlier q.
-        const std::array<Point2, 5> probes{Point2(dropped.left, dropped.bottom),
-                                           Point2(dropped.right, dropped.bottom),
-                                           Point2(dropped.left, dropped.top),
-                                           Point2(dropped.right, dropped.top), points[k].centre};
-        const auto anyProbe = [&probes](const auto& holds) {
-            return std::any_of(probes.begin(), probes.end(), holds);
-        };
-        if (anyProbe([&around](const Point2& p) { return around.contains(p); }) &&
-            anyProbe([&q](const Point2& p) { return q.contains(p); })) {
+        if (j != k && holdsDrop(points[j], dropped, points[k].centre)) {
             points[k].centre = dragStart;
             redrawRequested = true;
         }
@@ -100,6 +102,36 @@ void dropPickedPoints(std::vector<ControlPoint>& points, std::vector<PickedPoint
             redrawRequested = true;
         }
     }
+}
+
+Placement placementOf(const std::vector<ControlPoint>& points, std::size_t index,
+                      const Point2& target) {
+    if (index >= points.size()) {
+        return Placement::NoSuchPoint;
+    }
+    if (!std::isfinite(target.x) || !std::isfinite(target.y)) {
+        return Placement::OutsideArea;
+    }
+    const ControlPoint dropped(target, points[index].radius);
+    const Square square(dropped);
+    // Until one point sends it back, the drop's centre probe is the target:
+    // the first that does decides, as it would for a drag.
+    for (std::size_t j = 0; j < points.size(); ++j) {
+        if (j != index && holdsDrop(points[j], square, target)) {
+            return Placement::OntoAnotherPoint;
+        }
+    }
+    return dropped.insideFrame() ? Placement::Placed : Placement::OutsideArea;
+}
+
+Placement placePoint(std::vector<ControlPoint>& points, std::size_t index, const Point2& target,
+                     bool& redrawRequested) {
+    const Placement placement = placementOf(points, index, target);
+    if (placement == Placement::Placed && !(points[index].centre == target)) {
+        points[index].centre = target;
+        redrawRequested = true;
+    }
+    return placement;
 }
 
 }  // namespace veltro

@@ -39,4 +39,24 @@ void dragPickedPoints(std::vector<ControlPoint>& points, const std::vector<Picke
 void dropPickedPoints(std::vector<ControlPoint>& points, std::vector<PickedPoint>& picked,
                       bool& redrawRequested);
 
+// What a typed position does to a point: the rules of a drag that ends
+// there, so a point never rests where the mouse could not leave it.
+enum class Placement {
+    Placed,
+    NoSuchPoint,
+    OntoAnotherPoint,  // went back: it would land on another point
+    OutsideArea,       // went back: its disc would stick out of the window
+};
+
+// Tells what placing point `index` at `target` would do, changing nothing,
+// so a host can say why before the editor takes the message.
+Placement placementOf(const std::vector<ControlPoint>& points, std::size_t index,
+                      const Point2& target);
+
+// Moves point `index` to `target` as a drag from where it is would; a
+// refused point stays where it was. A target that is not finite is no
+// position at all and refused as outside.
+Placement placePoint(std::vector<ControlPoint>& points, std::size_t index, const Point2& target,
+                     bool& redrawRequested);
+
 }  // namespace veltro

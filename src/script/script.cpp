@@ -246,6 +246,19 @@ void parseLine(const std::vector<Token>& tokens, int line, std::vector<ScriptSte
         }
         throw LineError{"expected 'dialog ok \"DEGREE\" \"KNOTS\"' or 'dialog cancel'"};
     }
+    if (command == "place") {
+        expectArgumentCount(tokens, 3, "place I X Y");
+        const std::string& word = bareWord(tokens[1], "a point number");
+        const auto number = parseUnsigned(word);
+        if (!number || *number < 1) {
+            throw LineError{"point number " + quoteForMessage(word) +
+                            " is not a whole number from 1 (the first point is 1)"};
+        }
+        const float x = parseCoordinate(tokens[2]);
+        const float y = parseCoordinate(tokens[3]);
+        add(Message::place(*number - 1, x, y));
+        return;
+    }
     if (command == "close") {
         expectArgumentCount(tokens, 0, "close");
         add(Message::close());

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string_view>
 
 #include "script/script.h"
@@ -79,6 +80,14 @@ std::optional<std::string> scriptLine(const Message& message) {
             return "dialog cancel";
         case Message::Kind::Close:
             return "close";
+        case Message::Kind::PlacePoint:
+            if (message.pointIndex < 0 || message.pointIndex == std::numeric_limits<int>::max()) {
+                return std::nullopt;
+            }
+            if (auto line = mouseLine("", message)) {
+                return "place " + std::to_string(message.pointIndex + 1) + *line;
+            }
+            return std::nullopt;
     }
     return std::nullopt;
 }

@@ -108,6 +108,12 @@ void handleMessage(EditorState& state, Shell& shell, const Message& message) {
         case Message::Kind::Close:
             state.quitRequested = true;
             break;
+        case Message::Kind::PlacePoint:
+            if (message.pointIndex >= 0) {
+                placePoint(state.controlPoints, static_cast<std::size_t>(message.pointIndex),
+                           Point2(message.x, message.y), state.redrawRequested);
+            }
+            break;
     }
 }
 

@@ -20,6 +20,7 @@ struct Message {
         DialogOk,
         DialogCancel,
         Close,
+        PlacePoint,  // a typed position for one point
     };
 
     Kind kind = Kind::MouseMove;
@@ -31,6 +32,7 @@ struct Message {
     int dialogId = 0;        // for DialogOk / DialogCancel: the id the dialog was opened with
     std::string degreeText;  // DialogOk: the texts typed into the two fields
     std::string knotText;
+    int pointIndex = 0;  // PlacePoint: which point, from 0; x and y are where
 
     static Message mouse(Kind kind, float x, float y) {
         Message m;
@@ -64,6 +66,11 @@ struct Message {
         Message m;
         m.kind = Kind::DialogCancel;
         m.dialogId = dialogId;
+        return m;
+    }
+    static Message place(int pointIndex, float x, float y) {
+        Message m = mouse(Kind::PlacePoint, x, y);
+        m.pointIndex = pointIndex;
         return m;
     }
     static Message close() {

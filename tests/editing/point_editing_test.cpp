@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <random>
 #include <vector>
 
 namespace veltro {
@@ -146,6 +149,73 @@ TEST(ResolveDropOverlaps, PickingAPointThatLiesOnAnotherRequestsARedrawButMovesN
     expectAt(g.points[1], 200, 200);
     expectAt(g.points[2], 200, 200);
     EXPECT_TRUE(g.redraw);
+}
+
+// A typed position must end exactly where a drag of that one point to it
+// would, and say why when the point went back.
+TEST(PlacePoint, EndsWhereADragOfThatPointWouldAndTellsWhy) {
+    std::mt19937 random(21);
+    std::uniform_real_distribution<float> coordinate(-30.0f, 670.0f);
+    std::uniform_int_distribution<int> count(1, 6);
+    for (int scene = 0; scene < 2000; ++scene) {
+        Gesture drag;
+        for (int i = count(random); i > 0; --i) {
+            // Whole pixels, so drops onto other points happen often.
+            drag.points.push_back(pointAt(std::round(coordinate(random) / 8) * 8,
+                                          std::round(coordinate(random) / 8) * 8));
+        }
+        const std::size_t index = random() % drag.points.size();
+        const Point2 target(std::round(coordinate(random) / 8) * 8,
+                            std::round(coordinate(random) / 8) * 8);
+        std::vector<ControlPoint> placed = drag.points;
+        const std::vector<ControlPoint> before = drag.points;
+        const Placement told = placementOf(placed, index, target);
+        bool redraw = false;
+        ASSERT_EQ(placePoint(placed, index, target, redraw), told);
+
+        drag.picked = {{index, drag.points[index].centre}};
+        drag.move(target.x, target.y);
+        drag.release();
+        ASSERT_EQ(placed, drag.points) << "scene " << scene;
+        if (told == Placement::Placed) {
+            EXPECT_EQ(placed[index].centre, target);
+        } else {
+            EXPECT_EQ(placed, before);
+        }
+        EXPECT_EQ(redraw, told == Placement::Placed && !(before[index].centre == target));
+        if (told == Placement::OutsideArea) {
+            EXPECT_FALSE(ControlPoint(target, ControlPoint::kRadius).insideFrame());
+        }
+    }
+}
+
+TEST(PlacePoint, RefusesWhatNoDragCouldDoAndLeavesThePoints) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const struct {
+        std::size_t index;
+        float x, y;
+        Placement expected;
+    } cases[] = {
+        {0, 5, 200, Placement::OutsideArea},  // the disc would cross the left edge
+        {0, 631, 470, Placement::OutsideArea},
+        {0, 305, 302, Placement::OntoAnotherPoint},
+        {1, 100, 100, Placement::OntoAnotherPoint},
+        {2, 200, 200, Placement::NoSuchPoint},
+        {0, nan, 200, Placement::OutsideArea},
+        {0, 200, inf, Placement::OutsideArea},
+        {0, 10, 10, Placement::Placed},  // the rim touches both edges: inside
+    };
+    for (const auto& c : cases) {
+        std::vector<ControlPoint> points = {pointAt(100, 100), pointAt(300, 300)};
+        bool redraw = false;
+        EXPECT_EQ(placePoint(points, c.index, Point2(c.x, c.y), redraw), c.expected)
+            << c.index << " to " << c.x << ", " << c.y;
+        if (c.expected != Placement::Placed) {
+            EXPECT_EQ(points, (std::vector<ControlPoint>{pointAt(100, 100), pointAt(300, 300)}));
+            EXPECT_FALSE(redraw);
+        }
+    }
 }
 
 }  // namespace

@@ -58,6 +58,7 @@ class CheckedSession final {
         std::size_t points;
         bool addsPoint;
         bool mayMovePoints;
+        bool placesPoint;
     };
     void check(const Message& message, const Before& before);
     void fail(std::string what);

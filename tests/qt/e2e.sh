@@ -62,6 +62,8 @@ export DISPLAY=":$display_number"
 # Only the X display: the program must find its platform on its own.
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR="$work"
+# What the program remembers (the Inspector) stays in the test's own place.
+export XDG_CONFIG_HOME="$work/config"
 
 recording=$work/recorded.replay
 "$veltro" --record "$recording" >"$work/veltro.log" 2>&1 &
@@ -88,13 +90,13 @@ click() {
 }
 # The pointer decides where keys go when there is no window manager.
 point_at_area() { xdotool mousemove $((area_x + 320)) $((area_y + 240)); }
-# Alt opens keyboard navigation of the menu bar on its first entry; Left
-# wraps round to "Options", Down opens it on its first item.
+# Alt opens keyboard navigation of the menu bar on its first entry; three
+# steps right reach "Options", Down opens it on its first item.
 choose_option() {
     point_at_area
     xdotool key alt
     sleep 0.2
-    xdotool key Left Down
+    xdotool key Right Right Right Down
     sleep 0.2
     for _ in $(seq "$1"); do
         xdotool key Down
@@ -102,6 +104,17 @@ choose_option() {
     xdotool key Return
     sleep 0.3
 }
+
+# The whole session runs with the Inspector open beside the drawing area:
+# the frame must not change because of it.
+point_at_area
+xdotool key F2
+for _ in $(seq 40); do
+    sleep 0.25
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    [ "$WIDTH" -gt 640 ] && break
+done
+[ "$WIDTH" -gt 640 ] || fail "F2 did not open the Inspector (window $WIDTH wide)"
 
 click 100 100
 click 200 300

@@ -14,7 +14,8 @@ namespace veltro::qt::testing {
 void MenuTest::menuBarFollowsTheMenuTable() {
     EditorHarness harness;
     const QList<QAction*> bar = harness.window().menuBar()->actions();
-    const QStringList expectedBar = {"Object", "Help", "Move Points", "Options"};
+    // The specified menus, then the views beside the drawing area.
+    const QStringList expectedBar = {"Object", "Help", "Move Points", "Options", "View"};
     QCOMPARE(bar.size(), expectedBar.size());
     int position = 0;
     for (const MenuBarEntry& entry : menuBar()) {
@@ -40,6 +41,7 @@ void MenuTest::menuBarFollowsTheMenuTable() {
             QCOMPARE(item->isCheckable(), expected.checkedAtStart);
         }
     }
+    QCOMPARE(bar.back()->menu(), &harness.window().viewMenu());
 }
 
 void MenuTest::checkMarksChangeOnlyWhenTheCoreHandlesTheCommand_data() {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -87,6 +88,12 @@ void ReplayMatchTest::sessionsLookTheSameAsReplayed_data() {
     QTest::newRow("methods and shells")
         << "click 60 420\nclick 200 80\nclick 420 440\nclick 580 120\nmenu 40038\n"
            "menu 40031\nmenu 40041\nmenu 40043\nmenu 40030\n";
+    // Rows named "Inspector open" play with the panel open from the start;
+    // a place line opens it on the way.
+    QTest::newRow("Inspector open: end-to-end session") << e2eSession();
+    QTest::newRow("typed coordinates")
+        << "click 100 100\nclick 300 300\nclick 500 120\nmenu 40045\nplace 2 320 300\n"
+           "place 1 100 250\nplace 3 500 300\nplace 3 330 300\nplace 3 635 300\nplace 2 320 80\n";
     QTest::newRow("clear points then new ones")
         << "click 100 100\nclick 200 200\nmenu 40024\nclick 300 300\nclick 400 100\n";
 
@@ -113,6 +120,13 @@ void ReplayMatchTest::sessionsLookTheSameAsReplayed() {
 
     EditorHarness harness;
     MessageBoxWatcher watcher;
+    if (QString::fromLatin1(QTest::currentDataTag()).startsWith("Inspector open")) {
+        harness.window().inspectorAction().setChecked(true);
+    }
+    // The next session starts with the Inspector closed again, whatever
+    // this one did.
+    const auto closeInspector =
+        qScopeGuard([&harness] { harness.window().inspectorAction().setChecked(false); });
     if (const QString why = playThroughWidgets(harness, parsed.steps); !why.isEmpty()) {
         QSKIP(qPrintable(why));
     }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 #include "ui/message.h"
@@ -89,6 +90,45 @@ QString typeInto(QLineEdit* field, const std::string& text) {
     return {};
 }
 
+// Types one coordinate into the Inspector's points table, as a user would:
+// the cell is opened for editing, the text typed, Enter pressed. A cell
+// holds one coordinate, so the other must already be the point's own.
+QString typePosition(EditorHarness& harness, const Message& message) {
+    if (!harness.window().inspectorAction().isChecked()) {
+        QTest::keyClick(&harness.area(), Qt::Key_F2);
+    }
+    if (!harness.window().inspector().isVisible()) {
+        return "the Inspector did not open";
+    }
+    QTableView& table = harness.window().inspector().pointsTable();
+    const auto& points = harness.editor().core().points();
+    const auto row = static_cast<std::size_t>(message.pointIndex);
+    if (row >= points.size()) {
+        return "the points table has no row " + QString::number(message.pointIndex + 1);
+    }
+    const Point2 now = points[row].centre;
+    int column = PointsModel::X;
+    float value = message.x;
+    if (message.x == now.x) {
+        column = PointsModel::Y;
+        value = message.y;
+    } else if (message.y != now.y) {
+        return "a cell takes one coordinate; the line changes both";
+    }
+    const QModelIndex cell = table.model()->index(static_cast<int>(row), column);
+    table.setFocus();
+    table.setCurrentIndex(cell);
+    table.edit(cell);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (editor == nullptr) {
+        return "the cell did not open for editing";
+    }
+    editor->selectAll();
+    QTest::keyClicks(editor, floatText(value));
+    QTest::keyClick(editor, Qt::Key_Return);
+    return {};
+}
+
 }  // namespace
 
 QString playThroughWidgets(EditorHarness& harness, const std::vector<replay::ScriptStep>& steps) {
@@ -139,6 +179,11 @@ QString playThroughWidgets(EditorHarness& harness, const std::vector<replay::Scr
             }
             case Message::Kind::Close:
                 harness.window().close();
+                break;
+            case Message::Kind::PlacePoint:
+                if (QString why = typePosition(harness, message); !why.isEmpty()) {
+                    return where + why;
+                }
                 break;
         }
         harness.settle();

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "dialog_test.h"
@@ -13,6 +15,11 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // Remembered choices go to a place of the tests' own, and every run
+    // starts as a first start would.
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("VELTRO-tests"));
+    QSettings().clear();
     int failures = 0;
     {
         veltro::qt::testing::FrontEndUnitsTest test;

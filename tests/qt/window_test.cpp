@@ -1,9 +1,11 @@
 #include "window_test.h"
 
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
 #include "editor_harness.h"
+#include "points_model.h"
 
 namespace veltro::qt::testing {
 
@@ -113,6 +115,63 @@ void WindowTest::closingFinishesTheTurnAndItsPendingFrame() {
     QCOMPARE(harness.state().controlPoints.size(), std::size_t{1});
     QCOMPARE(harness.editor().framesPresented(), 1);
     QVERIFY(harness.queue().empty());
+}
+
+void WindowTest::inspectorIsOffAtFirstStartThenRemembered() {
+    {
+        EditorHarness harness;
+        harness.window().show();
+        QVERIFY(!harness.window().inspectorAction().isChecked());
+        QVERIFY(!harness.window().inspector().isVisible());
+        QTest::keyClick(&harness.area(), Qt::Key_F2);
+        QVERIFY(harness.window().inspector().isVisible());
+        // The window grows for the panel; the drawing area keeps its size.
+        QTRY_COMPARE(harness.area().size(), QSize(640, 480));
+    }
+    EditorHarness again;
+    again.window().show();
+    QVERIFY(again.window().inspectorAction().isChecked());
+    QVERIFY(again.window().inspector().isVisible());
+    again.window().inspectorAction().setChecked(false);
+    QVERIFY(!again.window().inspector().isVisible());
+    EditorHarness third;
+    QVERIFY(!third.window().inspectorAction().isChecked());
+}
+
+void WindowTest::inspectorRefusesBadEntriesInTheCell() {
+    EditorHarness harness;
+    harness.window().show();
+    harness.window().inspectorAction().setChecked(true);
+    QTest::mouseClick(&harness.area(), Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseClick(&harness.area(), Qt::LeftButton, {}, QPoint(300, 100));
+    harness.settle();
+    QAbstractItemModel& model = *harness.window().inspector().pointsTable().model();
+    QCOMPARE(model.rowCount(), 2);
+    const struct {
+        int row;
+        int column;
+        QString text;
+        const char* note;
+    } refused[] = {
+        {0, PointsModel::X, "", "not a number"},    {0, PointsModel::Y, "12abc", "not a number"},
+        {0, PointsModel::X, "nan", "not a number"}, {1, PointsModel::X, "105", "another point"},
+        {1, PointsModel::Y, "475", "drawing area"},
+    };
+    for (const auto& r : refused) {
+        QVERIFY(!model.setData(model.index(r.row, r.column), r.text));
+        harness.settle();
+        QVERIFY2(model.index(r.row, PointsModel::Note).data().toString().contains(r.note),
+                 qPrintable(r.text));
+    }
+    QCOMPARE(harness.editor().core().points()[0].centre, Point2(100, 100));
+    QCOMPARE(harness.editor().core().points()[1].centre, Point2(300, 100));
+    // An accepted entry moves the point and clears the row's note.
+    QVERIFY(model.setData(model.index(1, PointsModel::Y), QStringLiteral(" 250.5 ")));
+    harness.settle();
+    QCOMPARE(harness.editor().core().points()[1].centre, Point2(300, 250.5f));
+    QCOMPARE(model.index(1, PointsModel::Note).data().toString(), QString());
+    QCOMPARE(model.index(1, PointsModel::Y).data().toString(), QStringLiteral("250.5"));
+    harness.window().inspectorAction().setChecked(false);
 }
 
 }  // namespace veltro::qt::testing

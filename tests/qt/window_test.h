@@ -15,6 +15,8 @@ class WindowTest : public QObject {
     void clickBeyondTheFrameInAnEnlargedWindowAddsNoPoint();
     void closingEndsTheLoopWithExitCodeZero();
     void closingFinishesTheTurnAndItsPendingFrame();
+    void inspectorIsOffAtFirstStartThenRemembered();
+    void inspectorRefusesBadEntriesInTheCell();
 };
 
 }  // namespace veltro::qt::testing

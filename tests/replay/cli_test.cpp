@@ -222,6 +222,7 @@ TEST(ReplayCli, HelpExplainsEveryCommandAndOption) {
           "shells-on (40038)",
           "dialog ok \"DEGREE\" \"KNOTS\"",
           "dialog cancel",
+          "place I X Y",
           "close",
           "--png FILE",
           "--svg FILE",

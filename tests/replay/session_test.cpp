@@ -92,6 +92,14 @@ TEST(ReplaySession, ADialogMessageWithoutAnOpenDialogIsAnErrorOnItsLine) {
     }
 }
 
+TEST(ReplaySession, APlaceLinePastTheLastPointIsAnErrorOnItsLine) {
+    Session session;
+    const auto failure = session.playAll(stepsOf("click 100 100\nclick 200 100\nplace 3 50 50\n"));
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->line, 3);
+    EXPECT_EQ(failure->what, "'place 3' but there are 2 points");
+}
+
 TEST(ReplaySession, CloseEndsTheSessionAfterItsTurn) {
     Session session;
     ASSERT_FALSE(session.playAll(stepsOf("click 5 5\nclose\n")));

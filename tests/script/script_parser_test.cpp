@@ -186,6 +186,13 @@ TEST(ScriptParser, BadLinesNameTheLineAndTheFault) {
         {"dialog ok \"3\"\"0\"", 1, "quoted text must be followed by a space"},
         {"dialog ok 3\"x\" \"0\"", 1, "stray '\"'"},
         {"close now", 1, "expected 'close'"},
+        {"place 1 100", 1, "expected 'place I X Y'"},
+        {"place 0 100 100", 1, "point number '0' is not a whole number from 1"},
+        {"place -2 100 100", 1, "point number '-2'"},
+        {"place 1.5 100 100", 1, "point number '1.5'"},
+        {"place 99999999999 100 100", 1, "point number '99999999999'"},
+        {"place 1 x 100", 1, "coordinate 'x' is not a number"},
+        {"place 1 100 nan", 1, "coordinate 'nan'"},
         {"close\nkey space", 2, "nothing can follow 'close' (line 1)"},
         {"key space\nclick 1 2\nkey\x00space"s, 3, "NUL byte"},
     };

@@ -37,7 +37,7 @@ Message randomMessage(std::mt19937& random) {
         }
         return text;
     };
-    switch (random() % 9) {
+    switch (random() % 10) {
         case 0:
             return Message::mouse(Kind::LeftPress, anyFloat(), anyFloat());
         case 1:
@@ -57,6 +57,9 @@ Message randomMessage(std::mt19937& random) {
             return Message::dialogOk(-1, anyText(), anyText());
         case 7:
             return Message::dialogCancel(-1);
+        case 8:
+            return Message::place(static_cast<int>(random() % 2 ? random() % 3000 : random() >> 2),
+                                  anyFloat(), anyFloat());
         default:
             return Message::close();
     }
@@ -67,7 +70,7 @@ bool sameMessage(const Message& a, const Message& b) {
            std::bit_cast<std::uint32_t>(a.x) == std::bit_cast<std::uint32_t>(b.x) &&
            std::bit_cast<std::uint32_t>(a.y) == std::bit_cast<std::uint32_t>(b.y) &&
            a.key == b.key && a.command == b.command && a.dialogId == b.dialogId &&
-           a.degreeText == b.degreeText && a.knotText == b.knotText;
+           a.degreeText == b.degreeText && a.knotText == b.knotText && a.pointIndex == b.pointIndex;
 }
 
 // Whatever is written reads back as the very same message, bit for bit.
@@ -91,6 +94,8 @@ TEST(ScriptWriter, LeavesOutWhatNoScriptCanHold) {
         Message::mouse(Kind::MouseMove, 1.0f, std::numeric_limits<float>::infinity()),
         Message::keyDown(Key::Other),  // changes nothing
         Message::dialogOk(-1, std::string("3\0", 2), "0"),
+        Message::place(-1, 1.0f, 1.0f),  // no point has it
+        Message::place(0, nan, 1.0f),
     };
     for (const Message& message : unwritable) {
         EXPECT_FALSE(scriptLine(message)) << *scriptLine(message);

@@ -64,6 +64,10 @@ the message asked for a redraw, the scene is drawn and presented.
                    its degree and knot fields; inside the quotes \" is a
                    quote, \\ a backslash and \n a line break
   dialog cancel    press Cancel in that dialog
+  place I X Y      type X and Y for point I (the first point is 1), as the
+                   Inspector's points table does: the point goes there as a
+                   drag to X, Y would, or stays where it is; an I past the
+                   last point is an error
   close            close the window: the session ends after this turn, and
                    nothing may follow it
 
