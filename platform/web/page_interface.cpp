@@ -4,6 +4,8 @@
 #include <emscripten/emscripten.h>
 
 #include <cstddef>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "dom_keys.h"
@@ -77,6 +79,20 @@ std::string pageDescription() {
     return json;
 }
 
+// The fewest significant digits that read back as the same float, so a
+// typed 100.1 shows as 100.1; the WebAssembly library has no float
+// to_chars.
+void appendFloat(std::string& out, float value) {
+    char text[32];
+    for (int digits = 1; digits <= 9; ++digits) {
+        std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(value));
+        if (std::strtof(text, nullptr) == value) {
+            break;
+        }
+    }
+    out += text;
+}
+
 }  // namespace
 
 extern "C" {
@@ -130,6 +146,42 @@ EMSCRIPTEN_KEEPALIVE void veltro_post_dialog_ok(WebEditor* editor, int dialogId)
 
 EMSCRIPTEN_KEEPALIVE void veltro_post_dialog_cancel(WebEditor* editor, int dialogId) {
     editor->post(Message::dialogCancel(dialogId));
+}
+
+// The points as [[x, y], ...], each coordinate the shortest text that reads
+// back as the same float. Valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* veltro_points(WebEditor* editor) {
+    std::string& json = editor->scratchText();
+    json = "[";
+    for (const veltro::ControlPoint& p : editor->points()) {
+        json += json.size() > 1 ? ",[" : "[";
+        appendFloat(json, p.centre.x);
+        json += ',';
+        appendFloat(json, p.centre.y);
+        json += ']';
+    }
+    json += ']';
+    return json.c_str();
+}
+
+// What typing x, y for point `index` (from 0) would do: 0 placed, 1 no such
+// point, 2 onto another point, 3 outside the drawing area.
+EMSCRIPTEN_KEEPALIVE int veltro_placement(WebEditor* editor, int index, float x, float y) {
+    switch (editor->placementOf(index, x, y)) {
+        case veltro::Placement::Placed:
+            return 0;
+        case veltro::Placement::NoSuchPoint:
+            return 1;
+        case veltro::Placement::OntoAnotherPoint:
+            return 2;
+        case veltro::Placement::OutsideArea:
+            return 3;
+    }
+    return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE void veltro_post_place(WebEditor* editor, int index, float x, float y) {
+    editor->post(Message::place(index, x, y));
 }
 
 EMSCRIPTEN_KEEPALIVE int veltro_ms_until_turn(WebEditor* editor) {

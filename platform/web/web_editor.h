@@ -33,6 +33,11 @@ class WebEditor {
 
     // Whether the menu item shows a check mark in the editor's state now.
     bool isChecked(Command command) const { return core_.isChecked(command); }
+    // For the Inspector: the points, and what a typed position would do.
+    const std::vector<ControlPoint>& points() const { return core_.points(); }
+    Placement placementOf(int index, float x, float y) const {
+        return core_.placementOf(index, x, y);
+    }
 
     // The last frame drawn, top row first, 4 bytes per pixel (red, green,
     // blue, opaque alpha): the layout of a canvas's image data.
@@ -41,6 +46,8 @@ class WebEditor {
     // Room for a text the page is about to pass in (UTF-8, no terminator).
     char* textBuffer(std::size_t slot, std::size_t size);
     std::string text(std::size_t slot) const;
+    // A text handed to the page, kept until the next one.
+    std::string& scratchText() { return scratch_; }
 
   private:
     void convertFrame();
@@ -51,6 +58,7 @@ class WebEditor {
     std::vector<std::uint8_t> rgba_ =
         std::vector<std::uint8_t>(std::size_t{EditorCore::kWidth} * EditorCore::kHeight * 4, 0xFF);
     std::string texts_[2];
+    std::string scratch_;
 };
 
 }  // namespace veltro::web

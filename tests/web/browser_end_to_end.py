@@ -73,6 +73,7 @@ def play(page):
     page.expect_title(CAPTION)
     page.expect_checked([40016, 40028, 40037, 40039, 40051], [40036, 40038, 40045, 40050])
     page.expect_frame("start, before any input")
+    open_inspector(page)
     for x, y in [(100, 100), (200, 300), (400, 120)]:
         step(f"click {x} {y}", page.click, x, y)
     # A touch tap adds a point as a click does (WebKitWebDriver sends it as a mouse).
@@ -166,7 +167,57 @@ def play(page):
     step("dialog cancel", page.click_element, f'{first} [data-command="2"]')
     if page.dialog_count():
         raise PageFailure("a B-Spline Input dialog is still open after OK and Cancel")
+    type_positions(page)
     page.expect_frame("end")
+
+
+def open_inspector(page):
+    """The whole session runs with the Inspector open: the frame must not change."""
+    shown = "() => !document.getElementById('inspector').hidden"
+    checked = """() => document.querySelector('#menu-bar [data-command="inspector"]')
+                       .getAttribute('aria-checked')"""
+    if page.call(checked) != "false" or page.call(shown):
+        raise PageFailure("the Inspector is open at the first start")
+    page.menu("View", "inspector")
+    if page.call(checked) != "true" or not page.call(shown):
+        raise PageFailure("View > Inspector did not open the panel")
+
+
+def type_positions(page):
+    """Typed coordinates: refusals leave the point and say why in the row, Enter on a good
+    one moves the point as the script line `place` does."""
+    points = page.call("() => window.veltroPage.points()")
+    rows = page.call("""() => [...document.querySelectorAll('#inspector-points tbody tr')].map(
+        (row) => [Number(row.querySelector('[name=x]').value),
+                  Number(row.querySelector('[name=y]').value)])""")
+    if rows != points:
+        raise PageFailure(f"the points table shows {rows} for the points {points}")
+
+    def type_into(index, name, text):
+        row = f"#inspector-points tbody tr:nth-child({index + 1})"
+        page.type_into(f"{row} [name={name}]", text)
+        page.keys(ENTER)
+        return page.call("(row) => document.querySelector(row + ' .note').textContent", row)
+
+    def refused(index, name, text, why):
+        note = type_into(index, name, text)
+        if why not in note:
+            raise PageFailure(f"typing {text!r} into {name} of point {index + 1} notes {note!r}")
+
+    refused(0, "x", "abc", "not a number")
+    refused(0, "y", " ", "not a number")
+    refused(1, "y", "476", "drawing area")
+    if page.call("() => window.veltroPage.points()") != points:
+        raise PageFailure("a refused entry moved a point")
+    for index, name, value in [(1, "x", 300), (2, "y", points[1][1])]:
+        x, y = points[index]
+        points[index] = [value, y] if name == "x" else [x, value]
+        page.script.append(f"place {index + 1} {points[index][0]} {points[index][1]}")
+        note = type_into(index, name, str(value))
+        if note != "":
+            raise PageFailure(f"{value} for {name} of point {index + 1} was refused: {note}")
+    # Now just right of point 2: a step to its left lands on it.
+    refused(2, "x", str(points[1][0] + 3), "another point")
 
 
 def expect_no_menu(page, after):
@@ -188,7 +239,7 @@ def menu_keys(page):
     page.keys("=", " ")
     expect_no_menu(page, "a second click on its title and Space")
     page.click_element('#menu-bar [data-menu="Object"]')
-    for key, expected in [(ARROW_RIGHT, "Help"), (ARROW_LEFT, "Object"), (ARROW_LEFT, "Options")]:
+    for key, expected in [(ARROW_RIGHT, "Help"), (ARROW_LEFT, "Object"), (ARROW_LEFT, "View")]:
         page.keys(key)
         if page.open_menu() != expected:
             raise PageFailure(f"the arrow key opened {page.open_menu()}, expected {expected}")

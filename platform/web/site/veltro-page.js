@@ -42,6 +42,7 @@
   let tickPending = false;
   let busy = false;
   let heldFrame = null;
+  let inspector = null;
   let framesShown = 0;
   let openDialogs = 0;
   // The open B-Spline Input dialogs, the one on top last.
@@ -109,6 +110,7 @@
     }
     context.putImageData(image, 0, 0);
     ++framesShown;
+    inspector?.update();
   }
 
   // ---- posting messages ----
@@ -228,6 +230,12 @@
     if (event.ctrlKey || event.altKey || event.metaKey) {
       return;
     }
+    // The View menu's shortcut works wherever the focus is.
+    if (event.key === 'F2' && inspector !== null) {
+      event.preventDefault();
+      inspector.toggle();
+      return;
+    }
     // Keys typed into a dialog or the menus are theirs.
     const target = event.target;
     if (target !== document.body && target !== canvas && target !== document.documentElement) {
@@ -313,62 +321,69 @@
     }
   }
 
+  // A title in the menu bar and the popup it opens, holding `items`.
+  function addPopup(text, items) {
+    const holder = document.createElement('div');
+    holder.className = 'menu';
+    const title = document.createElement('button');
+    title.type = 'button';
+    title.textContent = text;
+    title.dataset.menu = text;
+    title.setAttribute('role', 'menuitem');
+    title.setAttribute('aria-haspopup', 'menu');
+    title.setAttribute('aria-expanded', 'false');
+    const popup = document.createElement('div');
+    popup.className = 'popup';
+    popup.setAttribute('role', 'menu');
+    popup.setAttribute('aria-label', text);
+    popup.hidden = true;
+    popup.append(...items);
+    title.addEventListener('click', () => {
+      if (title.getAttribute('aria-expanded') === 'true') {
+        dismissMenus();
+      } else {
+        openMenu(title, false);
+      }
+    });
+    // Once a menu is open, pointing at another title opens that one.
+    title.addEventListener('pointerenter', () => {
+      if (anyMenuOpen() && title.getAttribute('aria-expanded') !== 'true') {
+        openMenu(title, false);
+      }
+    });
+    title.addEventListener('keydown', (event) => {
+      if (event.key === 'ArrowDown') {
+        event.preventDefault();
+        openMenu(title, true);
+      }
+    });
+    popup.addEventListener('keydown', (event) => {
+      const buttons = [...popup.querySelectorAll('button')];
+      const at = buttons.indexOf(document.activeElement);
+      if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+        event.preventDefault();
+        const step = event.key === 'ArrowDown' ? 1 : buttons.length - 1;
+        buttons[(at + step) % buttons.length].focus();
+      }
+    });
+    holder.append(title, popup);
+    menuBar.append(holder);
+  }
+
   function buildMenus(bar) {
     for (const entry of bar) {
-      const holder = document.createElement('div');
-      holder.className = 'menu';
       if (entry.items.length === 0) {
+        const holder = document.createElement('div');
+        holder.className = 'menu';
         holder.append(commandButton(entry.id, entry.text, false));
         menuBar.append(holder);
         continue;
       }
-      const title = document.createElement('button');
-      title.type = 'button';
-      title.textContent = entry.text;
-      title.dataset.menu = entry.text;
-      title.setAttribute('role', 'menuitem');
-      title.setAttribute('aria-haspopup', 'menu');
-      title.setAttribute('aria-expanded', 'false');
-      const popup = document.createElement('div');
-      popup.className = 'popup';
-      popup.setAttribute('role', 'menu');
-      popup.setAttribute('aria-label', entry.text);
-      popup.hidden = true;
-      for (const item of entry.items) {
+      addPopup(entry.text, entry.items.map((item) => {
         const button = commandButton(item.id, item.text, true);
         showMark(button, item.checked);
-        popup.append(button);
-      }
-      title.addEventListener('click', () => {
-        if (title.getAttribute('aria-expanded') === 'true') {
-          dismissMenus();
-        } else {
-          openMenu(title, false);
-        }
-      });
-      // Once a menu is open, pointing at another title opens that one.
-      title.addEventListener('pointerenter', () => {
-        if (anyMenuOpen() && title.getAttribute('aria-expanded') !== 'true') {
-          openMenu(title, false);
-        }
-      });
-      title.addEventListener('keydown', (event) => {
-        if (event.key === 'ArrowDown') {
-          event.preventDefault();
-          openMenu(title, true);
-        }
-      });
-      popup.addEventListener('keydown', (event) => {
-        const items = [...popup.querySelectorAll('button')];
-        const at = items.indexOf(document.activeElement);
-        if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
-          event.preventDefault();
-          const step = event.key === 'ArrowDown' ? 1 : items.length - 1;
-          items[(at + step) % items.length].focus();
-        }
-      });
-      holder.append(title, popup);
-      menuBar.append(holder);
+        return button;
+      }));
     }
     // ArrowLeft and ArrowRight go along the bar; an open menu stays open
     // on the entry reached, if that is a menu.
@@ -411,8 +426,48 @@
     });
   }
 
+  // The views beside the drawing area: items of the page's own, each
+  // always a check box, not commands of the editor.
+  function viewItem(name, text, shortcutText, action) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.setAttribute('role', 'menuitemcheckbox');
+    button.setAttribute('aria-checked', 'false');
+    button.dataset.command = name;
+    const mark = document.createElement('span');
+    mark.className = 'check';
+    mark.setAttribute('aria-hidden', 'true');
+    mark.textContent = '\u2713';
+    const shortcut = document.createElement('span');
+    shortcut.className = 'shortcut';
+    shortcut.textContent = shortcutText;
+    button.append(mark, text, shortcut);
+    button.addEventListener('click', () => {
+      dismissMenus();
+      action();
+    });
+    return button;
+  }
+
+  function buildViewMenu() {
+    const inspectorItem = viewItem('inspector', 'Inspector', 'F2', () => inspector.toggle());
+    addPopup('View', [inspectorItem]);
+    inspector = window.createVeltroInspector({
+      menuItem: inspectorItem,
+      points: () => JSON.parse(module.UTF8ToString(module._veltro_points(editor))),
+      placement: (index, x, y) => module._veltro_placement(editor, index, x, y),
+      place: (index, x, y) => {
+        module._veltro_post_place(editor, index, x, y);
+        requestTick();
+      },
+    });
+  }
+
   function showCheckMarks() {
     for (const item of menuBar.querySelectorAll('.popup [data-command]')) {
+      if (!/^\d+$/.test(item.dataset.command)) {
+        continue;  // a view of the page, not a command of the editor
+      }
       showMark(item, module._veltro_is_checked(editor, Number(item.dataset.command)) !== 0);
     }
   }
@@ -606,6 +661,8 @@
           });
           buildMenus(description.menuBar);
           editor = module._veltro_create();
+          buildViewMenu();
+          inspector.start();
           // The white start frame, at once, as the desktop paints its client area.
           present();
           canvas.focus({preventScroll: true});
@@ -624,6 +681,8 @@
     ready: start(),
     isIdle: () => !tickPending && !busy,
     framesShown: () => framesShown,
+    // The points as the Inspector reads them, for tests.
+    points: () => JSON.parse(module.UTF8ToString(module._veltro_points(editor))),
   };
   window.veltroPage.ready.catch(() => {});
 })();
