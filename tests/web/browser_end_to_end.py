@@ -6,8 +6,8 @@ real pointer, touch and key input (page_driver.py): clicks, a tap, a drag and
 a double click on the drawing area, menu choices, message boxes, keypad and
 main-keyboard keys, two B-Spline Input dialogs, one answered with typed text.
 It checks the title, the message texts and the check marks on the way, and
-compares the canvas at each checkpoint with the PNG that veltro-replay renders
-for the session up to there, pixel for pixel.
+compares the canvas after each step (and at a few more checkpoints) with the
+PNG that veltro-replay renders for the session up to there, pixel for pixel.
 
 usage: browser_end_to_end.py ENGINE SITE_DIR VELTRO_REPLAY PNG_COMPARE
 ENGINE is chromium, webkit or firefox. Exits 77 (skipped) when the site has
@@ -15,8 +15,9 @@ not been built or the engine is not installed; with CI set, a missing engine
 fails instead.
 
 To add a check: write it in play() (or a function it calls) with the Page
-helpers; record each editor message it causes in page.script, and call
-page.expect_frame() where the canvas must equal veltro-replay's frame.
+helpers; record each editor message it causes in page.script (step() does
+both and compares the frame), and call page.expect_frame() where else the
+canvas must equal veltro-replay's frame.
 """
 
 import functools
@@ -69,6 +70,9 @@ def play(page):
     def step(line, action, *args):
         script.append(line)
         action(*args)
+        # A frame drawn behind a message box shows once the box is answered.
+        if page.message_box() is None:
+            page.expect_frame(line)
 
     page.expect_title(CAPTION)
     page.expect_checked([40016, 40028, 40037, 40039, 40051], [40036, 40038, 40045, 40050])
