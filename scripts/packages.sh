@@ -1,8 +1,10 @@
 # Debian packages, by what needs them. Sourced by run.sh and test.sh.
 # shellcheck disable=SC2034
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libpng-dev qt6-base-dev qt6-qpa-plugins)
-# the browser version: Emscripten (its node and acorn come with it) and python3 to serve the site
-WEB_PACKAGES=(cmake ninja-build emscripten nodejs python3)
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libpng-dev qt6-base-dev qt6-qpa-plugins
+                nlohmann-json3-dev)
+# the browser version: Emscripten (its node and acorn come with it), python3 to serve the site,
+# and the JSON library the inspection is written with
+WEB_PACKAGES=(cmake ninja-build emscripten nodejs python3 nlohmann-json3-dev)
 TEST_PACKAGES=(clang-format googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
                x11-utils libx11-dev
                # the exact-arithmetic check of the parametric polynomial, the icon check

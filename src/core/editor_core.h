@@ -7,6 +7,7 @@
 #include "core/clock.h"
 #include "core/message_queue.h"
 #include "geometry/frame_report.h"
+#include "inspect/inspection.h"
 #include "raster/frame_buffer.h"
 #include "ui/bspline_dialog_session.h"
 #include "ui/check_marks.h"
@@ -100,6 +101,9 @@ class EditorCore {
     // redraw requested. A host that runs turns only on demand (the page)
     // stops when this is false.
     bool hasWorkPending() const { return !queue_.empty() || state_.redrawRequested; }
+    // The numbers behind the chosen curve, for views beside the window;
+    // computed on each call from the state as it is now.
+    Inspection inspection() const { return inspect(state_, state_.inspectionT); }
 
     // Only for tests, harnesses and the replay tool's --state report:
     // hosts use the questions above.

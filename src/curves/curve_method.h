@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 namespace veltro {
 
 // The curve drawn over the control points; exactly one at a time.
@@ -11,5 +13,26 @@ enum class CurveMethod {
     InterpolatingSpline,
     BSpline,
 };
+
+// The method's name in the JSON reports (--state, --inspect), e.g.
+// "useBSpline": the names the state report has always carried, which
+// scripts compare against.
+constexpr std::string_view curveMethodReportName(CurveMethod method) {
+    switch (method) {
+        case CurveMethod::NestedLinear:
+            return "useNestedLinear";
+        case CurveMethod::Bernstein:
+            return "useBernstein";
+        case CurveMethod::Midpoint:
+            return "useMidpoint";
+        case CurveMethod::ParametricPolynomial:
+            return "useParametricPolynomial";
+        case CurveMethod::InterpolatingSpline:
+            return "useInterpolatingSpline";
+        case CurveMethod::BSpline:
+            return "useBSpline";
+    }
+    return "none";
+}
 
 }  // namespace veltro

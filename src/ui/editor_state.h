@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "curves/scene_state.h"
@@ -32,6 +33,10 @@ struct EditorState : SceneState {
     std::vector<int> openDialogs;
     // The id the next dialog gets.
     int nextDialogId = 0;
+    // Where the methods without the slider are inspected; none: in the
+    // middle of the domain. It is no part of the scene: no frame shows it,
+    // so undoing a change to the picture leaves it alone.
+    std::optional<double> inspectionT;
 };
 
 }  // namespace veltro

@@ -11,9 +11,10 @@ declare -A below=(
   [curves]="geometry"
   [editing]="geometry"
   [ui]="curves editing geometry"
+  [inspect]="curves geometry"
   [script]="ui curves editing geometry"
-  [core]="ui curves editing raster geometry"
-  [launch]="script core ui curves editing raster geometry"
+  [core]="ui inspect curves editing raster geometry"
+  [launch]="script core ui inspect curves editing raster geometry"
 )
 status=0
 for dir in "$src"/*/; do

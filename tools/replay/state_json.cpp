@@ -124,25 +124,6 @@ std::string jsonFloat(float value) {
     return text;
 }
 
-std::string_view methodName(CurveMethod method) {
-    // The names the report has always carried, which scripts compare against.
-    switch (method) {
-        case CurveMethod::NestedLinear:
-            return "useNestedLinear";
-        case CurveMethod::Bernstein:
-            return "useBernstein";
-        case CurveMethod::Midpoint:
-            return "useMidpoint";
-        case CurveMethod::ParametricPolynomial:
-            return "useParametricPolynomial";
-        case CurveMethod::InterpolatingSpline:
-            return "useInterpolatingSpline";
-        case CurveMethod::BSpline:
-            return "useBSpline";
-    }
-    return "none";
-}
-
 std::string stateJson(const EditorState& state, const HostView& host) {
     std::string out = "{\n";
     const auto field = [&](std::string_view name, const std::string& value, bool last = false) {
@@ -156,7 +137,7 @@ std::string stateJson(const EditorState& state, const HostView& host) {
     field("title", jsonString(host.title));
     field("editMode",
           jsonString(state.editMode == EditMode::MovePoints ? "MovePoints" : "MakePoints"));
-    field("method", jsonString(methodName(state.method)));
+    field("method", jsonString(curveMethodReportName(state.method)));
     field("sliderOn", jsonBool(state.sliderOn));
     field("shellsOn", jsonBool(state.shellsOn));
     field("continuityOn", jsonBool(state.continuityOn));

@@ -37,9 +37,6 @@ std::string jsonString(std::string_view text);
 // values, which JSON cannot carry, as null.
 std::string jsonFloat(float value);
 
-// The report's name of a curve method, e.g. "useBSpline".
-std::string_view methodName(CurveMethod method);
-
 // The end-of-session report: one JSON object and a newline.
 std::string stateJson(const EditorState& state, const HostView& host);
 
