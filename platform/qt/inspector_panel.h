@@ -2,10 +2,14 @@
 
 #include <QDockWidget>
 
+#include "basis_plot.h"
 #include "drawing_area.h"
+#include "number_table.h"
 #include "points_model.h"
 
+class QLabel;
 class QTableView;
+class QVBoxLayout;
 
 namespace veltro {
 class EditorCore;
@@ -24,10 +28,25 @@ class InspectorPanel final : public QDockWidget {
     void showEditor(const EditorCore& core);
 
     QTableView& pointsTable() { return *pointsTable_; }
+    NumberTable& weights() { return *weights_; }
+    QLabel& parameter() { return *parameter_; }
+    QLabel& curvePoint() { return *curvePoint_; }
+    BasisPlot& basisPlot() { return *plot_; }
 
   private:
+    // A titled table with buttons that copy it as TSV and as LaTeX.
+    QTableView* addTable(QVBoxLayout* layout, const QString& title, NumberTable* table);
+    void showInspection(const Inspection& inspection);
+
     PointsModel* points_;
     QTableView* pointsTable_;
+    QLabel* parameter_;
+    NumberTable* weights_;
+    QLabel* curvePoint_;
+    NumberTable* levels_;
+    NumberTable* methodNumbers_;
+    QLabel* methodNote_;
+    BasisPlot* plot_;
 };
 
 }  // namespace veltro::qt

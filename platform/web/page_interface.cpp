@@ -9,6 +9,7 @@
 #include <string>
 
 #include "dom_keys.h"
+#include "inspect/inspection_json.h"
 #include "ui/bspline_dialog.h"
 #include "ui/command_ids.h"
 #include "ui/menu_table.h"
@@ -161,6 +162,14 @@ EMSCRIPTEN_KEEPALIVE const char* veltro_points(WebEditor* editor) {
         json += ']';
     }
     json += ']';
+    return json.c_str();
+}
+
+// The numbers behind the curve as the JSON veltro-replay --inspect writes.
+// Valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* veltro_inspection(WebEditor* editor) {
+    std::string& json = editor->scratchText();
+    json = veltro::inspectionJson(editor->inspection());
     return json.c_str();
 }
 

@@ -38,6 +38,7 @@ class WebEditor {
     Placement placementOf(int index, float x, float y) const {
         return core_.placementOf(index, x, y);
     }
+    Inspection inspection() const { return core_.inspection(); }
 
     // The last frame drawn, top row first, 4 bytes per pixel (red, green,
     // blue, opaque alpha): the layout of a canvas's image data.

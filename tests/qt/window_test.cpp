@@ -1,11 +1,14 @@
 #include "window_test.h"
 
+#include <QLabel>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
 
 #include "editor_harness.h"
+#include "number_table.h"
 #include "points_model.h"
+#include "ui/command.h"
 
 namespace veltro::qt::testing {
 
@@ -171,6 +174,30 @@ void WindowTest::inspectorRefusesBadEntriesInTheCell() {
     QCOMPARE(harness.editor().core().points()[1].centre, Point2(300, 250.5f));
     QCOMPARE(model.index(1, PointsModel::Note).data().toString(), QString());
     QCOMPARE(model.index(1, PointsModel::Y).data().toString(), QStringLiteral("250.5"));
+    harness.window().inspectorAction().setChecked(false);
+}
+
+// Four points of the Bernstein form at t = 0.5: the weights a student
+// computes by hand, and the table a teacher pastes.
+void WindowTest::inspectorShowsTheWorkedExampleAndCopiesIt() {
+    EditorHarness harness;
+    harness.window().show();
+    harness.window().inspectorAction().setChecked(true);
+    for (const QPoint p :
+         {QPoint(100, 400), QPoint(200, 100), QPoint(400, 100), QPoint(500, 400)}) {
+        QTest::mouseClick(&harness.area(), Qt::LeftButton, {}, p);
+    }
+    harness.window().menuAction(Command::Bernstein)->trigger();
+    harness.settle();
+    InspectorPanel& inspector = harness.window().inspector();
+    QCOMPARE(inspector.parameter().text(), QStringLiteral("t = 0.5 in [0, 1]"));
+    QCOMPARE(tableAsTsv(inspector.weights().headers(), inspector.weights().rows()),
+             QStringLiteral("Point\tw(t)\n1\t0.125\n2\t0.375\n3\t0.375\n4\t0.125\n"));
+    QVERIFY2(inspector.curvePoint().text().startsWith(QStringLiteral("C(t) = (300, 175)")),
+             qPrintable(inspector.curvePoint().text()));
+    const QString latex = tableAsLatex(inspector.weights().headers(), inspector.weights().rows());
+    QVERIFY2(latex.startsWith(QStringLiteral("\\begin{tabular}{rr}\n\\hline\nPoint & w(t) \\\\\n")),
+             qPrintable(latex));
     harness.window().inspectorAction().setChecked(false);
 }
 

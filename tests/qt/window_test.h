@@ -17,6 +17,7 @@ class WindowTest : public QObject {
     void closingFinishesTheTurnAndItsPendingFrame();
     void inspectorIsOffAtFirstStartThenRemembered();
     void inspectorRefusesBadEntriesInTheCell();
+    void inspectorShowsTheWorkedExampleAndCopiesIt();
 };
 
 }  // namespace veltro::qt::testing

@@ -172,6 +172,7 @@ def play(page):
     if page.dialog_count():
         raise PageFailure("a B-Spline Input dialog is still open after OK and Cancel")
     type_positions(page)
+    check_numbers(page)
     page.expect_frame("end")
 
 
@@ -185,6 +186,41 @@ def open_inspector(page):
     page.menu("View", "inspector")
     if page.call(checked) != "true" or not page.call(shown):
         raise PageFailure("View > Inspector did not open the panel")
+
+
+PLOT_PIXELS = """() => {
+    const plot = document.getElementById('basis-plot');
+    const data = plot.getContext('2d').getImageData(0, 0, plot.width, plot.height).data;
+    let coloured = 0;
+    for (let i = 0; i < data.length; i += 4) {
+      if (data[i] !== data[i + 1] || data[i + 1] !== data[i + 2]) { ++coloured; }
+    }
+    return [coloured, plot.toDataURL()];
+  }"""
+
+
+def check_numbers(page):
+    """The weights, one cell per point, sum to 1; the plot shows coloured curves and follows
+    the slider's t (Nested Linear has the slider on)."""
+    page.script.append("menu 40028")
+    page.menu("Object", 40028)
+
+    def shown():
+        return page.call("""() => [document.getElementById('inspector-t').textContent,
+            [...document.querySelectorAll('#inspector-weights td')].map((c) => Number(c.textContent))]""")
+    t, weights = shown()
+    points = page.call("() => window.veltroPage.points()")
+    if len(weights) != len(points) or abs(sum(weights) - 1) > 1e-9:
+        raise PageFailure(f"the weights {weights} are not one per point summing to 1")
+    coloured, before = page.call(PLOT_PIXELS)
+    if coloured == 0:
+        raise PageFailure("the basis plot is blank")
+    page.call("() => document.getElementById('drawing-area').focus()")
+    page.script.append("key plus")
+    page.keys("+")
+    t_after, _ = shown()
+    if t_after == t or page.call(PLOT_PIXELS)[1] == before:
+        raise PageFailure(f"t went from {t} to {t_after}, and the plot did not follow")
 
 
 def type_positions(page):

@@ -165,11 +165,293 @@ window.createVeltroInspector = (host) => {
         : '';
   }
 
+  // ---- the numbers behind the curve ----
+
+  const MOST_POINTS_PER_LEVEL = 40;
+  const plot = document.getElementById('basis-plot');
+  let inspection = null;
+  let highlighted = null;
+
+  function pointText(p) {
+    return p === null ? '\u2013' : '(' + numberText(p[0]) + ', ' + numberText(p[1]) + ')';
+  }
+
+  function value(v) {
+    return v === null || v === undefined ? '\u2013' : numberText(v);
+  }
+
+  // Fills a table's body with rows of cells; the first cell of each row is
+  // its header.
+  function fillTable(id, rows) {
+    const body = document.querySelector('#' + id + ' tbody');
+    while (body.rows.length > rows.length) {
+      body.lastElementChild.remove();
+    }
+    rows.forEach((cells, r) => {
+      let row = body.rows[r];
+      if (row === undefined || row.cells.length !== cells.length) {
+        const fresh = document.createElement('tr');
+        cells.forEach((_, c) => {
+          const cell = document.createElement(c === 0 ? 'th' : 'td');
+          if (c === 0) {
+            cell.scope = 'row';
+          }
+          fresh.append(cell);
+        });
+        if (row === undefined) {
+          body.append(fresh);
+        } else {
+          row.replaceWith(fresh);
+        }
+        row = fresh;
+      }
+      cells.forEach((text, c) => {
+        if (row.cells[c].textContent !== text) {
+          row.cells[c].textContent = text;
+        }
+      });
+    });
+  }
+
+  function methodTable(data) {
+    if (data.bspline) {
+      const b = data.bspline;
+      return {
+        headers: ['Knot', 'Multiplicity'],
+        rows: b.multiplicities.map(([knot, times]) => [String(knot), String(times)]),
+        note: 'Degree ' + b.degree + '; span ' +
+              (b.span === null ? 'none' : '[u' + b.span + ', u' + (b.span + 1) + ')') + '.',
+      };
+    }
+    if (data.newton) {
+      return {
+        headers: ['k', 'f[0..k] of x', 'f[0..k] of y'],
+        rows: data.newton.x.map((x, k) => [String(k), value(x), value(data.newton.y[k])]),
+        note: 'Newton\'s divided differences over the nodes 0, 1, \u2026',
+      };
+    }
+    if (data.spline) {
+      return {
+        headers: ['Term', 'x', 'y'],
+        rows: data.spline.terms.map((term, i) => [term, value(data.spline.x[i]),
+                                                  value(data.spline.y[i])]),
+        note: 'The spline\'s coefficients in the truncated power basis.',
+      };
+    }
+    return {headers: ['\u2014'], rows: [], note: 'No numbers of its own for this method.'};
+  }
+
+  function showNumbers(data) {
+    inspection = data;
+    const [a, b] = data.parameter.domain;
+    document.getElementById('inspector-t').textContent = value(data.parameter.t);
+    document.getElementById('inspector-domain').textContent = '[' + value(a) + ', ' + value(b) + ']';
+    const weights = data.weights.slice(0, MAX_ROWS);
+    fillTable('inspector-weights', weights.map((w, i) => [String(i + 1), value(w)]));
+    document.getElementById('inspector-curve-point').textContent = pointText(data.curvePoint);
+    document.getElementById('inspector-weight-sum').textContent =
+        value(data.weights.reduce((sum, w) => sum + (w ?? NaN), 0));
+    fillTable('inspector-levels', (data.levels ?? []).map((level, k) => {
+      const shown = level.slice(0, MOST_POINTS_PER_LEVEL).map(pointText);
+      if (level.length > MOST_POINTS_PER_LEVEL) {
+        shown.push('\u2026 ' + (level.length - MOST_POINTS_PER_LEVEL) + ' more');
+      }
+      return [String(k), shown.join(' ')];
+    }));
+    const method = methodTable(data);
+    const head = document.querySelector('#inspector-method thead tr');
+    if ([...head.cells].map((c) => c.textContent).join('\t') !== method.headers.join('\t')) {
+      head.replaceChildren(...method.headers.map((text) => {
+        const cell = document.createElement('th');
+        cell.scope = 'col';
+        cell.textContent = text;
+        return cell;
+      }));
+    }
+    fillTable('inspector-method', method.rows);
+    document.getElementById('inspector-method-note').textContent = method.note;
+    drawPlot();
+  }
+
+  // ---- the basis plot ----
+
+  const RULER = 36;
+  const MARGIN = 8;
+
+  function plotGeometry() {
+    const basis = inspection?.basisCurves;
+    const [a, b] = inspection ? inspection.parameter.domain : [0, 1];
+    let low = 0;
+    let high = 1;
+    for (const curve of basis?.curves ?? []) {
+      for (const [, w] of curve) {
+        if (w !== null) {
+          low = Math.min(low, w);
+          high = Math.max(high, w);
+        }
+      }
+    }
+    const ruler = basis && basis.knots.length > 0 ? RULER : 0;
+    const area = {left: MARGIN, top: MARGIN, width: plot.width - 2 * MARGIN,
+                  height: plot.height - 2 * MARGIN - ruler};
+    const x = (u) => area.left + (b > a ? (u - a) / (b - a) : 0.5) * area.width;
+    const y = (w) => area.top + area.height - (high > low ? (w - low) / (high - low) : 0.5) * area.height;
+    return {basis, area, x, y};
+  }
+
+  function curveColour(i) {
+    return 'hsl(' + ((i * 47) % 360) + ' 55% 45%)';
+  }
+
+  function drawPlot() {
+    const g = plot.getContext('2d');
+    const {basis, area, x, y} = plotGeometry();
+    g.fillStyle = '#fff';
+    g.fillRect(0, 0, plot.width, plot.height);
+    g.strokeStyle = '#c0c0c0';
+    g.lineWidth = 1;
+    g.strokeRect(area.left, area.top, area.width, area.height);
+    if (!basis) {
+      g.fillStyle = '#666';
+      g.textAlign = 'center';
+      g.fillText('No basis functions to plot.', plot.width / 2, plot.height / 2);
+      return;
+    }
+    const drawCurve = (curve, i, width) => {
+      g.strokeStyle = curveColour(i);
+      g.lineWidth = width;
+      g.beginPath();
+      let drawing = false;
+      for (const [u, w] of curve) {
+        if (u === null || w === null) {
+          drawing = false;
+          continue;
+        }
+        drawing ? g.lineTo(x(u), y(w)) : g.moveTo(x(u), y(w));
+        drawing = true;
+      }
+      g.stroke();
+    };
+    basis.curves.forEach((curve, i) => {
+      if (i !== highlighted) {
+        drawCurve(curve, i, 1.2);
+      }
+    });
+    if (highlighted !== null && basis.curves[highlighted]) {
+      drawCurve(basis.curves[highlighted], highlighted, 3);
+    }
+    const tx = x(inspection.parameter.t);
+    g.strokeStyle = '#000';
+    g.lineWidth = 1;
+    g.beginPath();
+    g.moveTo(tx, area.top);
+    g.lineTo(tx, area.top + area.height);
+    g.stroke();
+    if (basis.knots.length > 0) {
+      const rulerY = area.top + area.height + 10;
+      g.beginPath();
+      g.moveTo(area.left, rulerY);
+      g.lineTo(area.left + area.width, rulerY);
+      g.stroke();
+      const stacked = new Map();
+      g.fillStyle = '#000';
+      for (const knot of basis.knots) {
+        const level = stacked.get(knot) ?? 0;
+        stacked.set(knot, level + 1);
+        g.beginPath();
+        g.arc(x(knot), rulerY + 5 + 5 * Math.min(level, 4), 2, 0, 2 * Math.PI);
+        g.fill();
+      }
+    }
+  }
+
+  function highlight(index) {
+    if (highlighted === index) {
+      return;
+    }
+    highlighted = index;
+    for (const row of document.querySelectorAll('#inspector-points tbody tr, #inspector-weights tbody tr')) {
+      row.classList.toggle('highlighted', row.sectionRowIndex === index);
+    }
+    drawPlot();
+  }
+
+  plot.addEventListener('pointermove', (event) => {
+    const {basis, x, y} = plotGeometry();
+    const rect = plot.getBoundingClientRect();
+    const px = (event.clientX - rect.left) * plot.width / rect.width;
+    const py = (event.clientY - rect.top) * plot.height / rect.height;
+    let nearest = null;
+    let best = 6;
+    (basis?.curves ?? []).forEach((curve, i) => {
+      for (const [u, w] of curve) {
+        if (u !== null && w !== null) {
+          const d = Math.hypot(x(u) - px, y(w) - py);
+          if (d < best) {
+            best = d;
+            nearest = i;
+          }
+        }
+      }
+    });
+    highlight(nearest);
+  });
+  plot.addEventListener('pointerleave', () => highlight(null));
+  for (const id of ['inspector-points', 'inspector-weights']) {
+    const body = document.querySelector('#' + id + ' tbody');
+    body.addEventListener('pointerover', (event) => {
+      const row = event.target.closest('tr');
+      highlight(row ? row.sectionRowIndex : null);
+    });
+    body.addEventListener('focusin', (event) => {
+      const row = event.target.closest('tr');
+      highlight(row ? row.sectionRowIndex : null);
+    });
+    body.addEventListener('pointerleave', () => highlight(null));
+  }
+
+  // ---- copying ----
+
+  function tableCells(table) {
+    const text = (cell) => cell.querySelector('input')?.value ?? cell.textContent;
+    return [...table.rows].map((row) => [...row.cells].map(text));
+  }
+
+  function latexText(text) {
+    return text.replace(/[\\&%$#_{}^~]/g, (c) => ({
+      '\\': '\\textbackslash{}', '^': '\\^{}', '~': '\\~{}',
+    })[c] ?? '\\' + c);
+  }
+
+  function copyText(table, format) {
+    const rows = tableCells(table);
+    if (format === 'tsv') {
+      return rows.map((row) => row.join('\t')).join('\n') + '\n';
+    }
+    const columns = rows.length > 0 ? rows[0].length : 0;
+    const line = (row) => row.map(latexText).join(' & ') + ' \\\\\n';
+    return '\\begin{tabular}{' + 'r'.repeat(columns) + '}\n\\hline\n' +
+           (rows.length > 0 ? line(rows[0]) + '\\hline\n' : '') +
+           rows.slice(1).map(line).join('') + '\\hline\n\\end{tabular}\n';
+  }
+
+  for (const holder of panel.querySelectorAll('.copy-buttons')) {
+    const table = document.getElementById(holder.dataset.table);
+    for (const button of holder.querySelectorAll('[data-copy]')) {
+      button.addEventListener('click', () => {
+        const text = copyText(table, button.dataset.copy);
+        navigator.clipboard?.writeText(text).catch(() => {});
+        panel.dataset.copied = text;
+      });
+    }
+  }
+
   function update() {
     if (!open) {
       return;
     }
     showPoints(host.points(), false);
+    showNumbers(host.inspection());
   }
 
   return {

@@ -455,6 +455,7 @@
     inspector = window.createVeltroInspector({
       menuItem: inspectorItem,
       points: () => JSON.parse(module.UTF8ToString(module._veltro_points(editor))),
+      inspection: () => JSON.parse(module.UTF8ToString(module._veltro_inspection(editor))),
       placement: (index, x, y) => module._veltro_placement(editor, index, x, y),
       place: (index, x, y) => {
         module._veltro_post_place(editor, index, x, y);
@@ -683,6 +684,7 @@
     framesShown: () => framesShown,
     // The points as the Inspector reads them, for tests.
     points: () => JSON.parse(module.UTF8ToString(module._veltro_points(editor))),
+    inspection: () => JSON.parse(module.UTF8ToString(module._veltro_inspection(editor))),
   };
   window.veltroPage.ready.catch(() => {});
 })();
