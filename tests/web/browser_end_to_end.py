@@ -212,6 +212,12 @@ def check_numbers(page):
     points = page.call("() => window.veltroPage.points()")
     if len(weights) != len(points) or abs(sum(weights) - 1) > 1e-9:
         raise PageFailure(f"the weights {weights} are not one per point summing to 1")
+    copy = '[data-table="inspector-weights"] [data-copy="latex"]'
+    page.call("(copy) => document.querySelector(copy).scrollIntoView({block: 'center'})", copy)
+    page.click_element(copy)
+    copied = page.call("() => document.getElementById('inspector').dataset.copied")
+    if not copied.startswith("\\begin{tabular}{rr}\n\\hline\nPoint & w(t) \\\\\n\\hline\n1 & "):
+        raise PageFailure(f"Copy LaTeX gave {copied!r}")
     coloured, before = page.call(PLOT_PIXELS)
     if coloured == 0:
         raise PageFailure("the basis plot is blank")

@@ -435,13 +435,21 @@ window.createVeltroInspector = (host) => {
            rows.slice(1).map(line).join('') + '\\hline\n\\end{tabular}\n';
   }
 
+  // Each table's two copy buttons, made here rather than written out per
+  // table in the page.
   for (const holder of panel.querySelectorAll('.copy-buttons')) {
     const table = document.getElementById(holder.dataset.table);
-    for (const button of holder.querySelectorAll('[data-copy]')) {
+    for (const [format, text] of [['tsv', 'Copy TSV'], ['latex', 'Copy LaTeX']]) {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.dataset.copy = format;
+      button.textContent = text;
+      holder.append(button);
       button.addEventListener('click', () => {
-        const text = copyText(table, button.dataset.copy);
-        navigator.clipboard?.writeText(text).catch(() => {});
-        panel.dataset.copied = text;
+        const copied = copyText(table, format);
+        navigator.clipboard?.writeText(copied).catch(() => {});
+        // What was copied, also where a page without clipboard access keeps it.
+        panel.dataset.copied = copied;
       });
     }
   }
