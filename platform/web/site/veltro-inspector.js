@@ -248,6 +248,10 @@ window.createVeltroInspector = (host) => {
     document.getElementById('inspector-domain').textContent = '[' + value(a) + ', ' + value(b) + ']';
     const weights = data.weights.slice(0, MAX_ROWS);
     fillTable('inspector-weights', weights.map((w, i) => [String(i + 1), value(w)]));
+    document.getElementById('inspector-weights-note').textContent =
+        data.weights.length > MAX_ROWS
+            ? 'The first ' + MAX_ROWS + ' of ' + data.weights.length + ' weights are listed.'
+            : '';
     document.getElementById('inspector-curve-point').textContent = pointText(data.curvePoint);
     document.getElementById('inspector-weight-sum').textContent =
         value(data.weights.reduce((sum, w) => sum + (w ?? NaN), 0));
