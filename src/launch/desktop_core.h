@@ -26,6 +26,8 @@ class DesktopCore {
 
     EditorCore& core() { return core_; }
     const EditorCore& core() const { return core_; }
+    // The shell the editor talks to: the host's, once the scene has ended.
+    Shell& shell() { return sceneShell_; }
 
     // A `close` in the scene ends the scene, not the session. On failure
     // the complaint names the file and the line, and the window is not to

@@ -1,8 +1,10 @@
 #include "launch/desktop_launch.h"
 
+#include <csignal>
 #include <memory>
 #include <optional>
 
+#include "core/clock.h"
 #include "launch/launch_options.h"
 #include "launch/scene_file.h"
 #include "launch/session_recording.h"
@@ -10,6 +12,23 @@
 namespace veltro {
 
 namespace {
+
+// A shell for a scene played without a window: nothing to show.
+class QuietShell final : public Shell {
+  public:
+    void showMessageBox(std::string_view, std::string_view) override {}
+    void setTitle(std::string_view) override {}
+    void openBSplineDialog(int, std::string_view, std::string_view) override {}
+};
+
+// Plays the scene once without a window, so a scene that cannot be played
+// to its end is refused like any bad file, before a display is needed.
+std::optional<std::string> checkScene(const SceneFile& scene) {
+    QuietShell shell;
+    ManualClock clock;
+    DesktopCore trial(shell, clock, clock, nullptr);
+    return trial.playScene(scene);
+}
 
 // Plays the scene and starts the recording; the complaint if either fails.
 std::optional<std::string> prepareSession(const LaunchOptions& options, const SceneFile& scene,
@@ -26,6 +45,10 @@ std::optional<std::string> prepareSession(const LaunchOptions& options, const Sc
         }
         if (options.open) {
             recording->writeScene(scene);
+            if (auto failure = recording->failure()) {
+                SessionRecording::abandon(recording);
+                return failure;
+            }
         }
         desktop.core().setObserver(recording.get());
     }
@@ -53,11 +76,28 @@ int runDesktopProgram(const std::vector<std::string>& args, DesktopHost& host) {
     }
     SceneFile scene;
     if (options.open) {
-        if (const auto why = loadSceneFile(*options.open, scene)) {
+        auto why = loadSceneFile(*options.open, scene);
+        if (!why) {
+            why = checkScene(scene);
+        }
+        if (why) {
             refuse(*why);
             return kExitRefused;
         }
     }
+    if (options.record) {
+        if (const auto why = SessionRecording::checkTarget(*options.record, options.force)) {
+            refuse(*why);
+            return kExitRefused;
+        }
+    }
+#ifdef SIGXFSZ
+    // Past a file size limit a write is to fail (and the recording to say
+    // so), not to end the program with the session unsaved.
+    if (options.record) {
+        std::signal(SIGXFSZ, SIG_IGN);
+    }
+#endif
 
     DesktopCore* desktop = host.openWindow();
     if (desktop == nullptr) {
@@ -68,6 +108,9 @@ int runDesktopProgram(const std::vector<std::string>& args, DesktopHost& host) {
     if (!refused) {
         host.showWindow();
         desktop->endScene();
+        if (recording) {
+            recording->tellFailuresThrough(&desktop->shell());
+        }
         host.runUntilClosed();
     }
     host.closeWindow();

@@ -36,6 +36,9 @@ void setOption(LaunchOptions& options, std::string_view name, const std::string&
 std::optional<std::string> readLaunchArguments(const std::vector<std::string>& args,
                                                GivenOptions& given) {
     bool optionsEnded = false;
+    // A second --open or --record would silently win over the first, and
+    // the first file would never be opened or written.
+    std::vector<std::string_view> seen;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
@@ -60,6 +63,10 @@ std::optional<std::string> readLaunchArguments(const std::vector<std::string>& a
             return "unknown option '" +
                    (equals == std::string::npos ? arg : arg.substr(0, equals)) + "'";
         }
+        if (std::find(seen.begin(), seen.end(), option->name) != seen.end()) {
+            return "option '--" + name + "' given twice";
+        }
+        seen.push_back(option->name);
         if (option->valueName.empty()) {
             if (equals != std::string::npos) {
                 return "option '--" + name + "' takes no value";

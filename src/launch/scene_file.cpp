@@ -53,6 +53,9 @@ std::optional<std::string> loadSceneFile(const std::string& path, SceneFile& sce
     if (complaint) {
         return complaint;
     }
+    // The recording copies the text after its own first line, where a mark
+    // would no longer be at the start.
+    scene.text.erase(0, scene.text.size() - replay::withoutByteOrderMark(scene.text).size());
     scene.script = replay::parseScript(scene.text);
     if (scene.script.error) {
         return path + ":" + std::to_string(scene.script.error->line) + ": " +

@@ -21,10 +21,20 @@ namespace veltro {
 
 namespace {
 
+// The name as the system spells it: bytes as given on POSIX systems, UTF-8
+// read into UTF-16 on Windows.
+std::filesystem::path nativePath(const std::string& path) {
+#ifdef _WIN32
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
+#else
+    return std::filesystem::path(path);
+#endif
+}
+
 std::FILE* createFile(const std::string& path, bool replace) {
     const int how = O_WRONLY | O_CREAT | (replace ? O_TRUNC : O_EXCL);
 #ifdef _WIN32
-    const std::filesystem::path native(std::u8string(path.begin(), path.end()));
+    const std::filesystem::path native = nativePath(path);
     const int fd = ::_wopen(native.c_str(), how | _O_BINARY, _S_IREAD | _S_IWRITE);
 #else
     const int fd = ::open(path.c_str(), how | O_CLOEXEC, 0666);
@@ -37,7 +47,11 @@ std::FILE* createFile(const std::string& path, bool replace) {
         const int error = errno;
         ::close(fd);
         errno = error;
+        return nullptr;
     }
+    // Unbuffered: a write that fails leaves nothing behind in a buffer for
+    // the close to add after the file has been cut back.
+    std::setvbuf(file, nullptr, _IONBF, 0);
     return file;
 }
 
@@ -55,10 +69,33 @@ bool syncToDisk(std::FILE* file) {
 #endif
 }
 
+bool cutBackTo(std::FILE* file, std::uint64_t size) {
+#ifdef _WIN32
+    return ::_chsize_s(::_fileno(file), static_cast<__int64>(size)) == 0;
+#else
+    return ::ftruncate(::fileno(file), static_cast<off_t>(size)) == 0;
+#endif
+}
+
 }  // namespace
+
+std::optional<std::string> SessionRecording::checkTarget(const std::string& path, bool replace) {
+    std::error_code noSuchFile;
+    const auto status = std::filesystem::status(nativePath(path), noSuchFile);
+    if (std::filesystem::is_directory(status)) {
+        return path + ": is a folder; name a file in it to record into";
+    }
+    if (!replace && std::filesystem::exists(status)) {
+        return path + ": the file exists (--force replaces it)";
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string> SessionRecording::create(const std::string& path, bool replace,
                                                     std::unique_ptr<SessionRecording>& recording) {
+    if (auto refusal = checkTarget(path, replace)) {
+        return refusal;
+    }
     std::FILE* file = createFile(path, replace);
     if (file == nullptr) {
         if (errno == EEXIST) {
@@ -68,10 +105,20 @@ std::optional<std::string> SessionRecording::create(const std::string& path, boo
     }
     recording.reset(new SessionRecording(file, path));
     recording->writeLine("# veltro session");
-    if (recording->failure_) {
-        return recording->failure_;
+    if (auto failure = recording->failure_) {
+        abandon(recording);
+        return failure;
     }
     return std::nullopt;
+}
+
+void SessionRecording::abandon(std::unique_ptr<SessionRecording>& recording) {
+    if (recording) {
+        const std::filesystem::path path = nativePath(recording->path_);
+        recording.reset();
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
 }
 
 SessionRecording::SessionRecording(std::FILE* file, std::string path)
@@ -131,6 +178,25 @@ void SessionRecording::writeLine(const std::string& line) {
     const std::string text = line + "\n";
     if (std::fwrite(text.data(), 1, text.size(), file_) != text.size() || !syncToDisk(file_)) {
         failure_ = path_ + ": recording stopped: " + std::strerror(errno);
+        stop();
+        return;
+    }
+    wholeBytes_ += text.size();
+}
+
+void SessionRecording::stop() {
+    // A part of the failed write may have reached the file; a line cut short
+    // ("click 300 45" of "click 300 456") would play as another message.
+    if (!cutBackTo(file_, wholeBytes_)) {
+        *failure_ += " (and the file could not be cut back to its last whole line)";
+    } else {
+        syncToDisk(file_);
+    }
+    if (shell_ != nullptr) {
+        shell_->showMessageBox(*failure_ +
+                                   "\n\nThe file keeps the session up to here; nothing after "
+                                   "this is recorded.",
+                               "Recording stopped");
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -7,6 +8,7 @@
 
 #include "core/editor_core.h"
 #include "launch/scene_file.h"
+#include "ui/shell.h"
 
 namespace veltro {
 
@@ -19,6 +21,9 @@ class SessionRecording final : public MessageObserver {
     // names the file and why it cannot be written.
     static std::optional<std::string> create(const std::string& path, bool replace,
                                              std::unique_ptr<SessionRecording>& recording);
+    // What create would refuse that can be told without creating anything:
+    // a folder, or a file that exists (without `replace`).
+    static std::optional<std::string> checkTarget(const std::string& path, bool replace);
     ~SessionRecording() override;
     SessionRecording(const SessionRecording&) = delete;
     SessionRecording& operator=(const SessionRecording&) = delete;
@@ -33,16 +38,29 @@ class SessionRecording final : public MessageObserver {
     // that is gone) and closing the window, so the recording opens to go on.
     void messageTaken(const Message& message, const EditorState& before) override;
 
-    // Set once a write has failed; nothing more is written then.
+    // Set once a write has failed; nothing more is written then, and the
+    // file is cut back to its last whole line, so no cut line can read as
+    // another message.
     const std::optional<std::string>& failure() const { return failure_; }
+
+    // Closes and removes the file: for a start that is refused, which is to
+    // leave nothing behind that a second start would find in its way.
+    static void abandon(std::unique_ptr<SessionRecording>& recording);
+
+    // From now on a failure is also shown at once, in a message box, so the
+    // user does not work on unrecorded. Null: only failure() tells.
+    void tellFailuresThrough(Shell* shell) { shell_ = shell; }
 
   private:
     SessionRecording(std::FILE* file, std::string path);
     void writeLine(const std::string& line);
+    void stop();
 
     std::FILE* file_;
     std::string path_;
     std::optional<std::string> failure_;
+    std::uint64_t wholeBytes_ = 0;  // what is on the disk: whole lines only
+    Shell* shell_ = nullptr;
 };
 
 }  // namespace veltro

@@ -269,7 +269,16 @@ void parseLine(const std::vector<Token>& tokens, int line, std::vector<ScriptSte
 
 }  // namespace
 
+std::string_view withoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    if (text.substr(0, kMark.size()) == kMark) {
+        text.remove_prefix(kMark.size());
+    }
+    return text;
+}
+
 ParsedScript parseScript(std::string_view text) {
+    text = withoutByteOrderMark(text);
     ParsedScript result;
     int line = 0;
     int closeLine = 0;

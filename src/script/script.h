@@ -27,8 +27,12 @@ struct ParsedScript {
 };
 
 // Parses a whole script. The first bad line rejects the script, so nothing
-// is played from a script that cannot be played to its end.
+// is played from a script that cannot be played to its end. A UTF-8
+// byte-order mark at the start (some editors write one) is skipped.
 ParsedScript parseScript(std::string_view text);
+
+// The text without the UTF-8 byte-order mark it may start with.
+std::string_view withoutByteOrderMark(std::string_view text);
 
 // The largest key code a script can name.
 inline constexpr int kLargestKeyCode = 255;

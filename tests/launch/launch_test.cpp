@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <sys/resource.h>
+
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "core/clock.h"
@@ -36,6 +39,8 @@ TEST(LaunchOptions, ReadsWhatBothFrontEndsAccept) {
         {{"--open"}, "option '--open' needs a value"},
         {{"--force=yes"}, "option '--force' takes no value"},
         {{"-h", "--frobnicate"}, "unknown option '--frobnicate'"},
+        {{"--open", "a", "--open", "b"}, "option '--open' given twice"},
+        {{"--record=x", "-record", "y"}, "option '--record' given twice"},
         {{"a", "b", "--help"}, "", std::nullopt, std::nullopt, false, true},
     };
     for (const LineCase& c : cases) {
@@ -108,11 +113,17 @@ class HeadlessDesktop final : public DesktopHost {
     }
     void refuse(const std::string& text) override { told += text; }
     DesktopCore* openWindow() override {
+        ++windowsOpened;
         desktop.emplace(shell, clock, clock, nullptr);
         return &*desktop;
     }
     void showWindow() override { dialogsBeforeTheWindow = dialogs(); }
-    void runUntilClosed() override { ran = true; }
+    void runUntilClosed() override {
+        ran = true;
+        if (session) {
+            session(desktop->core());
+        }
+    }
     void closeWindow() override {}
     std::size_t dialogs() const {
         return shell.eventsOf(RecordingShell::Event::Kind::Dialog).size();
@@ -123,7 +134,9 @@ class HeadlessDesktop final : public DesktopHost {
     std::optional<DesktopCore> desktop;
     std::string told;
     std::size_t dialogsBeforeTheWindow = 0;
+    int windowsOpened = 0;
     bool ran = false;
+    std::function<void(EditorCore&)> session;  // what the user does in the window
 };
 
 struct SceneCase {
@@ -142,6 +155,10 @@ TEST(DesktopLaunch, PlaysTheSceneBeforeTheWindowShows) {
         {"a close ends the scene, not the session", "click 1 1\nclose\n", 0, 1},
         {"an answer with no dialog open", "click 1 1\ndialog ok \"2\" \"\"\n", 0, 0,
          "2: 'dialog ok' but no B-Spline Input dialog is open (menu b-spline-setup opens one)"},
+        {"a byte-order mark before the first line",
+         "\xEF\xBB\xBF"
+         "click 1 1\n",
+         0, 1},
     };
     Scratch scratch;
     for (const SceneCase& c : cases) {
@@ -152,7 +169,7 @@ TEST(DesktopLaunch, PlaysTheSceneBeforeTheWindowShows) {
         if (!c.refusal.empty()) {
             EXPECT_EQ(status, kExitRefused);
             EXPECT_EQ(host.told, "veltro: " + path + ":" + c.refusal + "\n");
-            EXPECT_FALSE(host.ran);
+            EXPECT_EQ(host.windowsOpened, 0) << "checked before a display is needed";
             continue;
         }
         EXPECT_EQ(status, 0);
@@ -243,6 +260,75 @@ TEST(SessionRecording, NamesTheMenuCommandsAndReplaysToTheSameFrame) {
     ASSERT_FALSE(replayed.playScene(scene));
     EXPECT_EQ(replayed.core().framePixels(), live.framePixels());
     EXPECT_EQ(replayed.core().state().sliderT, live.state().sliderT);
+}
+
+// File names are bytes on this system: one that is no UTF-8 opens and
+// records under exactly that name; a folder is no file to record into.
+TEST(DesktopLaunch, TakesFileNamesAsTheSystemGivesThem) {
+    Scratch scratch;
+    const std::string scene = scratch.file("sc\xFFne.replay", "click 1 1\n");
+    const std::string record = scratch.file("r\xFE.replay");
+    HeadlessDesktop host;
+    EXPECT_EQ(runDesktopProgram({scene, "--record", record}, host), 0) << host.told;
+    EXPECT_EQ(Scratch::read(record).find("click 1 1\n") != std::string::npos, true);
+
+    HeadlessDesktop folder;
+    EXPECT_EQ(runDesktopProgram({"--record", scratch.file(""), "--force"}, folder), kExitRefused);
+    EXPECT_NE(folder.told.find("is a folder"), std::string::npos) << folder.told;
+}
+
+// A file size limit (ulimit -f 1) stands in for a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
+
+  private:
+    rlimit saved_{};
+};
+
+// The recording fails at start: refused before the window shows. It fails
+// later: told at once, once, and the file keeps only whole lines.
+TEST(SessionRecording, AFullDiskRefusesTheStartOrIsToldAtOnceAndLeavesWholeLines) {
+    Scratch scratch;
+    std::string longScene;
+    for (int i = 0; i < 100; ++i) {
+        longScene += "click " + std::to_string(100 + i) + " 456\n";
+    }
+    const std::string scene = scratch.file("long.replay", longScene);
+    {
+        const FileSizeLimit limit(1024);
+        HeadlessDesktop host;
+        EXPECT_EQ(runDesktopProgram({scene, "--record", scratch.file("a.replay")}, host),
+                  kExitRefused);
+        EXPECT_FALSE(host.ran);
+        EXPECT_NE(host.told.find("recording stopped"), std::string::npos) << host.told;
+    }
+    EXPECT_FALSE(fs::exists(scratch.file("a.replay"))) << "a refused start leaves no file";
+
+    const std::string record = scratch.file("b.replay");
+    HeadlessDesktop host;
+    host.session = [](EditorCore& core) {
+        for (int i = 0; i < 100; ++i) {
+            core.post(Message::mouse(Message::Kind::LeftPress, 300, static_cast<float>(456 - i)));
+            core.turn();
+        }
+    };
+    {
+        const FileSizeLimit limit(1024);
+        EXPECT_EQ(runDesktopProgram({"--record", record}, host), 1);
+    }
+    EXPECT_EQ(host.shell.eventsOf(RecordingShell::Event::Kind::MessageBox).size(), 1u);
+    const std::string text = Scratch::read(record);
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(text.back(), '\n');
+    EXPECT_LE(text.size(), 1024u);
+    EXPECT_FALSE(replay::parseScript(text).error);
 }
 
 }  // namespace

@@ -113,6 +113,7 @@ TEST(ReplayCli, BadInputExitsTwoAndWritesNothing) {
         {{"--png", "a", "--png", "b", "-"}, "", "--png given twice"},
         {{"--png", "same", "--segments", "same", "-"}, "", "name the same file"},
         {{"--segments", "same", "--svg=same", "-"}, "", "--svg and --segments name the same"},
+        {{"--png", "a.png", "--svg", "./a.png", "-"}, "", "--png and --svg name the same"},
         {{"--frame", "f.png", "-"}, "", "unknown option '--frame'"},
         {{"--state", "a.replay", "b.replay"}, "", "more than one SCRIPT"},
         {{"--state", "--state", "-"}, "", "--state given twice"},

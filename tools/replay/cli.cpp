@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string_view>
 
@@ -160,6 +161,44 @@ std::optional<UsageError> readFigureOptions(Options& options) {
     return std::nullopt;
 }
 
+// Where a name leads: links followed (also to a file not yet written), the
+// rest made absolute and normal. Empty when the system cannot tell.
+std::filesystem::path whereNameLeads(const std::string& name) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path path = fs::absolute(name, error);
+    // Bounded as the system bounds a chain of links. A name that does not
+    // exist yet is no link (the status reports that as an error).
+    std::error_code noSuchFile;
+    for (int hop = 0; hop < 40 && !error && fs::is_symlink(fs::symlink_status(path, noSuchFile));
+         ++hop) {
+        const fs::path target = fs::read_symlink(path, error);
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    if (error) {
+        return {};
+    }
+    const fs::path full = fs::weakly_canonical(path, error);
+    return error ? fs::path() : full.lexically_normal();
+}
+
+// Two names of one file (./a.png and a.png, or a link and its target) would
+// leave only the output written last.
+bool sameFile(const std::string& a, const std::string& b) {
+    if (a == b) {
+        return true;
+    }
+    if (a == "-" || b == "-") {
+        return false;
+    }
+    std::error_code error;
+    if (std::filesystem::equivalent(a, b, error) && !error) {
+        return true;
+    }
+    const std::filesystem::path fullA = whereNameLeads(a);
+    return !fullA.empty() && fullA == whereNameLeads(b);
+}
+
 std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Options& options) {
     // Asking for help is never an error, whatever else the line holds.
     for (const std::string& arg : args) {
@@ -253,7 +292,8 @@ std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Opt
         {"--samples", &options.samples}};
     for (std::size_t a = 0; a < std::size(files); ++a) {
         for (std::size_t b = a + 1; b < std::size(files); ++b) {
-            if (*files[a].second && *files[b].second && **files[a].second == **files[b].second) {
+            if (*files[a].second && *files[b].second &&
+                sameFile(**files[a].second, **files[b].second)) {
                 return UsageError{std::string(files[a].first) + " and " +
                                   std::string(files[b].first) + " name the same file"};
             }
