@@ -58,7 +58,7 @@ BSplineDialog::BSplineDialog(QWidget* owner, std::string_view degreeText, std::s
     knots_ = new QLineEdit(this);
     knots_->setGeometry(du.rect(71, 57, 186, 14));
     // The field holds no more than the core reads.
-    knots_->setMaxLength(static_cast<int>(kKnotTextLimit));
+    knots_->setMaxLength(static_cast<int>(knotFieldLimit(knotText)));
     knots_->setText(toQString(knotText));
     knots_->setCursorPosition(0);
 

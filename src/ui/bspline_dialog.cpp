@@ -63,8 +63,8 @@ std::int32_t parseKnotToken(std::string_view token) {
     return static_cast<std::int32_t>(value);
 }
 
-KnotSequence parseKnotText(std::string_view text) {
-    text = text.substr(0, kKnotTextLimit);
+KnotSequence parseKnotText(std::string_view text, std::size_t limit) {
+    text = text.substr(0, limit);
     KnotSequence knots;
     std::size_t tokenStart = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {

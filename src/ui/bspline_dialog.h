@@ -11,8 +11,16 @@ namespace veltro {
 
 // The "B-Spline Input" dialog's logic, free of any widget.
 
-// The knot field takes at most this many characters; the rest is ignored.
+// The knot field takes at most this many typed characters; the rest is
+// ignored.
 inline constexpr std::size_t kKnotTextLimit = 4998;
+
+// How many characters a knot field that opened with `shownText` takes: the
+// typed-text limit, or all of the text shown when that is longer (many
+// points), so that OK without editing keeps exactly the knots shown.
+inline std::size_t knotFieldLimit(std::string_view shownText) {
+    return shownText.size() > kKnotTextLimit ? shownText.size() : kKnotTextLimit;
+}
 
 // The knots as shown in the field: "0, 1, 2, 10"; empty for an empty list.
 std::string formatKnotText(const KnotSequence& knots);
@@ -26,9 +34,9 @@ std::string formatDegreeText(std::int32_t degree);
 std::int32_t parseKnotToken(std::string_view token);
 
 // The knot field: tokens separated by spaces and commas, empty tokens
-// skipped, each converted by parseKnotToken. Only the first kKnotTextLimit
+// skipped, each converted by parseKnotToken. Only the first `limit`
 // characters are read.
-KnotSequence parseKnotText(std::string_view text);
+KnotSequence parseKnotText(std::string_view text, std::size_t limit = kKnotTextLimit);
 
 // The degree field read as an unsigned number: optional leading spaces, then
 // decimal digits and nothing else. Anything else, and values above

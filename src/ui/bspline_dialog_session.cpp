@@ -12,7 +12,18 @@ namespace {
 
 // Ends the dialog with the given id; false when no such dialog is open.
 bool endDialog(EditorState& state, int dialogId) {
+    std::erase_if(state.longKnotFields,
+                  [dialogId](const auto& field) { return field.first == dialogId; });
     return std::erase(state.openDialogs, dialogId) != 0;
+}
+
+std::size_t knotLimitOf(const EditorState& state, int dialogId) {
+    for (const auto& [id, limit] : state.longKnotFields) {
+        if (id == dialogId) {
+            return limit;
+        }
+    }
+    return kKnotTextLimit;
 }
 
 }  // namespace
@@ -28,19 +39,23 @@ int openBSplineInput(EditorState& state, Shell& shell) {
     // never met in practice.
     state.nextDialogId = dialogId == std::numeric_limits<int>::max() ? 0 : state.nextDialogId + 1;
     state.openDialogs.push_back(dialogId);
+    if (knotFieldLimit(knotText) > kKnotTextLimit) {
+        state.longKnotFields.emplace_back(dialogId, knotFieldLimit(knotText));
+    }
     shell.openBSplineDialog(dialogId, degreeText, knotText);
     return dialogId;
 }
 
 bool confirmBSplineInput(EditorState& state, int dialogId, std::string_view degreeText,
                          std::string_view knotText) {
+    const std::size_t knotLimit = knotLimitOf(state, dialogId);
     if (!endDialog(state, dialogId)) {
         return false;
     }
     state.redrawRequested = true;
     state.bsplineDegree = parseDegreeText(degreeText);
     // A fresh vector, so an empty field leaves no storage behind.
-    state.knotSequence = parseKnotText(knotText);
+    state.knotSequence = parseKnotText(knotText, knotLimit);
     return true;
 }
 

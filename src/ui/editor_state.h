@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "curves/scene_state.h"
@@ -31,6 +32,10 @@ struct EditorState : SceneState {
     // open ones are kept, so opening and answering dialogs all day costs no
     // memory; what a dialog shows is its host's business.
     std::vector<int> openDialogs;
+    // The open dialogs whose knot field opened with more text than the
+    // typed-text limit, and that text's length: the field takes it all, so
+    // OK without editing keeps the knots it showed.
+    std::vector<std::pair<int, std::size_t>> longKnotFields;
     // The id the next dialog gets.
     int nextDialogId = 0;
     // Where the methods without the slider are inspected; none: in the

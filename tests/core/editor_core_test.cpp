@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/message_queue.h"
+#include "ui/bspline_dialog.h"
 #include "ui/message.h"
 #include "ui/recording_shell.h"
 
@@ -216,6 +217,43 @@ TEST(EditorCore, APressBeyondTheDrawingAreaAddsNoPointAndDrawsNothing) {
     f.core.post(press(639.5f, 479.5f));
     EXPECT_TRUE(f.core.turn());
     EXPECT_EQ(f.core.state().controlPoints.size(), 1u);
+}
+
+// With many points the dialog shows more knots than anyone types; OK
+// without editing keeps every one of them, and the picture with them, while
+// a text typed into a dialog that showed a short list keeps its limit.
+TEST(EditorCore, OkOnALongUneditedKnotListKeepsTheKnotsAndThePicture) {
+    Fixture f(0);
+    for (int i = 0; i < 1100; ++i) {
+        f.core.state().controlPoints.push_back(ControlPoint(
+            Point2(static_cast<float>(20 + i % 600), static_cast<float>(20 + (i * 7) % 440)),
+            ControlPoint::kRadius));
+    }
+    f.core.post(Message::menu(Command::BSpline));
+    f.core.post(Message::menu(Command::BSplineSetup));
+    ASSERT_TRUE(f.core.turn());
+    f.core.turn();
+    const std::vector<std::uint32_t> before = f.core.framePixels();
+    const KnotSequence knots = f.core.state().workingKnots;
+    const auto dialogs = f.shell.eventsOf(RecordingShell::Event::Kind::Dialog);
+    ASSERT_EQ(dialogs.size(), 1u);
+    ASSERT_GT(dialogs[0].second.size(), kKnotTextLimit);
+    f.core.post(Message::dialogOk(dialogs[0].id, dialogs[0].first, dialogs[0].second));
+    ASSERT_TRUE(f.core.turn());
+    EXPECT_EQ(f.core.state().knotSequence, knots);
+    EXPECT_EQ(f.core.framePixels(), before);
+
+    f.core.state().controlPoints.erase(f.core.state().controlPoints.begin() + 5,
+                                       f.core.state().controlPoints.end());
+    f.core.post(space());
+    f.core.turn();
+    f.core.post(Message::menu(Command::BSplineSetup));
+    f.core.turn();
+    const int shortDialog = f.shell.eventsOf(RecordingShell::Event::Kind::Dialog).back().id;
+    f.core.post(Message::dialogOk(shortDialog, "3", dialogs[0].second));
+    f.core.turn();
+    EXPECT_EQ(f.core.state().knotSequence,
+              parseKnotText(dialogs[0].second.substr(0, kKnotTextLimit)));
 }
 
 TEST(EditorCore, AFloodOfIdleMessagesCannotHoldUpTheFrames) {

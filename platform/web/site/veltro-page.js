@@ -513,8 +513,9 @@
     const degree = form.elements.degree;
     const knots = form.elements.knots;
     degree.value = degreeText.replace(/[^0-9]/g, '');
-    knots.maxLength = knotTextLimit;
-    knots.value = knotText.slice(0, knotTextLimit);
+    // The core reads as much as the field opened with, when that is more.
+    knots.maxLength = Math.max(knotTextLimit, knotText.length);
+    knots.value = knotText;
     // Several may be open; each new one a little below the last.
     const offset = 24 * (openDialogs % 8);
     ++openDialogs;
