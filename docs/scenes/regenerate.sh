@@ -45,6 +45,20 @@ for figure in docs/images/*.svg; do
         echo "$figure"
     fi
 done
+# The comparisons of every method: docs/images/compare/NAME.svg from docs/scenes/compare/NAME.replay.
+mkdir -p docs/images/compare
+for scene in docs/scenes/compare/*.replay; do
+    name=$(basename "$scene" .replay)
+    "$replay" --compare "docs/images/compare/$name.svg" "$scene"
+    echo "docs/images/compare/$name.svg"
+done
+for figure in docs/images/compare/*.svg; do
+    name=$(basename "$figure" .svg)
+    if [ ! -f "docs/scenes/compare/$name.replay" ]; then
+        rm -- "$figure"
+        echo "removed $figure (no docs/scenes/compare/$name.replay)"
+    fi
+done
 for picture in docs/images/*.png docs/images/*.svg; do
     name=$(basename "${picture%.*}")
     if [ ! -f "docs/scenes/$name.replay" ]; then

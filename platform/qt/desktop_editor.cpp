@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
 
@@ -10,7 +11,47 @@ namespace veltro::qt {
 DesktopEditor::DesktopEditor(Clock& clock, Sleeper& sleeper)
     : window_([this](Message message) { core().post(std::move(message)); }),
       shell_(window_),
-      desktop_(shell_, clock, sleeper, this) {}
+      desktop_(shell_, clock, sleeper, this) {
+    QObject::connect(&window_.compareAction(), &QAction::toggled, &window_,
+                     [this](bool open) { setComparisonOpen(open); });
+}
+
+void DesktopEditor::setComparisonOpen(bool open) {
+    if (open == (compare_ != nullptr)) {
+        return;
+    }
+    if (!open) {
+        // Deleted later: this may run inside the window's own close event.
+        compare_->hide();
+        compare_->deleteLater();
+        compare_ = nullptr;
+        pictures_.reset();
+        return;
+    }
+    pictures_ = std::make_unique<MethodPictures>();
+    compare_ = new CompareWindow(
+        CompareWindow::Callbacks{[this](CurveMethod method) {
+                                     // The method already chosen stays as it is: its item would
+                                     // start its slider or B-spline setup afresh.
+                                     if (!core().isChecked(commandChoosing(method))) {
+                                         core().post(Message::menu(commandChoosing(method)));
+                                     }
+                                 },
+                                 [this] { showComparison(); },
+                                 [this] { window_.compareAction().setChecked(false); }},
+        &window_);
+    compare_->setAttribute(Qt::WA_DeleteOnClose, false);
+    showComparison();
+    compare_->show();
+}
+
+void DesktopEditor::showComparison() {
+    if (compare_ == nullptr || !pictures_) {
+        return;
+    }
+    pictures_->paint(core(), compare_->overlaid());
+    compare_->showPictures(*pictures_);
+}
 
 void DesktopEditor::show() {
     // An opened scene may have changed them while the window was hidden.
@@ -38,6 +79,7 @@ bool DesktopEditor::turn() {
     }
     window_.drawingArea().showFrame(core().framePixels());
     window_.showViews(core());
+    showComparison();
     ++framesPresented_;
     return true;
 }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <memory>
+
+#include "compare_window.h"
 #include "core/clock.h"
 #include "core/editor_core.h"
+#include "core/method_pictures.h"
 #include "launch/desktop_core.h"
 #include "main_window.h"
 #include "qt_shell.h"
@@ -31,14 +35,22 @@ class DesktopEditor final : private EventPump {
     EditorCore& core() { return desktop_.core(); }
     MainWindow& window() { return window_; }
     int framesPresented() const { return framesPresented_; }
+    // The comparison window while it is open; null otherwise.
+    CompareWindow* compareWindow() { return compare_; }
 
   private:
     bool pumpEvents() override;
+    void setComparisonOpen(bool open);
+    void showComparison();
 
     MainWindow window_;
     QtShell shell_;
     DesktopCore desktop_;
     int framesPresented_ = 0;
+    // Both exist only while the comparison is open, so a closed one costs
+    // neither memory nor time.
+    CompareWindow* compare_ = nullptr;
+    std::unique_ptr<MethodPictures> pictures_;
 };
 
 }  // namespace veltro::qt

@@ -40,6 +40,8 @@ class MainWindow final : public QMainWindow {
     bool isMenuChecked(Command command) const;
     // The menu entry of a command; null if the menu has none.
     QAction* menuAction(Command command) const;
+    // View -> Compare Methods: checked while the comparison window is open.
+    QAction& compareAction() { return *compareAction_; }
 
     // A new dialog each time, placed at the client area's top-left.
     BSplineDialog* openBSplineDialog(int dialogId, std::string_view degreeText,
@@ -67,6 +69,7 @@ class MainWindow final : public QMainWindow {
     QAction* inspectorAction_ = nullptr;
     const EditorCore* shownCore_ = nullptr;
     std::map<Command, QAction*> actions_;
+    QAction* compareAction_ = nullptr;
     std::vector<BSplineDialog*> dialogs_;
 };
 

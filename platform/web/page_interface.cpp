@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "curves/curve_colours.h"
 #include "dom_keys.h"
 #include "inspect/inspection_json.h"
 #include "ui/bspline_dialog.h"
@@ -39,10 +40,12 @@ void appendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-// The menu bar, the limits of the dialog's fields and the keys the editor
-// takes, for the page to build its elements from: {"caption", "knotTextLimit":
-// n, "keys": [{"code"} or {"key"}, as KeyboardEvent names them], "menuBar":
-// [{"text", "id", "items": [{"id", "text", "checked"}]}]}.
+// The menu bar, the limits of the dialog's fields, the keys the editor
+// takes and the curve methods in the Object menu's order, for the page to
+// build its elements from: {"caption", "knotTextLimit": n, "keys": [{"code"}
+// or {"key"}, as KeyboardEvent names them], "menuBar": [{"text", "id",
+// "items": [{"id", "text", "checked"}]}], "methods": [{"id", "text", "bit",
+// "colour": [r, g, b]}]}.
 std::string pageDescription() {
     std::string json = "{\"caption\":";
     appendJsonString(json, veltro::kApplicationCaption);
@@ -75,6 +78,20 @@ std::string pageDescription() {
             json += '}';
         }
         json += "]}";
+    }
+    json += "],\"methods\":[";
+    bool firstMethod = true;
+    for (const veltro::CurveMethod method : veltro::methodsInMenuOrder()) {
+        const veltro::Command command = veltro::commandChoosing(method);
+        const veltro::Colour colour = veltro::curveColour(method);
+        json += firstMethod ? "{" : ",{";
+        firstMethod = false;
+        json += "\"id\":" + std::to_string(veltro::commandId(command)) + ",\"text\":";
+        appendJsonString(json, veltro::menuText(command));
+        json += ",\"bit\":" + std::to_string(1u << static_cast<unsigned>(method)) +
+                ",\"colour\":[" + std::to_string(static_cast<int>(colour.r)) + "," +
+                std::to_string(static_cast<int>(colour.g)) + "," +
+                std::to_string(static_cast<int>(colour.b)) + "]}";
     }
     json += "]}";
     return json;
@@ -210,6 +227,20 @@ EMSCRIPTEN_KEEPALIVE int veltro_is_checked(WebEditor* editor, int commandId) {
 
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* veltro_frame(WebEditor* editor) {
     return editor->rgba();
+}
+
+EMSCRIPTEN_KEEPALIVE void veltro_compare_open(WebEditor* editor, int open) {
+    editor->setComparisonOpen(open != 0);
+}
+
+// overlaid: the "bit"s of the page description's methods to draw over one
+// another; 1 when the pictures were painted.
+EMSCRIPTEN_KEEPALIVE int veltro_compare_paint(WebEditor* editor, int overlaid) {
+    return editor->paintComparison(static_cast<unsigned>(overlaid)) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* veltro_compare_picture(WebEditor* editor, int picture) {
+    return editor->comparisonRgba(picture);
 }
 
 }  // extern "C"

@@ -1,5 +1,7 @@
 #include "web_editor.h"
 
+#include "ui/menu_table.h"
+
 namespace veltro::web {
 
 int WebEditor::turn() {
@@ -23,13 +25,13 @@ std::string WebEditor::text(std::size_t slot) const {
     return slot < std::size(texts_) ? texts_[slot] : std::string();
 }
 
-void WebEditor::convertFrame() {
-    // Canvas image data is RGBA bytes; the frame's rows are already top-down.
-    const std::vector<std::uint32_t>& words = core_.framePixels();
-    if (words.size() * 4 != rgba_.size()) {
-        return;
-    }
-    std::uint8_t* out = rgba_.data();
+namespace {
+
+constexpr std::size_t kFrameBytes = std::size_t{EditorCore::kWidth} * EditorCore::kHeight * 4;
+constexpr int kComparisonPictures = static_cast<int>(kCurveMethodCount) + 1;
+
+// Canvas image data is RGBA bytes; the frame's rows are already top-down.
+void convertWords(const std::vector<std::uint32_t>& words, std::uint8_t* out) {
     for (const std::uint32_t word : words) {
         out[0] = static_cast<std::uint8_t>(word >> 16);
         out[1] = static_cast<std::uint8_t>(word >> 8);
@@ -37,6 +39,49 @@ void WebEditor::convertFrame() {
         out[3] = static_cast<std::uint8_t>(word >> 24);
         out += 4;
     }
+}
+
+}  // namespace
+
+void WebEditor::convertFrame() {
+    const std::vector<std::uint32_t>& words = core_.framePixels();
+    if (words.size() * 4 == rgba_.size()) {
+        convertWords(words, rgba_.data());
+    }
+}
+
+void WebEditor::setComparisonOpen(bool open) {
+    if (!open) {
+        pictures_.reset();
+        std::vector<std::uint8_t>().swap(comparisonRgba_);
+    } else if (!pictures_) {
+        pictures_ = std::make_unique<MethodPictures>();
+        comparisonRgba_.assign(kFrameBytes * kComparisonPictures, 0xFF);
+    }
+}
+
+bool WebEditor::paintComparison(unsigned overlaid) {
+    if (!pictures_) {
+        return false;
+    }
+    MethodSet chosen{};
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
+        chosen[i] = ((overlaid >> i) & 1u) != 0;
+    }
+    pictures_->paint(core_, chosen);
+    const auto methods = methodsInMenuOrder();
+    for (std::size_t i = 0; i < methods.size(); ++i) {
+        convertWords(pictures_->method(methods[i]), comparisonRgba_.data() + i * kFrameBytes);
+    }
+    convertWords(pictures_->overlay(), comparisonRgba_.data() + methods.size() * kFrameBytes);
+    return true;
+}
+
+const std::uint8_t* WebEditor::comparisonRgba(int picture) const {
+    if (!pictures_ || picture < 0 || picture >= kComparisonPictures) {
+        return nullptr;
+    }
+    return comparisonRgba_.data() + static_cast<std::size_t>(picture) * kFrameBytes;
 }
 
 }  // namespace veltro::web

@@ -2,10 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/editor_core.h"
+#include "core/method_pictures.h"
 #include "ui/command.h"
 #include "ui/message.h"
 #include "web_clock.h"
@@ -44,6 +46,16 @@ class WebEditor {
     // blue, opaque alpha): the layout of a canvas's image data.
     const std::uint8_t* rgba() const { return rgba_.data(); }
 
+    // The comparison of the methods exists only while the page shows it.
+    void setComparisonOpen(bool open);
+    // Paints the comparison's pictures from the editor as it is now, the
+    // overlay with the methods whose bits (1 << CurveMethod) are set; false
+    // while the comparison is closed.
+    bool paintComparison(unsigned overlaid);
+    // Picture 0 to 5: the methods in the Object menu's order, 6: the overlay;
+    // in the layout of rgba(). Null while closed or for another number.
+    const std::uint8_t* comparisonRgba(int picture) const;
+
     // Room for a text the page is about to pass in (UTF-8, no terminator).
     char* textBuffer(std::size_t slot, std::size_t size);
     std::string text(std::size_t slot) const;
@@ -60,6 +72,8 @@ class WebEditor {
         std::vector<std::uint8_t>(std::size_t{EditorCore::kWidth} * EditorCore::kHeight * 4, 0xFF);
     std::string texts_[2];
     std::string scratch_;
+    std::unique_ptr<MethodPictures> pictures_;
+    std::vector<std::uint8_t> comparisonRgba_;
 };
 
 }  // namespace veltro::web

@@ -6,6 +6,7 @@
 
 #include "core/clock.h"
 #include "core/message_queue.h"
+#include "core/method_frames.h"
 #include "geometry/frame_report.h"
 #include "inspect/inspection.h"
 #include "raster/frame_buffer.h"
@@ -104,6 +105,11 @@ class EditorCore {
     // The numbers behind the chosen curve, for views beside the window;
     // computed on each call from the state as it is now.
     Inspection inspection() const { return inspect(state_, state_.inspectionT); }
+
+    // The frame each method would draw from the points as they are now: what
+    // a comparison of the methods shows. It touches neither the editor nor
+    // its frame.
+    MethodFrames methodFrames() const { return veltro::methodFrames(state_); }
 
     // Only for tests, harnesses and the replay tool's --state report:
     // hosts use the questions above.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace veltro {
@@ -13,6 +14,8 @@ enum class CurveMethod {
     InterpolatingSpline,
     BSpline,
 };
+
+inline constexpr std::size_t kCurveMethodCount = static_cast<std::size_t>(CurveMethod::BSpline) + 1;
 
 // The method's name in the JSON reports (--state, --inspect), e.g.
 // "useBSpline": the names the state report has always carried, which

@@ -62,4 +62,14 @@ constexpr std::optional<CurveMethod> methodChosenBy(Command command) {
     }
 }
 
+// The Object menu item that chooses the method.
+constexpr Command commandChoosing(CurveMethod method) {
+    for (const Command command : allCommands) {
+        if (methodChosenBy(command) == method) {
+            return command;
+        }
+    }
+    return Command::NestedLinear;
+}
+
 }  // namespace veltro

@@ -54,20 +54,17 @@ void movePoints(EditorState& state, Shell& shell) {
     shell.showMessageBox("Left Click and drag the mouse to relocate points!", "Moving Enabled");
 }
 
-void methodCommand(EditorState& state, Shell& shell, Command command) {
-    resetTitle(shell);
+}  // namespace
+
+void chooseMethod(EditorState& state, CurveMethod method) {
     state.redrawRequested = true;
-    if (command == Command::NestedLinear) {
+    if (method == CurveMethod::NestedLinear) {
         state.sliderT = 0.5f;
-    } else if (command == Command::BSpline) {
+    } else if (method == CurveMethod::BSpline) {
         resetBSpline(state);
     }
-    if (const auto method = methodChosenBy(command)) {
-        state.method = *method;
-    }
+    state.method = method;
 }
-
-}  // namespace
 
 std::string aboutText() {
     std::string text(kApplicationCaption);
@@ -98,7 +95,10 @@ void runCommand(EditorState& state, Shell& shell, Command command) {
         case Command::ParametricPolynomial:
         case Command::InterpolatingSpline:
         case Command::BSpline:
-            methodCommand(state, shell, command);
+            resetTitle(shell);
+            if (const auto method = methodChosenBy(command)) {
+                chooseMethod(state, *method);
+            }
             break;
         case Command::SliderOn:
             state.sliderT = 0.5f;

@@ -78,7 +78,7 @@ constexpr auto kMenuBar = [] {
     return bar;
 }();
 
-bool isCommandRow(const Row& row) {
+constexpr bool isCommandRow(const Row& row) {
     return row.kind == RowKind::Item || row.kind == RowKind::BarItem;
 }
 
@@ -102,10 +102,34 @@ std::string nameOfText(std::string_view text) {
     return name;
 }
 
+constexpr auto kMethodsInMenuOrder = [] {
+    std::array<CurveMethod, kCurveMethodCount> methods{};
+    std::size_t next = 0;
+    for (const Row& row : kRows) {
+        if (isCommandRow(row) && methodChosenBy(row.command) && next < methods.size()) {
+            methods[next++] = *methodChosenBy(row.command);
+        }
+    }
+    return methods;
+}();
+
 }  // namespace
 
 std::span<const MenuBarEntry> menuBar() {
     return kMenuBar;
+}
+
+std::span<const CurveMethod> methodsInMenuOrder() {
+    return kMethodsInMenuOrder;
+}
+
+std::string_view menuText(Command command) {
+    for (const Row& row : kRows) {
+        if (isCommandRow(row) && row.command == command) {
+            return row.text;
+        }
+    }
+    return {};
 }
 
 int commandId(Command command) {

@@ -26,6 +26,12 @@ struct MenuBarEntry {
 // The menu bar in display order; every front end builds its menu from this.
 std::span<const MenuBarEntry> menuBar();
 
+// The curve methods in the order the menu offers them.
+std::span<const CurveMethod> methodsInMenuOrder();
+
+// The menu's text for a command; empty for one the menu does not show.
+std::string_view menuText(Command command);
+
 // The window caption.
 inline constexpr std::string_view kApplicationCaption = "VELTRO Project by Maelkin";
 

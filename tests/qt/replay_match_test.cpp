@@ -1,5 +1,6 @@
 #include "replay_match_test.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -163,6 +164,47 @@ void ReplayMatchTest::matchesTheReplayToolsPng() {
     QVERIFY(!parsed.error);
     QCOMPARE(playThroughWidgets(harness, parsed.steps), QString());
     QCOMPARE(firstDifference(harness.shownPixels(), *expected), QString());
+}
+
+// Opening Compare Methods draws nothing into the window; clicking the third
+// picture chooses Midpoint Subdivision, and then the window and that picture
+// both show the frame veltro-replay renders for the session with that item
+// chosen.
+void ReplayMatchTest::comparisonChoosesTheClickedMethod() {
+    const std::string points =
+        "click 80 400\nclick 200 90\nclick 430 380\nclick 560 110\nmenu 40038\n";
+    const replay::ParsedScript before = replay::parseScript(points);
+    const replay::ParsedScript chosen = replay::parseScript(points + "menu 40031\n");
+    QVERIFY(!before.error && !chosen.error);
+    replay::Session session;
+    QVERIFY(!session.playAll(chosen.steps));
+    const replay::RgbImage expected = replay::imageFromFrameWords(
+        session.presentedWords(), FrameBuffer::kWidth, FrameBuffer::kHeight);
+
+    EditorHarness harness;
+    QCOMPARE(playThroughWidgets(harness, before.steps), QString());
+    const QImage shownBefore = harness.shownPixels();
+    const int framesBefore = harness.editor().framesPresented();
+    harness.window().compareAction().trigger();
+    CompareWindow* compare = harness.editor().compareWindow();
+    QVERIFY(compare != nullptr);
+    harness.settle();
+    QCOMPARE(harness.editor().framesPresented(), framesBefore);
+    QCOMPARE(harness.shownPixels(), shownBefore);
+
+    QTest::mouseClick(&compare->methodView(CurveMethod::Midpoint), Qt::LeftButton);
+    harness.settle();
+    QVERIFY(harness.window().isMenuChecked(Command::Midpoint));
+    QCOMPARE(firstDifference(harness.shownPixels(), expected), QString());
+    QCOMPARE(firstDifference(compare->methodView(CurveMethod::Midpoint)
+                                 .picture()
+                                 .convertToFormat(QImage::Format_RGB888),
+                             expected),
+             QString());
+
+    compare->close();
+    QVERIFY(harness.editor().compareWindow() == nullptr);
+    QVERIFY(!harness.window().compareAction().isChecked());
 }
 
 }  // namespace veltro::qt::testing

@@ -13,6 +13,7 @@ class ReplayMatchTest : public QObject {
     void sessionsLookTheSameAsReplayed_data();
     void sessionsLookTheSameAsReplayed();
     void matchesTheReplayToolsPng();
+    void comparisonChoosesTheClickedMethod();
 };
 
 }  // namespace veltro::qt::testing

@@ -211,7 +211,7 @@ TEST(ReplayCli, HelpExplainsEveryCommandAndOption) {
     EXPECT_TRUE(outputs(dir).empty());
     for (const char* word :
          {"Usage: veltro-replay [--png FILE [--png-scale N]] [--svg FILE [--stroke-width W]]",
-          "[--segments FILE] [--samples FILE] [--state] SCRIPT",
+          "[--segments FILE] [--samples FILE] [--compare FILE] [--state]",
           "click X Y",
           "press X Y",
           "move X Y",
@@ -232,6 +232,7 @@ TEST(ReplayCli, HelpExplainsEveryCommandAndOption) {
           "t x y",
           "--png-scale N",
           "--stroke-width W",
+          "--compare FILE",
           "%.9g",
           "--state",
           "framesDrawn",
@@ -239,6 +240,28 @@ TEST(ReplayCli, HelpExplainsEveryCommandAndOption) {
           "Example"}) {
         EXPECT_NE(run.out.find(word), std::string::npos) << word;
     }
+}
+
+// The comparison's format follows the file name's ending; any other ending
+// is refused before anything is written.
+TEST(ReplayCli, ComparesAsSvgOrPngByTheFileName) {
+    ScratchDir dir;
+    ASSERT_TRUE(dir.ok());
+    ASSERT_EQ(runReplay(dir, {"--compare", "grid.SVG", "--compare=grid.png", "-"}, kArc).status, 2);
+    const ToolRun wrong = runReplay(dir, {"--compare", "grid.jpg", "-"}, kArc);
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_NE(wrong.err.find(".svg or .png"), std::string::npos) << wrong.err;
+    EXPECT_TRUE(outputs(dir).empty());
+
+    ASSERT_EQ(runReplay(dir, {"--compare", "grid.SVG", "-"}, kArc).status, 0);
+    ASSERT_EQ(runReplay(dir, {"--compare=grid.png", "-"}, kArc).status, 0);
+    EXPECT_EQ(readTextFile(dir.file("grid.SVG")).rfind("<?xml", 0), 0u);
+    const std::string png = readTextFile(dir.file("grid.png"));
+    std::string error;
+    const auto image = decodePng(std::vector<std::uint8_t>(png.begin(), png.end()), &error);
+    ASSERT_TRUE(image) << error;
+    EXPECT_EQ(image->width, 3u * 640u + 4u * 16u);
+    EXPECT_EQ(image->height, 2u * 480u + 3u * 16u);
 }
 
 TEST(ReplayCli, ASessionWithoutOutputsOnlyChecksTheScript) {

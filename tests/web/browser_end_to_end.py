@@ -20,6 +20,7 @@ both and compares the frame), and call page.expect_frame() where else the
 canvas must equal veltro-replay's frame.
 """
 
+import base64
 import functools
 import http.server
 import os
@@ -356,6 +357,32 @@ def dialog_moved_off(page, dialog):
     page.drag_element(f"{dialog} .title-bar span", 500, 300)
 
 
+def compare_methods(page):
+    """View -> Compare Methods: six figures captioned as the Object menu's
+    methods; clicking the third chooses Midpoint Subdivision, and then the
+    drawing area and that figure both show veltro-replay's frame."""
+    page.menu("View", "compare")
+    shown = page.call("""() => {
+        const panel = document.getElementById('compare');
+        return [!panel.hidden && panel.getBoundingClientRect().height > 0,
+                [...panel.querySelectorAll('figure figcaption')].map((c) => c.textContent)];
+      }""")
+    methods = page.call("""() => [40028, 40030, 40031, 40041, 40043, 40045].map(
+        (id) => [...document.querySelector(`#menu-bar [data-command="${id}"]`).childNodes]
+            .filter((node) => node.nodeType === Node.TEXT_NODE)
+            .map((node) => node.textContent).join('').trim())""")
+    if not shown[0] or shown[1] != methods:
+        raise PageFailure(f"the #compare panel shows {shown!r}, expected the figures {methods}")
+    page.call("() => document.querySelectorAll('#compare figure')[2].scrollIntoView({block: 'center'})")
+    page.script.append("menu 40031")
+    page.click_element("#compare figure:nth-of-type(3) canvas")
+    page.expect_checked([40031], [40028, 40045])
+    page.expect_frame("third figure of Compare Methods clicked")
+    url = page.call("() => document.querySelectorAll('#compare figure canvas')[2].toDataURL('image/png')")
+    page.frames.append(("the third figure itself", page.frames[-1][1],
+                        base64.b64decode(url.split(",", 1)[1])))
+
+
 def check_frames(page, replay, compare):
     """Each checkpoint's canvas equals veltro-replay's frame for the session up to there."""
     with tempfile.TemporaryDirectory() as work:
@@ -414,6 +441,7 @@ def run(engine, site, replay, compare):
         page = Page(engine)
         page.settle()
         play(page)
+        compare_methods(page)
         check_frames(page, replay, compare)
         errors = engine.errors()
         if errors:

@@ -1,5 +1,7 @@
 #include "cli.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -9,6 +11,7 @@
 #include <optional>
 #include <string_view>
 
+#include "compare_figure.h"
 #include "frame_image.h"
 #include "output_files.h"
 #include "png_codec.h"
@@ -29,7 +32,8 @@ constexpr std::size_t kLargestScript = 64u * 1024u * 1024u;
 // The manual page, docs/man/veltro-replay.1.in, says all of this too: change both together.
 const char kUsage[] =
     R"(Usage: veltro-replay [--png FILE [--png-scale N]] [--svg FILE [--stroke-width W]]
-                     [--segments FILE] [--samples FILE] [--state] SCRIPT
+                     [--segments FILE] [--samples FILE] [--compare FILE] [--state]
+                     SCRIPT
 
 Plays a scripted editing session through the editor's own core (the same
 frame loop turn, input handling and curve drawing as the windowed program),
@@ -97,6 +101,12 @@ Options:
                    Midpoint subdivision draws a refined control polygon, not
                    samples at a parameter: it writes one '#' comment line.
                    Without a curve the file is empty.
+  --compare FILE   write the frame every curve method would draw from the
+                   session's points, three to a row in the Object menu's
+                   order, each as if chosen from that menu now: FILE ending
+                   in .svg gives an SVG with each method's name and colour
+                   above its picture (lines as wide as --stroke-width), .png
+                   a PNG of the pictures alone
   --state          print one JSON object on standard output: title, editMode,
                    method, sliderOn, shellsOn, continuityOn, sliderT,
                    bsplineDegree, knotSequence, workingKnots, points,
@@ -118,6 +128,7 @@ struct Options {
     std::optional<std::string> svg;
     std::optional<std::string> segments;
     std::optional<std::string> samples;
+    std::optional<std::string> compare;
     std::optional<std::string> strokeWidth;
     std::optional<std::string> pngScale;
     bool state = false;
@@ -127,6 +138,28 @@ struct Options {
     SvgStyle svgStyle;
     std::uint32_t pngFactor = 1;
 };
+
+enum class CompareFormat { Svg, Png };
+
+// Chosen by the name's ending, in any case, as a file manager would.
+std::optional<CompareFormat> compareFormat(const std::string& name) {
+    const auto endsWith = [&name](std::string_view ending) {
+        if (name.size() <= ending.size()) {
+            return false;
+        }
+        const std::string_view tail = std::string_view(name).substr(name.size() - ending.size());
+        return std::equal(tail.begin(), tail.end(), ending.begin(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == b;
+        });
+    };
+    if (endsWith(".svg")) {
+        return CompareFormat::Svg;
+    }
+    if (endsWith(".png")) {
+        return CompareFormat::Png;
+    }
+    return std::nullopt;
+}
 
 struct UsageError {
     std::string what;
@@ -220,6 +253,7 @@ std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Opt
         {"--svg", &options.svg, "a file name"},
         {"--segments", &options.segments, "a file name"},
         {"--samples", &options.samples, "a file name"},
+        {"--compare", &options.compare, "a file name"},
         {"--stroke-width", &options.strokeWidth, "a number"},
         {"--png-scale", &options.pngScale, "a number"},
     };
@@ -289,7 +323,8 @@ std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Opt
         {"--png", &options.png},
         {"--svg", &options.svg},
         {"--segments", &options.segments},
-        {"--samples", &options.samples}};
+        {"--samples", &options.samples},
+        {"--compare", &options.compare}};
     for (std::size_t a = 0; a < std::size(files); ++a) {
         for (std::size_t b = a + 1; b < std::size(files); ++b) {
             if (*files[a].second && *files[b].second &&
@@ -298,6 +333,9 @@ std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Opt
                                   std::string(files[b].first) + " name the same file"};
             }
         }
+    }
+    if (options.compare && !compareFormat(*options.compare)) {
+        return UsageError{"--compare needs a file name ending in .svg or .png"};
     }
     return std::nullopt;
 }
@@ -374,18 +412,22 @@ int runReplayCommand(const std::vector<std::string>& args, std::FILE* in, std::F
     }
 
     std::vector<OutputFile> files;
-    if (options.png) {
-        const RgbImage image =
-            enlargedImage(imageFromFrameWords(session.presentedWords(), FrameBuffer::kWidth,
-                                              FrameBuffer::kHeight),
-                          options.pngFactor);
+    const auto addPng = [&](const std::string& path, const RgbImage& image) {
         const std::vector<std::uint8_t> png = encodePng(image);
         if (png.empty()) {
-            std::fprintf(err, "veltro-replay: %s: could not encode the frame as PNG\n",
-                         options.png->c_str());
-            return kExitWriteFailed;
+            std::fprintf(err, "veltro-replay: %s: could not encode the picture as PNG\n",
+                         path.c_str());
+            return false;
         }
-        files.push_back(OutputFile{*options.png, std::string(png.begin(), png.end())});
+        files.push_back(OutputFile{path, std::string(png.begin(), png.end())});
+        return true;
+    };
+    if (options.png &&
+        !addPng(*options.png,
+                enlargedImage(imageFromFrameWords(session.presentedWords(), FrameBuffer::kWidth,
+                                                  FrameBuffer::kHeight),
+                              options.pngFactor))) {
+        return kExitWriteFailed;
     }
     if (options.svg) {
         files.push_back(
@@ -396,6 +438,14 @@ int runReplayCommand(const std::vector<std::string>& args, std::FILE* in, std::F
     }
     if (options.samples && *options.samples != "-") {
         files.push_back(OutputFile{*options.samples, samplesText(session.core().lastFrame())});
+    }
+    if (options.compare) {
+        if (compareFormat(*options.compare) == CompareFormat::Svg) {
+            files.push_back(
+                OutputFile{*options.compare, compareSvg(session.core(), options.svgStyle)});
+        } else if (!addPng(*options.compare, compareImage(session.core()))) {
+            return kExitWriteFailed;
+        }
     }
     if (const std::string complaint = writeOutputFiles(files); !complaint.empty()) {
         std::fprintf(err, "veltro-replay: %s\n", complaint.c_str());

@@ -37,12 +37,16 @@ int colourByte(float component) {
     return std::clamp(truncToInt(static_cast<double>(component)), 0, 255);
 }
 
-std::string rgb(const Colour& colour) {
+}  // namespace
+
+std::string svgColour(const Colour& colour) {
     char text[32];
     std::snprintf(text, sizeof text, "rgb(%d,%d,%d)", colourByte(colour.r), colourByte(colour.g),
                   colourByte(colour.b));
     return text;
 }
+
+namespace {
 
 bool isFinite(const Point2& p) {
     return std::isfinite(p.x) && std::isfinite(p.y);
@@ -70,7 +74,7 @@ void appendDisc(std::string& out, const Disc& disc) {
     appendNumber(out, disc.centre.y);
     out += "\" r=\"";
     appendNumber(out, disc.radius);
-    out += "\" fill=\"" + rgb(disc.colour) + "\" stroke=\"none\"/>\n";
+    out += "\" fill=\"" + svgColour(disc.colour) + "\" stroke=\"none\"/>\n";
 }
 
 // Writes segments as <polyline> elements, extending the open one while a
@@ -103,7 +107,7 @@ class PolylineWriter {
 
     void close() {
         if (open_) {
-            out_ += "\" fill=\"none\" stroke=\"" + rgb(colour_) + "\"/>\n";
+            out_ += "\" fill=\"none\" stroke=\"" + svgColour(colour_) + "\"/>\n";
             open_ = false;
         }
     }
@@ -118,16 +122,18 @@ class PolylineWriter {
 
 }  // namespace
 
-std::string svgFigure(const FrameReport& report, const SvgStyle& style) {
+void appendFigureBody(std::string& out, const FrameReport& report, const SvgStyle& style,
+                      std::string_view clipId) {
     // The window shows only the 640 x 480 area; a curve that runs beyond it
     // is cut there in the figure too.
-    std::string out =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"640\" height=\"480\" "
-        "viewBox=\"0 0 640 480\">\n"
-        "  <defs><clipPath id=\"frame\"><rect width=\"640\" height=\"480\"/></clipPath></defs>\n"
+    out += "  <defs><clipPath id=\"";
+    out += clipId;
+    out +=
+        "\"><rect width=\"640\" height=\"480\"/></clipPath></defs>\n"
         "  <rect width=\"640\" height=\"480\" fill=\"rgb(255,255,255)\" stroke=\"none\"/>\n"
-        "  <g clip-path=\"url(#frame)\" stroke-width=\"";
+        "  <g clip-path=\"url(#";
+    out += clipId;
+    out += ")\" stroke-width=\"";
     appendNumber(out, style.strokeWidth);
     out += "\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
     for (const Disc& disc : report.discs) {
@@ -139,7 +145,16 @@ std::string svgFigure(const FrameReport& report, const SvgStyle& style) {
             polylines.segment(start, end, line.colour, line.role);
         });
     polylines.close();
-    out += "  </g>\n</svg>\n";
+    out += "  </g>\n";
+}
+
+std::string svgFigure(const FrameReport& report, const SvgStyle& style) {
+    std::string out =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"640\" height=\"480\" "
+        "viewBox=\"0 0 640 480\">\n";
+    appendFigureBody(out, report, style, "frame");
+    out += "</svg>\n";
     return out;
 }
 

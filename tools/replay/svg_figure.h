@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "geometry/frame_report.h"
 
@@ -19,5 +20,14 @@ struct SvgStyle {
 };
 
 std::string svgFigure(const FrameReport& report, const SvgStyle& style = {});
+
+// The figure's content without the document around it: its clip path under
+// clipId (unique in the document), the white page, then the discs and lines
+// in 640 x 480 units, to be placed inside an <svg> of that view box.
+void appendFigureBody(std::string& out, const FrameReport& report, const SvgStyle& style,
+                      std::string_view clipId);
+
+// The rgb() a colour's pixels get.
+std::string svgColour(const Colour& colour);
 
 }  // namespace veltro::replay

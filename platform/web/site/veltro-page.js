@@ -111,6 +111,7 @@
     context.putImageData(image, 0, 0);
     ++framesShown;
     inspector?.update();
+    showComparison();
   }
 
   // ---- posting messages ----
@@ -451,7 +452,9 @@
 
   function buildViewMenu() {
     const inspectorItem = viewItem('inspector', 'Inspector', 'F2', () => inspector.toggle());
-    addPopup('View', [inspectorItem]);
+    const compareItem =
+        viewItem('compare', 'Compare Methods', '', () => setComparisonOpen(!compareOpen));
+    addPopup('View', [inspectorItem, compareItem]);
     inspector = window.createVeltroInspector({
       menuItem: inspectorItem,
       points: () => JSON.parse(module.UTF8ToString(module._veltro_points(editor))),
@@ -619,6 +622,101 @@
     handle.addEventListener('pointercancel', stop);
   }
 
+  // ---- Compare Methods ----
+
+  const comparePanel = document.getElementById('compare');
+  const compareFigures = document.getElementById('compare-figures');
+  const overlayCanvas = document.getElementById('compare-overlay');
+  const overlayChoices = document.getElementById('compare-overlay-choices');
+  // One canvas per method in the Object menu's order, then the overlay's.
+  const compareCanvases = [];
+  let compareOpen = false;
+  let methods = [];
+
+  function rgbText(colour) {
+    return 'rgb(' + colour.join(',') + ')';
+  }
+
+  function buildComparison(described) {
+    methods = described;
+    for (const method of methods) {
+      const figure = document.createElement('figure');
+      figure.dataset.method = String(method.id);
+      figure.tabIndex = 0;
+      figure.setAttribute('role', 'button');
+      figure.title = 'Choose ' + method.text;
+      const canvas = document.createElement('canvas');
+      canvas.width = WIDTH;
+      canvas.height = HEIGHT;
+      canvas.setAttribute('aria-hidden', 'true');
+      const caption = document.createElement('figcaption');
+      const swatch = document.createElement('span');
+      swatch.className = 'swatch';
+      swatch.style.background = rgbText(method.colour);
+      swatch.setAttribute('aria-hidden', 'true');
+      caption.append(swatch, method.text);
+      figure.append(canvas, caption);
+      const chooseMethod = () => {
+        // The method already chosen stays as it is: its menu item would
+        // start its slider or B-spline setup afresh.
+        if (editor !== 0 && module._veltro_is_checked(editor, method.id) === 0) {
+          postCommand(method.id);
+        }
+      };
+      figure.addEventListener('click', chooseMethod);
+      figure.addEventListener('keydown', (event) => {
+        if (event.key === 'Enter' || event.key === ' ') {
+          event.preventDefault();
+          chooseMethod();
+        }
+      });
+      compareFigures.append(figure);
+      compareCanvases.push(canvas);
+
+      const label = document.createElement('label');
+      const box = document.createElement('input');
+      box.type = 'checkbox';
+      box.checked = true;
+      box.value = String(method.bit);
+      box.addEventListener('change', showComparison);
+      label.append(box, method.text);
+      overlayChoices.append(label);
+    }
+    compareCanvases.push(overlayCanvas);
+  }
+
+  function overlaidBits() {
+    let bits = 0;
+    for (const box of overlayChoices.querySelectorAll('input:checked')) {
+      bits |= Number(box.value);
+    }
+    return bits;
+  }
+
+  // Once per presented frame, and only while the panel is open.
+  function showComparison() {
+    if (!compareOpen || editor === 0 || module._veltro_compare_paint(editor, overlaidBits()) === 0) {
+      return;
+    }
+    compareCanvases.forEach((target, index) => {
+      const start = module._veltro_compare_picture(editor, index);
+      const pixels = new Uint8ClampedArray(module.HEAPU8.buffer, start, WIDTH * HEIGHT * 4);
+      target.getContext('2d', {alpha: false})
+          .putImageData(new ImageData(new Uint8ClampedArray(pixels), WIDTH, HEIGHT), 0, 0);
+    });
+  }
+
+  function setComparisonOpen(open) {
+    compareOpen = open;
+    comparePanel.hidden = !open;
+    menuBar.querySelector('[data-command="compare"]')
+        .setAttribute('aria-checked', open ? 'true' : 'false');
+    if (editor !== 0) {
+      module._veltro_compare_open(editor, open ? 1 : 0);
+    }
+    showComparison();
+  }
+
   // ---- start ----
 
   function start() {
@@ -664,6 +762,7 @@
           buildMenus(description.menuBar);
           editor = module._veltro_create();
           buildViewMenu();
+          buildComparison(description.methods);
           inspector.start();
           // The white start frame, at once, as the desktop paints its client area.
           present();

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "core/editor_core.h"
+#include "core/method_frames.h"
+#include "curves/curve_method.h"
+
+namespace veltro {
+
+// The pixels of a comparison view: every method's frame and the overlay of
+// the chosen ones, each a 640 x 480 picture laid out as the editor's frame
+// is. A host keeps one only while the view is open and repaints it once per
+// presented frame, so a closed view costs nothing.
+class MethodPictures {
+  public:
+    MethodPictures();
+
+    // Paints every picture from the editor as it is now.
+    void paint(const EditorCore& core, const MethodSet& overlaid);
+
+    const std::vector<std::uint32_t>& method(CurveMethod method) const {
+        return methods_[static_cast<std::size_t>(method)];
+    }
+    const std::vector<std::uint32_t>& overlay() const { return overlay_; }
+
+  private:
+    std::array<std::vector<std::uint32_t>, kCurveMethodCount> methods_;
+    std::vector<std::uint32_t> overlay_;
+};
+
+}  // namespace veltro
