@@ -361,6 +361,8 @@ def compare_methods(page):
     """View -> Compare Methods: six figures captioned as the Object menu's
     methods; clicking the third chooses Midpoint Subdivision, and then the
     drawing area and that figure both show veltro-replay's frame."""
+    # Earlier steps may leave the page scrolled; the menu bar is at its top.
+    page.call("() => window.scrollTo(0, 0)")
     page.menu("View", "compare")
     shown = page.call("""() => {
         const panel = document.getElementById('compare');
