@@ -63,6 +63,7 @@ void inspectBezier(Inspection& inspection) {
     if (n > kMaxTrianglePoints) {
         inspection.weights = bernsteinWeightsFast(n, t);
         inspection.curvePoint = weightedSum(points, inspection.weights);
+        inspection.levels.reset();
         return;
     }
     inspection.weights = bernsteinWeights(n, t);
@@ -85,6 +86,8 @@ void inspectBezier(Inspection& inspection) {
     inspection.curvePoint = level.front();
     if (keepLevels) {
         inspection.levels = std::move(levels);
+    } else {
+        inspection.levels.reset();
     }
 }
 

@@ -4,6 +4,9 @@
 
 #include "inspect/basis_curves.h"
 #include "inspect/bezier_inspection.h"
+#include "inspect/bspline_inspection.h"
+#include "inspect/polynomial_inspection.h"
+#include "inspect/spline_inspection.h"
 
 namespace veltro {
 
@@ -49,11 +52,39 @@ void inspectBezierFamily(const SceneState& scene, std::optional<double> inspecti
     }
 }
 
+// The polynomial and the spline: nodes 0 ... N - 1, which are also the
+// knots under their basis curves.
+void inspectThroughPoints(const SceneState& scene, std::optional<double> inspectionT,
+                          Inspection& inspection) {
+    const std::size_t n = inspection.points.size();
+    inspection.parameter.domainStart = 0.0;
+    inspection.parameter.domainEnd = n > 1 ? static_cast<double>(n - 1) : 0.0;
+    chooseParameter(inspection, inspectionT);
+    if (n < kFewestCurvePoints) {
+        return;
+    }
+    const bool polynomial = scene.method == CurveMethod::ParametricPolynomial;
+    if (polynomial) {
+        inspectPolynomial(inspection);
+    } else {
+        inspectSpline(inspection);
+    }
+    inspection.basisCurves = sampleBasisCurves(
+        n, 0.0, inspection.parameter.domainEnd, n,
+        [&](double u) { return polynomial ? lagrangeWeights(n, u) : splineWeights(n, u); });
+    if (inspection.basisCurves) {
+        for (std::size_t k = 0; k < n; ++k) {
+            inspection.basisCurves->knots.push_back(static_cast<double>(k));
+        }
+    }
+}
+
 }  // namespace
 
 Inspection inspect(const SceneState& scene, std::optional<double> inspectionT) {
     Inspection inspection;
     inspection.method = scene.method;
+    inspection.levels.emplace();
     inspection.points.reserve(scene.controlPoints.size());
     for (const ControlPoint& p : scene.controlPoints) {
         inspection.points.push_back(
@@ -67,7 +98,10 @@ Inspection inspect(const SceneState& scene, std::optional<double> inspectionT) {
             break;
         case CurveMethod::ParametricPolynomial:
         case CurveMethod::InterpolatingSpline:
+            inspectThroughPoints(scene, inspectionT, inspection);
+            break;
         case CurveMethod::BSpline:
+            inspectBSpline(scene, inspection);
             break;
     }
     if (inspection.curvePoint &&

@@ -87,8 +87,8 @@ struct Inspection {
     std::optional<InspectionPoint> curvePoint;
     std::vector<double> weights;
     // De Casteljau's levels (level 0 the points, the last C(t)), or de
-    // Boor's over the span; none when the triangle would hold more than
-    // kMaxLevelPoints points.
+    // Boor's over the span; empty for the methods without them, none when
+    // the triangle would hold more than kMaxLevelPoints points.
     std::optional<std::vector<std::vector<InspectionPoint>>> levels;
     std::optional<BasisCurves> basisCurves;
     std::optional<BSplineNumbers> bspline;
