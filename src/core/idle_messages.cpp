@@ -56,6 +56,9 @@ bool changesNothing(const EditorState& state, const Message& message) {
             return !isDialogOpen(state, message.dialogId);
         case Message::Kind::PlacePoint:
             return placeChangesNothing(state, message);
+        case Message::Kind::Inspect:
+            return !std::isfinite(message.inspectionT) ||
+                   state.inspectionT == std::optional<double>(message.inspectionT);
         case Message::Kind::LeftPress:
         case Message::Kind::MenuCommand:
         case Message::Kind::Close:

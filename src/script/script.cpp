@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdlib>
 #include <system_error>
 #include <utility>
 
@@ -132,6 +133,24 @@ float parseCoordinate(const Token& token) {
     return value;
 }
 
+// The inspection's t: any finite number, read as a double so that a typed
+// 0.3 stays 0.3; the inspection clamps it into the method's domain.
+double parseParameter(const Token& token) {
+    const std::string& word = bareWord(token, "a parameter");
+    char* stop = nullptr;
+    const bool startsWell =
+        !word.empty() && word.find_first_of("xXpP") == std::string::npos &&
+        (word[0] == '-' || word[0] == '+' || word[0] == '.' || (word[0] >= '0' && word[0] <= '9'));
+    const double value = startsWell ? std::strtod(word.c_str(), &stop) : 0.0;
+    if (!startsWell || stop != word.c_str() + word.size()) {
+        throw LineError{"parameter " + quoteForMessage(word) + " is not a number"};
+    }
+    if (!std::isfinite(value)) {
+        throw LineError{"parameter " + quoteForMessage(word) + " is not a finite number"};
+    }
+    return value;
+}
+
 // Digits only, no sign: key codes and command ids are never negative.
 std::optional<int> parseUnsigned(std::string_view word) {
     if (word.empty()) {
@@ -257,6 +276,11 @@ void parseLine(const std::vector<Token>& tokens, int line, std::vector<ScriptSte
         const float x = parseCoordinate(tokens[2]);
         const float y = parseCoordinate(tokens[3]);
         add(Message::place(*number - 1, x, y));
+        return;
+    }
+    if (command == "inspect") {
+        expectArgumentCount(tokens, 1, "inspect T");
+        add(Message::inspect(parseParameter(tokens[1])));
         return;
     }
     if (command == "close") {

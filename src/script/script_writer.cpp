@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <string_view>
 
@@ -17,6 +18,18 @@ namespace {
 std::string coordinate(float value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
+    return text;
+}
+
+// The shortest text that reads back as the same double.
+std::string shortestDouble(double value) {
+    char text[32];
+    for (int digits = 1; digits <= 17; ++digits) {
+        std::snprintf(text, sizeof text, "%.*g", digits, value);
+        if (std::strtod(text, nullptr) == value) {
+            break;
+        }
+    }
     return text;
 }
 
@@ -88,6 +101,11 @@ std::optional<std::string> scriptLine(const Message& message) {
                 return "place " + std::to_string(message.pointIndex + 1) + *line;
             }
             return std::nullopt;
+        case Message::Kind::Inspect:
+            if (!std::isfinite(message.inspectionT)) {
+                return std::nullopt;
+            }
+            return "inspect " + shortestDouble(message.inspectionT);
     }
     return std::nullopt;
 }

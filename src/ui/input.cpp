@@ -114,6 +114,12 @@ void handleMessage(EditorState& state, Shell& shell, const Message& message) {
                            Point2(message.x, message.y), state.redrawRequested);
             }
             break;
+        case Message::Kind::Inspect:
+            // No frame shows the inspection's t, so nothing is redrawn.
+            if (std::isfinite(message.inspectionT)) {
+                state.inspectionT = message.inspectionT;
+            }
+            break;
     }
 }
 

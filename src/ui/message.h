@@ -21,6 +21,7 @@ struct Message {
         DialogCancel,
         Close,
         PlacePoint,  // a typed position for one point
+        Inspect,     // the t the methods without the slider are inspected at
     };
 
     Kind kind = Kind::MouseMove;
@@ -32,7 +33,8 @@ struct Message {
     int dialogId = 0;        // for DialogOk / DialogCancel: the id the dialog was opened with
     std::string degreeText;  // DialogOk: the texts typed into the two fields
     std::string knotText;
-    int pointIndex = 0;  // PlacePoint: which point, from 0; x and y are where
+    int pointIndex = 0;        // PlacePoint: which point, from 0; x and y are where
+    double inspectionT = 0.0;  // Inspect: a double, so that a typed 0.3 stays 0.3
 
     static Message mouse(Kind kind, float x, float y) {
         Message m;
@@ -71,6 +73,12 @@ struct Message {
     static Message place(int pointIndex, float x, float y) {
         Message m = mouse(Kind::PlacePoint, x, y);
         m.pointIndex = pointIndex;
+        return m;
+    }
+    static Message inspect(double t) {
+        Message m;
+        m.kind = Kind::Inspect;
+        m.inspectionT = t;
         return m;
     }
     static Message close() {

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "curves/knots.h"
+#include "inspect/inspection_json.h"
 #include "ui/command_ids.h"
 #include "ui/input.h"
 #include "ui/key_codes.h"
@@ -55,6 +56,8 @@ std::string describeMessage(const Message& m) {
             return "close";
         case Message::Kind::PlacePoint:
             return "place " + std::to_string(m.pointIndex + 1);
+        case Message::Kind::Inspect:
+            return "inspect " + std::to_string(m.inspectionT);
     }
     return "?";
 }
@@ -104,6 +107,9 @@ void CheckedSession::play(const Message& message) {
     // Nothing reads the log; without this it would grow with the session.
     shell_.clearEvents();
     check(message, before);
+    if (drewThisTurn_ || message.kind == Message::Kind::Inspect) {
+        checkInspection();
+    }
     if (trace_ != nullptr) {
         std::fprintf(
             trace_, "%zu: %s at (%g, %g) -> %zu points, %s\n", messagesPlayed_,
@@ -114,6 +120,22 @@ void CheckedSession::play(const Message& message) {
                    " ms frame")
                       .c_str()
                 : "no frame");
+    }
+}
+
+void CheckedSession::checkInspection() {
+    const Inspection inspection = core_.inspection();
+    if (!inspection.weights.empty() && inspection.weights.size() != inspection.points.size()) {
+        fail("the inspection has " + std::to_string(inspection.weights.size()) + " weights for " +
+             std::to_string(inspection.points.size()) + " points");
+    }
+    if (!std::isfinite(inspection.parameter.t)) {
+        fail("the inspection's t is not finite");
+    }
+    // Written as the page reads it: any NaN or infinity must come out null.
+    const std::string json = inspectionJson(inspection);
+    if (json.find("inf") != std::string::npos || json.find("nan") != std::string::npos) {
+        fail("the inspection's JSON holds a number JSON cannot carry");
     }
 }
 

@@ -61,6 +61,9 @@ class CheckedSession final {
         bool placesPoint;
     };
     void check(const Message& message, const Before& before);
+    // The inspection hosts read beside the frame: bounded, and never a
+    // number the JSON cannot carry.
+    void checkInspection();
     void fail(std::string what);
 
     RecordingShell shell_;

@@ -282,10 +282,12 @@ class BinaryDecoder {
                 add(Message::keyDown(readKey(in_)));
                 break;
             case 6:
-            case 7:
                 if (const auto command = readCommand(in_)) {
                     add(Message::menu(*command));
                 }
+                break;
+            case 7:
+                add(Message::inspect(static_cast<double>(std::bit_cast<float>(in_.u32()))));
                 break;
             case 8: {
                 SessionStep step{Message::dialogOk(0, {}, {}), false, {}};

@@ -185,6 +185,11 @@ QString playThroughWidgets(EditorHarness& harness, const std::vector<replay::Scr
                     return where + why;
                 }
                 break;
+            case Message::Kind::Inspect:
+                // No widget of the window sets it: it goes to the core as a
+                // view beside the window would post it.
+                harness.queue().post(message);
+                break;
         }
         harness.settle();
     }

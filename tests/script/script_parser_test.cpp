@@ -193,6 +193,11 @@ TEST(ScriptParser, BadLinesNameTheLineAndTheFault) {
         {"place 99999999999 100 100", 1, "point number '99999999999'"},
         {"place 1 x 100", 1, "coordinate 'x' is not a number"},
         {"place 1 100 nan", 1, "coordinate 'nan'"},
+        {"inspect", 1, "expected 'inspect T'"},
+        {"inspect 0.5 1", 1, "expected 'inspect T'"},
+        {"inspect half", 1, "parameter 'half' is not a number"},
+        {"inspect 0x1p3", 1, "parameter '0x1p3' is not a number"},
+        {"inspect 1e999", 1, "parameter '1e999' is not a finite number"},
         {"close\nkey space", 2, "nothing can follow 'close' (line 1)"},
         {"key space\nclick 1 2\nkey\x00space"s, 3, "NUL byte"},
     };

@@ -37,7 +37,7 @@ Message randomMessage(std::mt19937& random) {
         }
         return text;
     };
-    switch (random() % 10) {
+    switch (random() % 11) {
         case 0:
             return Message::mouse(Kind::LeftPress, anyFloat(), anyFloat());
         case 1:
@@ -60,6 +60,13 @@ Message randomMessage(std::mt19937& random) {
         case 8:
             return Message::place(static_cast<int>(random() % 2 ? random() % 3000 : random() >> 2),
                                   anyFloat(), anyFloat());
+        case 9: {
+            // Any finite double, typed ones and odd bit patterns alike.
+            const std::uint64_t bits = (std::uint64_t{random()} << 32) | random();
+            const double t = random() % 2 ? static_cast<double>(random() % 2001) / 1000.0 - 0.5
+                                          : std::bit_cast<double>(bits);
+            return Message::inspect(std::isfinite(t) ? t : 0.25);
+        }
         default:
             return Message::close();
     }
@@ -70,7 +77,10 @@ bool sameMessage(const Message& a, const Message& b) {
            std::bit_cast<std::uint32_t>(a.x) == std::bit_cast<std::uint32_t>(b.x) &&
            std::bit_cast<std::uint32_t>(a.y) == std::bit_cast<std::uint32_t>(b.y) &&
            a.key == b.key && a.command == b.command && a.dialogId == b.dialogId &&
-           a.degreeText == b.degreeText && a.knotText == b.knotText && a.pointIndex == b.pointIndex;
+           a.degreeText == b.degreeText && a.knotText == b.knotText &&
+           a.pointIndex == b.pointIndex &&
+           std::bit_cast<std::uint64_t>(a.inspectionT) ==
+               std::bit_cast<std::uint64_t>(b.inspectionT);
 }
 
 // Whatever is written reads back as the very same message, bit for bit.
@@ -96,6 +106,7 @@ TEST(ScriptWriter, LeavesOutWhatNoScriptCanHold) {
         Message::dialogOk(-1, std::string("3\0", 2), "0"),
         Message::place(-1, 1.0f, 1.0f),  // no point has it
         Message::place(0, nan, 1.0f),
+        Message::inspect(std::numeric_limits<double>::infinity()),
     };
     for (const Message& message : unwritable) {
         EXPECT_FALSE(scriptLine(message)) << *scriptLine(message);

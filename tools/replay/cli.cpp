@@ -13,6 +13,7 @@
 
 #include "compare_figure.h"
 #include "frame_image.h"
+#include "inspect/inspection_json.h"
 #include "output_files.h"
 #include "png_codec.h"
 #include "samples_text.h"
@@ -33,7 +34,7 @@ constexpr std::size_t kLargestScript = 64u * 1024u * 1024u;
 const char kUsage[] =
     R"(Usage: veltro-replay [--png FILE [--png-scale N]] [--svg FILE [--stroke-width W]]
                      [--segments FILE] [--samples FILE] [--compare FILE] [--state]
-                     SCRIPT
+                     [--inspect FILE] SCRIPT
 
 Plays a scripted editing session through the editor's own core (the same
 frame loop turn, input handling and curve drawing as the windowed program),
@@ -73,6 +74,9 @@ the message asked for a redraw, the scene is drawn and presented.
                    Inspector's points table does: the point goes there as a
                    drag to X, Y would, or stays where it is; an I past the
                    last point is an error
+  inspect T        inspect the curve at t = T (any finite number, clamped
+                   into the method's domain) where the method has no slider;
+                   no frame changes
   close            close the window: the session ends after this turn, and
                    nothing may follow it
 
@@ -111,6 +115,11 @@ Options:
                    method, sliderOn, shellsOn, continuityOn, sliderT,
                    bsplineDegree, knotSequence, workingKnots, points,
                    checked, messageBoxes, dialogs, framesDrawn
+  --inspect FILE   write the numbers behind the chosen curve as one JSON
+                   object; FILE may be - for standard output: method,
+                   points, parameter, curvePoint, weights, levels,
+                   basisCurves, and bspline, newton, spline or midpoint for
+                   that method
   --help           show this text
 
 The whole script is checked before anything runs. Bad arguments or a bad
@@ -129,6 +138,7 @@ struct Options {
     std::optional<std::string> segments;
     std::optional<std::string> samples;
     std::optional<std::string> compare;
+    std::optional<std::string> inspect;
     std::optional<std::string> strokeWidth;
     std::optional<std::string> pngScale;
     bool state = false;
@@ -254,6 +264,7 @@ std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Opt
         {"--segments", &options.segments, "a file name"},
         {"--samples", &options.samples, "a file name"},
         {"--compare", &options.compare, "a file name"},
+        {"--inspect", &options.inspect, "a file name"},
         {"--stroke-width", &options.strokeWidth, "a number"},
         {"--png-scale", &options.pngScale, "a number"},
     };
@@ -319,12 +330,14 @@ std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Opt
     if (options.samples == "-" && options.state) {
         return UsageError{"--samples - and --state both write to standard output"};
     }
+    if (options.inspect == "-" && (options.state || options.samples == "-")) {
+        return UsageError{std::string(options.state ? "--state" : "--samples -") +
+                          " and --inspect - both write to standard output"};
+    }
     const std::pair<std::string_view, const std::optional<std::string>*> files[] = {
-        {"--png", &options.png},
-        {"--svg", &options.svg},
-        {"--segments", &options.segments},
-        {"--samples", &options.samples},
-        {"--compare", &options.compare}};
+        {"--png", &options.png},           {"--svg", &options.svg},
+        {"--segments", &options.segments}, {"--samples", &options.samples},
+        {"--compare", &options.compare},   {"--inspect", &options.inspect}};
     for (std::size_t a = 0; a < std::size(files); ++a) {
         for (std::size_t b = a + 1; b < std::size(files); ++b) {
             if (*files[a].second && *files[b].second &&
@@ -447,6 +460,10 @@ int runReplayCommand(const std::vector<std::string>& args, std::FILE* in, std::F
             return kExitWriteFailed;
         }
     }
+    if (options.inspect && *options.inspect != "-") {
+        files.push_back(
+            OutputFile{*options.inspect, inspectionJson(session.core().inspection()) + "\n"});
+    }
     if (const std::string complaint = writeOutputFiles(files); !complaint.empty()) {
         std::fprintf(err, "veltro-replay: %s\n", complaint.c_str());
         return kExitWriteFailed;
@@ -456,6 +473,8 @@ int runReplayCommand(const std::vector<std::string>& args, std::FILE* in, std::F
         standardOutput = samplesText(session.core().lastFrame());
     } else if (options.state) {
         standardOutput = stateJson(session.state(), session.hostView());
+    } else if (options.inspect == "-") {
+        standardOutput = inspectionJson(session.core().inspection()) + "\n";
     }
     if (std::fwrite(standardOutput.data(), 1, standardOutput.size(), out) !=
             standardOutput.size() ||
