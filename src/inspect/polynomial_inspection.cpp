@@ -33,15 +33,6 @@ double subtractionError(double a, double b, double difference) {
     return (a - (difference - bPart)) + (-b - bPart);
 }
 
-std::vector<double> coordinates(const std::vector<InspectionPoint>& points, bool x) {
-    std::vector<double> out;
-    out.reserve(points.size());
-    for (const InspectionPoint& p : points) {
-        out.push_back(x ? p.x : p.y);
-    }
-    return out;
-}
-
 }  // namespace
 
 std::vector<double> lagrangeWeights(std::size_t count, double t) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "inspect/weighted_sum.h"
+
 namespace veltro {
 
 namespace {
@@ -47,15 +49,6 @@ double splineAt(const std::vector<double>& f, const std::vector<double>& m, Spli
     const double v = 1.0 - u;
     return v * f[j] + u * f[j + 1] + (v * v * v - v) / 6.0 * m[j] +
            (u * u * u - u) / 6.0 * m[j + 1];
-}
-
-std::vector<double> coordinates(const std::vector<InspectionPoint>& points, bool x) {
-    std::vector<double> out;
-    out.reserve(points.size());
-    for (const InspectionPoint& p : points) {
-        out.push_back(x ? p.x : p.y);
-    }
-    return out;
 }
 
 // Constant, t, t^3, then one truncated cubic per inner knot: s(0) = f(0),

@@ -12,4 +12,13 @@ InspectionPoint weightedSum(const std::vector<InspectionPoint>& points,
     return sum;
 }
 
+std::vector<double> coordinates(const std::vector<InspectionPoint>& points, bool x) {
+    std::vector<double> out;
+    out.reserve(points.size());
+    for (const InspectionPoint& p : points) {
+        out.push_back(x ? p.x : p.y);
+    }
+    return out;
+}
+
 }  // namespace veltro
