@@ -63,6 +63,12 @@ void MainWindow::buildMenuBar() {
     }
 }
 
+// The dock hides as the window's children are torn down; its handler must
+// not run then, when this is no longer a MainWindow.
+MainWindow::~MainWindow() {
+    disconnect(inspector_, nullptr, this, nullptr);
+}
+
 void MainWindow::buildViewMenu() {
     viewMenu_ = menuBar()->addMenu(QStringLiteral("View"));
     inspectorAction_ = viewMenu_->addAction(QStringLiteral("Inspector"));

@@ -24,6 +24,7 @@ namespace veltro::qt {
 class MainWindow final : public QMainWindow {
   public:
     explicit MainWindow(MessagePoster post);
+    ~MainWindow() override;
 
     DrawingArea& drawingArea() { return *area_; }
     InspectorPanel& inspector() { return *inspector_; }
