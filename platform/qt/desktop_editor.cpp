@@ -14,6 +14,7 @@ DesktopEditor::DesktopEditor(Clock& clock, Sleeper& sleeper)
       desktop_(shell_, clock, sleeper, this) {
     QObject::connect(&window_.compareAction(), &QAction::toggled, &window_,
                      [this](bool open) { setComparisonOpen(open); });
+    window_.setPointFinder([this](float x, float y) { return core().pointToDeleteAt(x, y); });
 }
 
 void DesktopEditor::setComparisonOpen(bool open) {
@@ -56,6 +57,7 @@ void DesktopEditor::showComparison() {
 void DesktopEditor::show() {
     // An opened scene may have changed them while the window was hidden.
     window_.showCheckMarks(core());
+    window_.showHistory(core());
     window_.show();
     window_.showViews(core());
     window_.drawingArea().setFocus();
@@ -74,6 +76,7 @@ int DesktopEditor::run() {
 bool DesktopEditor::turn() {
     const bool drew = core().turn();
     window_.showCheckMarks(core());
+    window_.showHistory(core());
     if (!drew) {
         return false;
     }

@@ -1,9 +1,11 @@
 #include "main_window.h"
 
+#include <cmath>
 #include <utility>
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,6 +29,21 @@ void showMark(QAction& action, bool checked) {
     const QSignalBlocker block(&action);
     action.setCheckable(checked);
     action.setChecked(checked);
+}
+
+// Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo.
+std::optional<Message> historyKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers held =
+        event.modifiers() &
+        (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (event.key() == Qt::Key_Z && held == Qt::ControlModifier) {
+        return Message::undo();
+    }
+    if ((event.key() == Qt::Key_Z && held == (Qt::ControlModifier | Qt::ShiftModifier)) ||
+        (event.key() == Qt::Key_Y && held == Qt::ControlModifier)) {
+        return Message::redo();
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -61,6 +78,27 @@ void MainWindow::buildMenuBar() {
             addCommand(popup->addAction(toQString(item.text)), item.command, item.checkedAtStart);
         }
     }
+    buildEditMenu();
+}
+
+void MainWindow::buildEditMenu() {
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    // The keys are the window's (see keyPressEvent), not the items': a
+    // greyed item takes no key, and the grey is brought up to date only after
+    // the turn, so a quick Ctrl+Z right after a click would be lost; the
+    // editor itself ignores an undo with nothing to undo. The text after the
+    // tab is the keys the menu shows.
+    undo_ = edit->addAction(QStringLiteral("Undo\tCtrl+Z"));
+    redo_ = edit->addAction(QStringLiteral("Redo\tCtrl+Y"));
+    undo_->setEnabled(false);
+    redo_->setEnabled(false);
+    connect(undo_, &QAction::triggered, this, [this] { post_(Message::undo()); });
+    connect(redo_, &QAction::triggered, this, [this] { post_(Message::redo()); });
+}
+
+void MainWindow::showHistory(const EditorCore& core) {
+    undo_->setEnabled(core.canUndo());
+    redo_->setEnabled(core.canRedo());
 }
 
 // The dock hides as the window's children are torn down; its handler must
@@ -179,11 +217,35 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     post_(Message::close());
 }
 
+void MainWindow::deletePointUnderPointer() {
+    if (!findPoint_) {
+        return;
+    }
+    // The pixel under the cursor, as the mouse messages report it.
+    const QPointF at = area_->mapFromGlobal(QCursor::pos().toPointF());
+    if (const auto point = findPoint_(static_cast<float>(std::floor(at.x())),
+                                      static_cast<float>(std::floor(at.y())))) {
+        post_(Message::deletePoint(*point));
+    }
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     // The item's shortcut needs an active window; without a window manager
     // the window has the keyboard but is never active.
     if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
         inspectorAction_->trigger();
+        return;
+    }
+    if (const auto history = historyKey(*event)) {
+        post_(*history);
+        return;
+    }
+    if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) {
+        // A held key would name the same index again before the first
+        // delete is taken, and so delete the point that moved up into it.
+        if (!event->isAutoRepeat()) {
+            deletePointUnderPointer();
+        }
         return;
     }
     const auto key = editorKeyFor(event->key(), event->modifiers());

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -37,6 +40,15 @@ class MainWindow final : public QMainWindow {
 
     // Shows the check marks the editor has now.
     void showCheckMarks(const EditorCore& core);
+    // Greys Undo and Redo when the editor has no step to take.
+    void showHistory(const EditorCore& core);
+    // The Edit menu's entries.
+    QAction* undoAction() const { return undo_; }
+    QAction* redoAction() const { return redo_; }
+    // Which point Delete or Backspace removes with the pointer at x, y in
+    // the drawing area; the editor answers.
+    using PointFinder = std::function<std::optional<int>(float x, float y)>;
+    void setPointFinder(PointFinder find) { findPoint_ = std::move(find); }
     // Whether the item shows a check mark now.
     bool isMenuChecked(Command command) const;
     // The menu entry of a command; null if the menu has none.
@@ -59,6 +71,8 @@ class MainWindow final : public QMainWindow {
 
   private:
     void buildMenuBar();
+    void buildEditMenu();
+    void deletePointUnderPointer();
     void addCommand(QAction* action, Command command, bool checkedAtStart);
     void buildViewMenu();
     void showInspector(bool shown);
@@ -72,6 +86,9 @@ class MainWindow final : public QMainWindow {
     std::map<Command, QAction*> actions_;
     QAction* compareAction_ = nullptr;
     std::vector<BSplineDialog*> dialogs_;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    PointFinder findPoint_;
 };
 
 }  // namespace veltro::qt

@@ -210,6 +210,24 @@ EMSCRIPTEN_KEEPALIVE void veltro_post_place(WebEditor* editor, int index, float 
     editor->post(Message::place(index, x, y));
 }
 
+// Edit -> Undo and Edit -> Redo.
+EMSCRIPTEN_KEEPALIVE void veltro_post_history(WebEditor* editor, int redo) {
+    editor->post(redo != 0 ? Message::redo() : Message::undo());
+}
+
+// Bit 0: Undo has a step to take; bit 1: Redo has one.
+EMSCRIPTEN_KEEPALIVE int veltro_history(WebEditor* editor) {
+    return (editor->canUndo() ? 1 : 0) | (editor->canRedo() ? 2 : 0);
+}
+
+// Delete or Backspace with the pointer at x, y: posts the deletion of the
+// point there, if the editor has one to delete.
+EMSCRIPTEN_KEEPALIVE void veltro_delete_point_at(WebEditor* editor, float x, float y) {
+    if (const auto point = editor->pointToDeleteAt(x, y)) {
+        editor->post(Message::deletePoint(*point));
+    }
+}
+
 EMSCRIPTEN_KEEPALIVE int veltro_ms_until_turn(WebEditor* editor) {
     return static_cast<int>(editor->msUntilTurn());
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,13 @@ class WebEditor {
         return core_.placementOf(index, x, y);
     }
     Inspection inspection() const { return core_.inspection(); }
+    // Whether Undo and Redo have a step to take.
+    bool canUndo() const { return core_.canUndo(); }
+    bool canRedo() const { return core_.canRedo(); }
+    // The point Delete or Backspace removes with the pointer at x, y.
+    std::optional<int> pointToDeleteAt(float x, float y) const {
+        return core_.pointToDeleteAt(x, y);
+    }
 
     // The last frame drawn, top row first, 4 bytes per pixel (red, green,
     // blue, opaque alpha): the layout of a canvas's image data.

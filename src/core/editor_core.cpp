@@ -1,9 +1,11 @@
 #include "core/editor_core.h"
 
 #include <cmath>
+#include <limits>
 
 #include "core/idle_messages.h"
 #include "curves/scene_frame.h"
+#include "editing/point_editing.h"
 #include "geometry/float_to_int.h"
 #include "raster/paint_frame.h"
 #include "ui/input.h"
@@ -47,14 +49,69 @@ void EditorCore::takeMessage() {
             }
             return;
         }
+        if (changesNothing(state_, *message)) {
+            continue;
+        }
+        const bool historyStep =
+            message->kind == Message::Kind::Undo || message->kind == Message::Kind::Redo;
+        if (historyStep && !(message->kind == Message::Kind::Undo ? canUndo() : canRedo())) {
+            continue;
+        }
         if (observer_ != nullptr) {
             observer_->messageTaken(*message, state_);
         }
-        if (!changesNothing(state_, *message)) {
-            handleMessage(state_, shell_, *message);
-            return;
+        if (historyStep) {
+            stepThroughHistory(*message);
+        } else {
+            act(*message);
         }
+        return;
     }
+}
+
+// Every message is compared by what it did to the scene, so whatever a
+// message kind changes, undo covers it without knowing the kind.
+void EditorCore::act(const Message& message) {
+    std::optional<SceneState> before;
+    if (!gestureStart_) {
+        before = static_cast<const SceneState&>(state_);
+    }
+    handleMessage(state_, shell_, message);
+    if (state_.mouseDown) {
+        if (!gestureStart_) {
+            gestureStart_ = std::move(before);
+        }
+        return;
+    }
+    SceneState start = gestureStart_ ? std::move(*gestureStart_) : std::move(*before);
+    gestureStart_.reset();
+    if (!(start == static_cast<const SceneState&>(state_))) {
+        history_.recordChange(std::move(start));
+    }
+}
+
+void EditorCore::stepThroughHistory(const Message& message) {
+    SceneState& scene = state_;
+    if (message.kind == Message::Kind::Undo) {
+        history_.undo(scene);
+    } else {
+        history_.redo(scene);
+    }
+    // Picked indices may name other points, or none, in the scene put back.
+    state_.pickedPoints.clear();
+    state_.redrawRequested = true;
+}
+
+std::optional<int> EditorCore::pointToDeleteAt(float x, float y) const {
+    if (state_.editMode != EditMode::MovePoints || !std::isfinite(x) || !std::isfinite(y)) {
+        return std::nullopt;
+    }
+    const auto point = pointUnder(state_.controlPoints, Point2(x, y));
+    // Messages name points by an int, as the views count them.
+    if (!point || *point > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*point);
 }
 
 void EditorCore::draw() {

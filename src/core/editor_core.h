@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "core/clock.h"
 #include "core/message_queue.h"
 #include "core/method_frames.h"
+#include "core/undo_history.h"
 #include "geometry/frame_report.h"
 #include "inspect/inspection.h"
 #include "raster/frame_buffer.h"
@@ -29,8 +31,8 @@ class EventPump {
     virtual bool pumpEvents() = 0;
 };
 
-// Sees every message the editor takes, just before it is handled, with the
-// state it meets; a session recording is one.
+// Sees every message the editor acts on, just before it is handled, with the
+// state it meets (not those that change nothing); a session recording is one.
 class MessageObserver {
   public:
     virtual ~MessageObserver() = default;
@@ -98,6 +100,14 @@ class EditorCore {
                          : veltro::placementOf(state_.controlPoints,
                                                static_cast<std::size_t>(index), Point2(x, y));
     }
+    // Whether Undo and Redo have a step to take (the Edit menu greys them).
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    // The point Delete or Backspace would remove with the pointer at x, y:
+    // in Move Points mode, the point a press there would reach first (the
+    // topmost); none in the other mode or over no point. Hosts post
+    // Message::deletePoint with it, so a recording holds which point went.
+    std::optional<int> pointToDeleteAt(float x, float y) const;
     // Whether another turn has something to do: a message waiting or a
     // redraw requested. A host that runs turns only on demand (the page)
     // stops when this is false.
@@ -117,6 +127,9 @@ class EditorCore {
     const EditorState& state() const { return state_; }
     MessageQueue& queue() { return queue_; }
     const MessageQueue& queue() const { return queue_; }
+    // The steps Undo and Redo walk.
+    UndoHistory& history() { return history_; }
+    const UndoHistory& history() const { return history_; }
     // What the last frame drew; empty before the first one.
     const FrameReport& lastFrame() const { return lastFrame_; }
     // When the last frame wait ended, on the core's clock.
@@ -124,6 +137,8 @@ class EditorCore {
 
   private:
     void takeMessage();
+    void act(const Message& message);
+    void stepThroughHistory(const Message& message);
     void waitForInterval();
     void draw();
 
@@ -138,6 +153,10 @@ class EditorCore {
     std::vector<std::uint32_t> pixels_;
     FrameBuffer frame_;
     FrameReport lastFrame_;
+    UndoHistory history_;
+    // The scene as a gesture (press to release) found it, while it lasts:
+    // the whole gesture is one step.
+    std::optional<SceneState> gestureStart_;
     int framesDrawn_ = 0;
 };
 

@@ -59,6 +59,17 @@ bool changesNothing(const EditorState& state, const Message& message) {
         case Message::Kind::Inspect:
             return !std::isfinite(message.inspectionT) ||
                    state.inspectionT == std::optional<double>(message.inspectionT);
+        case Message::Kind::DeletePoint:
+            // While the button is held a gesture is under way: a point taken
+            // from under it would leave the drag holding another.
+            return state.mouseDown || message.pointIndex < 0 ||
+                   static_cast<std::size_t>(message.pointIndex) >= state.controlPoints.size();
+        case Message::Kind::Undo:
+        case Message::Kind::Redo:
+            // Stepping through the history in the middle of a gesture would
+            // split the step the gesture is making; whether there is a step
+            // to take, the editor core's history answers.
+            return state.mouseDown;
         case Message::Kind::LeftPress:
         case Message::Kind::MenuCommand:
         case Message::Kind::Close:

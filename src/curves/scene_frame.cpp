@@ -57,8 +57,8 @@ void prepareFrameKnots(SceneState& state) {
 
 FrameReport composeFrame(const SceneState& state) {
     FrameReport frame;
-    // Points are only ever removed all at once, so with fewer than two there
-    // is no curve, and no earlier one to keep either.
+    // With fewer than two points there is no curve, and no earlier one to
+    // keep either, however the others went.
     if (state.controlPoints.size() >= 2) {
         std::vector<Point2> polygon;
         polygon.reserve(state.controlPoints.size());

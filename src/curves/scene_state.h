@@ -24,6 +24,9 @@ struct SceneState {
     KnotSequence workingKnots;
 
     std::vector<ControlPoint> controlPoints;
+
+    // Equal scenes draw equal frames: what undo compares and restores.
+    friend bool operator==(const SceneState&, const SceneState&) = default;
 };
 
 }  // namespace veltro

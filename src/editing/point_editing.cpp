@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <utility>
 
 namespace veltro {
@@ -132,6 +133,30 @@ Placement placePoint(std::vector<ControlPoint>& points, std::size_t index, const
         redrawRequested = true;
     }
     return placement;
+}
+
+std::optional<std::size_t> pointUnder(const std::vector<ControlPoint>& points, const Point2& m) {
+    for (std::size_t i = points.size(); i > 0; --i) {
+        if (points[i - 1].contains(m)) {
+            return i - 1;
+        }
+    }
+    return std::nullopt;
+}
+
+bool deletePoint(std::vector<ControlPoint>& points, std::vector<PickedPoint>& picked,
+                 std::size_t index) {
+    if (index >= points.size()) {
+        return false;
+    }
+    points.erase(points.begin() + static_cast<std::ptrdiff_t>(index));
+    std::erase_if(picked, [index](const PickedPoint& p) { return p.index == index; });
+    for (PickedPoint& p : picked) {
+        if (p.index > index) {
+            --p.index;
+        }
+    }
+    return true;
 }
 
 }  // namespace veltro

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "geometry/control_point.h"
@@ -58,5 +59,14 @@ Placement placementOf(const std::vector<ControlPoint>& points, std::size_t index
 // position at all and refused as outside.
 Placement placePoint(std::vector<ControlPoint>& points, std::size_t index, const Point2& target,
                      bool& redrawRequested);
+
+// The point a press at m would reach first to the eye: of the discs that
+// contain m (the rule picking uses), the one drawn last, which lies on top.
+std::optional<std::size_t> pointUnder(const std::vector<ControlPoint>& points, const Point2& m);
+
+// Removes the point at `index`; the points after it move up by one, and the
+// pick follows them. False, changing nothing, when there is no such point.
+bool deletePoint(std::vector<ControlPoint>& points, std::vector<PickedPoint>& picked,
+                 std::size_t index);
 
 }  // namespace veltro

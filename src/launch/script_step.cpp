@@ -18,10 +18,13 @@ std::optional<std::string> playScriptStep(EditorCore& core, const Message& messa
         }
         delivered.dialogId = *newest;
     }
-    if (message.kind == Message::Kind::PlacePoint &&
-        core.placementOf(message.pointIndex, message.x, message.y) == Placement::NoSuchPoint) {
-        const std::size_t count = core.points().size();
-        return "'place " + std::to_string(message.pointIndex + 1) + "' but there " +
+    const std::size_t count = core.points().size();
+    const bool noSuchPoint =
+        (message.kind == Message::Kind::PlacePoint || message.kind == Message::Kind::DeletePoint) &&
+        (message.pointIndex < 0 || static_cast<std::size_t>(message.pointIndex) >= count);
+    if (noSuchPoint) {
+        return std::string(message.kind == Message::Kind::PlacePoint ? "'place " : "'delete ") +
+               std::to_string(message.pointIndex + 1) + "' but there " +
                (count == 1 ? "is 1 point" : "are " + std::to_string(count) + " points");
     }
     core.post(std::move(delivered));

@@ -202,6 +202,18 @@ Command parseMenuCommand(const Token& token) {
     return *command;
 }
 
+// Points count from 1 in scripts, as the user counts them; the message
+// counts from 0.
+int parsePointNumber(const Token& token) {
+    const std::string& word = bareWord(token, "a point number");
+    const auto number = parseUnsigned(word);
+    if (!number || *number < 1) {
+        throw LineError{"point number " + quoteForMessage(word) +
+                        " is not a whole number from 1 (the first point is 1)"};
+    }
+    return *number - 1;
+}
+
 struct MouseCommand {
     std::string_view name;
     Message::Kind kind;
@@ -267,15 +279,20 @@ void parseLine(const std::vector<Token>& tokens, int line, std::vector<ScriptSte
     }
     if (command == "place") {
         expectArgumentCount(tokens, 3, "place I X Y");
-        const std::string& word = bareWord(tokens[1], "a point number");
-        const auto number = parseUnsigned(word);
-        if (!number || *number < 1) {
-            throw LineError{"point number " + quoteForMessage(word) +
-                            " is not a whole number from 1 (the first point is 1)"};
-        }
+        const int index = parsePointNumber(tokens[1]);
         const float x = parseCoordinate(tokens[2]);
         const float y = parseCoordinate(tokens[3]);
-        add(Message::place(*number - 1, x, y));
+        add(Message::place(index, x, y));
+        return;
+    }
+    if (command == "undo" || command == "redo") {
+        expectArgumentCount(tokens, 0, command);
+        add(command == "undo" ? Message::undo() : Message::redo());
+        return;
+    }
+    if (command == "delete") {
+        expectArgumentCount(tokens, 1, "delete I");
+        add(Message::deletePoint(parsePointNumber(tokens[1])));
         return;
     }
     if (command == "inspect") {

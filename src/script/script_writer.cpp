@@ -61,6 +61,15 @@ std::optional<std::string> quoted(std::string_view text) {
     return out + "\"";
 }
 
+// The point a message names, counted from 1 as scripts count; none for an
+// index below 0 or past what a script can write.
+std::optional<std::string> pointNumber(const Message& message) {
+    if (message.pointIndex < 0 || message.pointIndex == std::numeric_limits<int>::max()) {
+        return std::nullopt;
+    }
+    return std::to_string(message.pointIndex + 1);
+}
+
 }  // namespace
 
 std::optional<std::string> scriptLine(const Message& message) {
@@ -94,11 +103,19 @@ std::optional<std::string> scriptLine(const Message& message) {
         case Message::Kind::Close:
             return "close";
         case Message::Kind::PlacePoint:
-            if (message.pointIndex < 0 || message.pointIndex == std::numeric_limits<int>::max()) {
-                return std::nullopt;
+            if (const auto number = pointNumber(message)) {
+                if (auto line = mouseLine("", message)) {
+                    return "place " + *number + *line;
+                }
             }
-            if (auto line = mouseLine("", message)) {
-                return "place " + std::to_string(message.pointIndex + 1) + *line;
+            return std::nullopt;
+        case Message::Kind::Undo:
+            return "undo";
+        case Message::Kind::Redo:
+            return "redo";
+        case Message::Kind::DeletePoint:
+            if (const auto number = pointNumber(message)) {
+                return "delete " + *number;
             }
             return std::nullopt;
         case Message::Kind::Inspect:

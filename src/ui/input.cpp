@@ -120,6 +120,18 @@ void handleMessage(EditorState& state, Shell& shell, const Message& message) {
                 state.inspectionT = message.inspectionT;
             }
             break;
+        case Message::Kind::DeletePoint:
+            if (message.pointIndex >= 0 &&
+                deletePoint(state.controlPoints, state.pickedPoints,
+                            static_cast<std::size_t>(message.pointIndex))) {
+                state.redrawRequested = true;
+            }
+            break;
+        case Message::Kind::Undo:
+        case Message::Kind::Redo:
+            // The editor core keeps the history these walk; the state alone
+            // cannot answer them.
+            break;
     }
 }
 

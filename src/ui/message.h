@@ -22,6 +22,9 @@ struct Message {
         Close,
         PlacePoint,  // a typed position for one point
         Inspect,     // the t the methods without the slider are inspected at
+        Undo,
+        Redo,
+        DeletePoint,
     };
 
     Kind kind = Kind::MouseMove;
@@ -33,7 +36,9 @@ struct Message {
     int dialogId = 0;        // for DialogOk / DialogCancel: the id the dialog was opened with
     std::string degreeText;  // DialogOk: the texts typed into the two fields
     std::string knotText;
-    int pointIndex = 0;        // PlacePoint: which point, from 0; x and y are where
+    // PlacePoint, DeletePoint: which point, from 0; for PlacePoint x and y
+    // are where it goes.
+    int pointIndex = 0;
     double inspectionT = 0.0;  // Inspect: a double, so that a typed 0.3 stays 0.3
 
     static Message mouse(Kind kind, float x, float y) {
@@ -84,6 +89,22 @@ struct Message {
     static Message close() {
         Message m;
         m.kind = Kind::Close;
+        return m;
+    }
+    static Message undo() {
+        Message m;
+        m.kind = Kind::Undo;
+        return m;
+    }
+    static Message redo() {
+        Message m;
+        m.kind = Kind::Redo;
+        return m;
+    }
+    static Message deletePoint(int pointIndex) {
+        Message m;
+        m.kind = Kind::DeletePoint;
+        m.pointIndex = pointIndex;
         return m;
     }
 };

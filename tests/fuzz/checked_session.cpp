@@ -58,6 +58,12 @@ std::string describeMessage(const Message& m) {
             return "place " + std::to_string(m.pointIndex + 1);
         case Message::Kind::Inspect:
             return "inspect " + std::to_string(m.inspectionT);
+        case Message::Kind::Undo:
+            return "undo";
+        case Message::Kind::Redo:
+            return "redo";
+        case Message::Kind::DeletePoint:
+            return "delete " + std::to_string(m.pointIndex + 1);
     }
     return "?";
 }
@@ -91,6 +97,14 @@ void CheckedSession::play(const Message& message) {
     // A typed position moves its one point, and only where a drag could
     // have left it; checked below.
     before.placesPoint = message.kind == Message::Kind::PlacePoint;
+    // A point goes when there is one to take and no gesture holds the points.
+    before.deletes = message.kind == Message::Kind::DeletePoint && message.pointIndex >= 0 &&
+                     static_cast<std::size_t>(message.pointIndex) < state.controlPoints.size() &&
+                     !state.mouseDown;
+    // Undo and redo may put back any earlier scene; the property tests of the
+    // history check which.
+    before.mayChangeScene =
+        message.kind == Message::Kind::Undo || message.kind == Message::Kind::Redo;
     centresBefore_.clear();
     for (const ControlPoint& p : state.controlPoints) {
         centresBefore_.push_back(p.centre);
@@ -169,13 +183,17 @@ void CheckedSession::check(const Message& message, const Before& before) {
 
     const bool clears =
         message.kind == Message::Kind::MenuCommand && message.command == Command::ClearPoints;
-    const std::size_t expectedPoints = clears ? 0 : before.points + (before.addsPoint ? 1 : 0);
-    if (state.controlPoints.size() != expectedPoints) {
+    const std::size_t expectedPoints =
+        clears ? 0 : before.points + (before.addsPoint ? 1 : 0) - (before.deletes ? 1 : 0);
+    if (!before.mayChangeScene && state.controlPoints.size() != expectedPoints) {
         fail("point count went from " + std::to_string(before.points) + " to " +
              std::to_string(state.controlPoints.size()) + after);
     }
-    if (!clears && !before.mayMovePoints) {
+    if (!clears && !before.mayMovePoints && !before.mayChangeScene) {
         const Point2 target(message.x, message.y);
+        if (before.deletes) {
+            centresBefore_.erase(centresBefore_.begin() + message.pointIndex);
+        }
         for (std::size_t i = 0; i < centresBefore_.size() && i < state.controlPoints.size(); ++i) {
             const Point2& was = centresBefore_[i];
             const Point2& now = state.controlPoints[i].centre;

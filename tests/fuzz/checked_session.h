@@ -41,6 +41,9 @@ class CheckedSession final {
     const std::optional<std::string>& violation() const { return violation_; }
     bool ended() const { return core_.quitRequested(); }
     const EditorState& state() const { return core_.state(); }
+    // The undo history keeps up to 64 MiB of steps by design, coming and
+    // going in sizes of their own; a judge of leaks turns it off.
+    void keepNoHistory() { core_.history().setLimits(0, 0); }
     const RecordingShell& shell() const { return shell_; }
     std::size_t messagesPlayed() const { return messagesPlayed_; }
     std::size_t framesDrawn() const { return framesDrawn_; }
@@ -59,6 +62,8 @@ class CheckedSession final {
         bool addsPoint;
         bool mayMovePoints;
         bool placesPoint;
+        bool deletes;
+        bool mayChangeScene;
     };
     void check(const Message& message, const Before& before);
     // The inspection hosts read beside the frame: bounded, and never a

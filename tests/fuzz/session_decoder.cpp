@@ -20,7 +20,8 @@
 //  10 drag: press P, n = byte % 32 moves to P..., release
 //  11 burst: n = byte % 32 + 1 points put down, then space
 //  12 key run: key K repeated byte + 1 times
-//  13 close         14 repeat the last operation byte % 16 + 1 times
+//  13 by byte / 16 % 4: close, undo, redo, or delete point byte % 64 + 1
+//                   14 repeat the last operation byte % 16 + 1 times
 //  15 press at one of a table of awkward positions
 //
 // A position P starts with a byte whose value modulo 4 gives its kind: inside
@@ -229,7 +230,7 @@ class BinaryDecoder {
                 repeat(in_.byte() % 16 + 1);
                 continue;
             }
-            operation(op % 16);
+            operation(op);
             lastOperation_.assign(steps_.begin() + static_cast<std::ptrdiff_t>(first),
                                   steps_.end());
         }
@@ -257,9 +258,9 @@ class BinaryDecoder {
         }
     }
 
-    void operation(int op) {
+    void operation(std::uint8_t byte) {
         using Kind = Message::Kind;
-        switch (op) {
+        switch (byte % 16) {
             case 0:
                 mouse(Kind::LeftPress, readPosition(in_));
                 break;
@@ -325,7 +326,20 @@ class BinaryDecoder {
                 break;
             }
             case 13:
-                add(Message::close());
+                switch (byte / 16 % 4) {
+                    case 0:
+                        add(Message::close());
+                        break;
+                    case 1:
+                        add(Message::undo());
+                        break;
+                    case 2:
+                        add(Message::redo());
+                        break;
+                    default:
+                        add(Message::deletePoint(in_.byte() % 64));
+                        break;
+                }
                 break;
             default:
                 mouse(Kind::LeftPress, kAwkwardPositions[in_.byte() % kAwkwardPositions.size()]);

@@ -224,6 +224,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Hostile, testing::Range<std::size_t>(0, hostileC
 TEST(HostileHeap, DialogOpenedAndAnsweredManyTimesLeavesNothingBehind) {
     const std::size_t rounds = runLength(10000);
     CheckedSession session(kFrameBound);
+    session.keepNoHistory();
     click(session, 100, 100);
     click(session, 300, 400);
     click(session, 500, 100);

@@ -14,8 +14,8 @@ namespace veltro::qt::testing {
 void MenuTest::menuBarFollowsTheMenuTable() {
     EditorHarness harness;
     const QList<QAction*> bar = harness.window().menuBar()->actions();
-    // The specified menus, then the views beside the drawing area.
-    const QStringList expectedBar = {"Object", "Help", "Move Points", "Options", "View"};
+    // The specified menus, then Edit, then the views beside the drawing area.
+    const QStringList expectedBar = {"Object", "Help", "Move Points", "Options", "Edit", "View"};
     QCOMPARE(bar.size(), expectedBar.size());
     int position = 0;
     for (const MenuBarEntry& entry : menuBar()) {
@@ -42,6 +42,12 @@ void MenuTest::menuBarFollowsTheMenuTable() {
         }
     }
     QCOMPARE(bar.back()->menu(), &harness.window().viewMenu());
+    // Edit follows the table's menus; nothing to undo or redo yet.
+    const QList<QAction*> edit = bar[position]->menu()->actions();
+    QCOMPARE(edit.size(), 2);
+    QCOMPARE(edit[0], harness.window().undoAction());
+    QCOMPARE(edit[1], harness.window().redoAction());
+    QVERIFY(!edit[0]->isEnabled() && !edit[1]->isEnabled());
 }
 
 void MenuTest::checkMarksChangeOnlyWhenTheCoreHandlesTheCommand_data() {

@@ -1,12 +1,14 @@
 #include "replay_match_test.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include "editor_harness.h"
 #include "frame_image.h"
@@ -14,6 +16,7 @@
 #include "script/script.h"
 #include "script_driver.h"
 #include "session.h"
+#include "ui/command.h"
 
 namespace veltro::qt::testing {
 
@@ -61,6 +64,17 @@ QString e2eSession() {
     return readFile(QStringLiteral(VELTRO_QT_E2E_SESSION));
 }
 
+// What veltro-replay presents for a script, as the window would show it.
+replay::RgbImage replayed(const std::string& script) {
+    const replay::ParsedScript parsed = replay::parseScript(script);
+    replay::Session session;
+    if (parsed.error || session.playAll(parsed.steps)) {
+        return {};
+    }
+    return replay::imageFromFrameWords(session.presentedWords(), FrameBuffer::kWidth,
+                                       FrameBuffer::kHeight);
+}
+
 }  // namespace
 
 void ReplayMatchTest::sessionsLookTheSameAsReplayed_data() {
@@ -95,6 +109,9 @@ void ReplayMatchTest::sessionsLookTheSameAsReplayed_data() {
     QTest::newRow("typed coordinates")
         << "click 100 100\nclick 300 300\nclick 500 120\nmenu 40045\nplace 2 320 300\n"
            "place 1 100 250\nplace 3 500 300\nplace 3 330 300\nplace 3 635 300\nplace 2 320 80\n";
+    QTest::newRow("undo and redo from the Edit menu")
+        << "click 100 100\nclick 300 120\nmenu 40023\npress 300 120\nmove 200 300\n"
+           "release 200 300\nmenu 40024\nundo\nundo\nredo\nundo\nundo\nclick 500 400\n";
     QTest::newRow("clear points then new ones")
         << "click 100 100\nclick 200 200\nmenu 40024\nclick 300 300\nclick 400 100\n";
 
@@ -205,6 +222,43 @@ void ReplayMatchTest::comparisonChoosesTheClickedMethod() {
     compare->close();
     QVERIFY(harness.editor().compareWindow() == nullptr);
     QVERIFY(!harness.window().compareAction().isChecked());
+}
+
+// Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y and Delete over a point, pressed on the
+// window, show what the replay of the matching script lines shows.
+void ReplayMatchTest::editKeysMatchTheirScriptLines() {
+    EditorHarness harness;
+    MessageBoxWatcher watcher;
+    QWindow* window = harness.window().windowHandle();
+    const std::string clicks = "click 100 100\nclick 300 200\nclick 500 300\n";
+    for (const QPoint at : {QPoint(100, 100), QPoint(300, 200), QPoint(500, 300)}) {
+        QTest::mouseClick(window, Qt::LeftButton, {}, harness.area().mapTo(&harness.window(), at));
+        harness.settle();
+    }
+    QVERIFY(harness.window().undoAction()->isEnabled());
+    QVERIFY(!harness.window().redoAction()->isEnabled());
+
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+    harness.settle();
+    QCOMPARE(firstDifference(harness.shownPixels(), replayed("click 100 100\nclick 300 200\n")),
+             QString());
+    QVERIFY(harness.window().redoAction()->isEnabled());
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    harness.settle();
+    QCOMPARE(firstDifference(harness.shownPixels(), replayed(clicks)), QString());
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_Y, Qt::ControlModifier);
+    harness.settle();
+    QCOMPARE(firstDifference(harness.shownPixels(), replayed(clicks)), QString());
+
+    harness.window().menuAction(Command::MovePoints)->trigger();
+    harness.settle();
+    QCursor::setPos(harness.area().mapToGlobal(QPoint(303, 196)));
+    QTest::keyClick(window, Qt::Key_Delete);
+    harness.settle();
+    QCOMPARE(firstDifference(harness.shownPixels(), replayed(clicks + "menu 40023\ndelete 2\n")),
+             QString());
+    QCOMPARE(harness.state().controlPoints.size(), std::size_t{2});
 }
 
 }  // namespace veltro::qt::testing

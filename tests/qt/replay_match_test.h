@@ -14,6 +14,7 @@ class ReplayMatchTest : public QObject {
     void sessionsLookTheSameAsReplayed();
     void matchesTheReplayToolsPng();
     void comparisonChoosesTheClickedMethod();
+    void editKeysMatchTheirScriptLines();
 };
 
 }  // namespace veltro::qt::testing

@@ -190,6 +190,14 @@ QString playThroughWidgets(EditorHarness& harness, const std::vector<replay::Scr
                 // view beside the window would post it.
                 harness.queue().post(message);
                 break;
+            case Message::Kind::Undo:
+                harness.window().undoAction()->trigger();
+                break;
+            case Message::Kind::Redo:
+                harness.window().redoAction()->trigger();
+                break;
+            case Message::Kind::DeletePoint:
+                return where + "the window deletes the point under the pointer, not by number";
         }
         harness.settle();
     }

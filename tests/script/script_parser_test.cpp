@@ -198,6 +198,11 @@ TEST(ScriptParser, BadLinesNameTheLineAndTheFault) {
         {"inspect half", 1, "parameter 'half' is not a number"},
         {"inspect 0x1p3", 1, "parameter '0x1p3' is not a number"},
         {"inspect 1e999", 1, "parameter '1e999' is not a finite number"},
+        {"undo 2", 1, "expected 'undo'"},
+        {"delete", 1, "expected 'delete I'"},
+        {"delete 0", 1, "point number '0' is not a whole number from 1"},
+        {"delete -1", 1, "is not a whole number from 1"},
+        {"delete 2147483648", 1, "is not a whole number from 1"},
         {"close\nkey space", 2, "nothing can follow 'close' (line 1)"},
         {"key space\nclick 1 2\nkey\x00space"s, 3, "NUL byte"},
     };

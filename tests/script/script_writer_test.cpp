@@ -37,7 +37,7 @@ Message randomMessage(std::mt19937& random) {
         }
         return text;
     };
-    switch (random() % 11) {
+    switch (random() % 13) {
         case 0:
             return Message::mouse(Kind::LeftPress, anyFloat(), anyFloat());
         case 1:
@@ -66,6 +66,13 @@ Message randomMessage(std::mt19937& random) {
             const double t = random() % 2 ? static_cast<double>(random() % 2001) / 1000.0 - 0.5
                                           : std::bit_cast<double>(bits);
             return Message::inspect(std::isfinite(t) ? t : 0.25);
+        }
+        case 10:
+            return random() % 2 ? Message::undo() : Message::redo();
+        case 11: {
+            // Either end of the numbers a script can write.
+            const int largest = std::numeric_limits<int>::max() - 1;
+            return Message::deletePoint(random() % 2 ? static_cast<int>(random() % 5000) : largest);
         }
         default:
             return Message::close();
@@ -107,6 +114,7 @@ TEST(ScriptWriter, LeavesOutWhatNoScriptCanHold) {
         Message::place(-1, 1.0f, 1.0f),  // no point has it
         Message::place(0, nan, 1.0f),
         Message::inspect(std::numeric_limits<double>::infinity()),
+        Message::deletePoint(std::numeric_limits<int>::max()),
     };
     for (const Message& message : unwritable) {
         EXPECT_FALSE(scriptLine(message)) << *scriptLine(message);

@@ -166,6 +166,7 @@ TEST(Soak, LongRandomSessionKeepsEveryRuleAndAFlatHeap) {
     const std::size_t sampleEvery = total / 1000;
 
     CheckedSession session(std::chrono::milliseconds(30000));
+    session.keepNoHistory();
     RandomSession random(kSeed);
     HeapWatch heap(total);
     const auto start = std::chrono::steady_clock::now();

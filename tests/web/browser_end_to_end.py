@@ -30,9 +30,9 @@ import sys
 import tempfile
 import threading
 
-from page_driver import (ARROW_LEFT, ARROW_RIGHT, ENGINES, ENTER, ESCAPE, NUMPAD_ADD,
-                         NUMPAD_SUBTRACT, TAB, VIEWPORT, EngineMissing, Page, PageFailure,
-                         start_engine)
+from page_driver import (ARROW_LEFT, ARROW_RIGHT, BACKSPACE, CONTROL, DELETE, ENGINES, ENTER,
+                         ESCAPE, NUMPAD_ADD, NUMPAD_SUBTRACT, SHIFT, TAB, VIEWPORT, EngineMissing,
+                         Page, PageFailure, start_engine)
 
 SKIP = 77
 CAPTION = "VELTRO Project by Maelkin"
@@ -133,6 +133,7 @@ def play(page):
                      page.move(*page.canvas_point(130, 90)), page.down(2), page.up(), page.up(2))
         page.pointer(page.move(*page.canvas_point(160, 60)))
     page.expect_frame("points moved")
+    edit_keys(page)
     step("menu 40016", page.menu, "Object", 40016)
     # A quick double click adds one point, not two.
     script += ["click 320 240", "dblclick 320 240", "release 320 240"]
@@ -265,6 +266,35 @@ def type_positions(page):
             raise PageFailure(f"{value} for {name} of point {index + 1} was refused: {note}")
     # Now just right of point 2: a step to its left lands on it.
     refused(2, "x", str(points[1][0] + 3), "another point")
+
+
+def edit_keys(page):
+    """Delete or Backspace over a point in Move Points mode removes it; Ctrl+Z,
+    Ctrl+Y, Ctrl+Shift+Z and the Edit menu walk the history, greyed as it allows."""
+    def step(line, action, *args):
+        page.script.append(line)
+        action(*args)
+
+    def expect_history(undo, redo):
+        shown = page.call("""() => ['undo', 'redo'].map((command) => document.querySelector(
+            `#menu-bar [data-command="${command}"]`).getAttribute('aria-disabled'))""")
+        if shown != ["false" if undo else "true", "false" if redo else "true"]:
+            raise PageFailure(f"Undo and Redo have aria-disabled {shown}, expected them "
+                              f"{'enabled' if undo else 'greyed'} and {'enabled' if redo else 'greyed'}")
+
+    step("move 402 118", page.pointer, page.move(*page.canvas_point(402, 118)))
+    step("delete 3", page.keys, DELETE)
+    expect_history(True, False)
+    page.expect_frame("point 3 deleted")
+    step("undo", page.chord, CONTROL, "z")
+    expect_history(True, True)
+    step("redo", page.chord, CONTROL, "y")
+    step("undo", page.menu, "Edit", "undo")
+    step("redo", page.chord, CONTROL, SHIFT, "z")
+    step("undo", page.chord, CONTROL, "z")
+    step("delete 3", page.keys, BACKSPACE)
+    step("undo", page.chord, CONTROL, "z")
+    page.expect_frame("point 3 back")
 
 
 def expect_no_menu(page, after):

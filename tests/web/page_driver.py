@@ -30,6 +30,10 @@ TAB = "\ue004"
 ARROW_LEFT = "\ue012"
 ARROW_RIGHT = "\ue014"
 ARROW_DOWN = "\ue015"
+CONTROL = "\ue009"
+SHIFT = "\ue008"
+DELETE = "\ue017"
+BACKSPACE = "\ue003"
 
 
 class EngineMissing(Exception):
@@ -415,6 +419,13 @@ class Page:
         actions = []
         for value in values:
             actions += [{"type": "keyDown", "value": value}, {"type": "keyUp", "value": value}]
+        self.engine.perform([{"type": "key", "id": "keyboard", "actions": actions}])
+        self.settle()
+
+    def chord(self, *values):
+        """Holds the keys down together, as for Ctrl+Z, then lets them go."""
+        actions = [{"type": "keyDown", "value": value} for value in values]
+        actions += [{"type": "keyUp", "value": value} for value in reversed(values)]
         self.engine.perform([{"type": "key", "id": "keyboard", "actions": actions}])
         self.settle()
 

@@ -77,6 +77,9 @@ the message asked for a redraw, the scene is drawn and presented.
   inspect T        inspect the curve at t = T (any finite number, clamped
                    into the method's domain) where the method has no slider;
                    no frame changes
+  undo             back to the scene before the last change (Edit menu)
+  redo             the change the last undo took back
+  delete I         delete point I (counting from 1); the later points move up
   close            close the window: the session ends after this turn, and
                    nothing may follow it
 

@@ -90,6 +90,7 @@
     }
     busy = (result & BUSY) !== 0;
     showCheckMarks();
+    showHistory();
     if (result & PRESENTED) {
       present();
     }
@@ -116,10 +117,9 @@
 
   // ---- posting messages ----
 
-  function postMouse(kind, event) {
-    if (editor === 0) {
-      return;
-    }
+  // The pixel of the drawing area under the pointer, counted as the editor
+  // counts it.
+  function areaPixel(event) {
     const rect = canvas.getBoundingClientRect();
     const scaleX = rect.width > 0 ? WIDTH / rect.width : 1;
     const scaleY = rect.height > 0 ? HEIGHT / rect.height : 1;
@@ -127,10 +127,22 @@
     // captured while the button is down) positions go on beyond its edges.
     const x = Math.floor((event.clientX - rect.left) * scaleX);
     const y = Math.floor((event.clientY - rect.top) * scaleY);
-    if (!Number.isFinite(x) || !Number.isFinite(y)) {
+    return Number.isFinite(x) && Number.isFinite(y) ? {x, y} : null;
+  }
+
+  // Where the pointer was last seen over the drawing area, for Delete.
+  let pointerAt = null;
+
+  function postMouse(kind, event) {
+    if (editor === 0) {
       return;
     }
-    module._veltro_post_mouse(editor, kind, x, y);
+    const at = areaPixel(event);
+    if (at === null) {
+      return;
+    }
+    pointerAt = at;
+    module._veltro_post_mouse(editor, kind, at.x, at.y);
     requestTick();
   }
 
@@ -206,6 +218,12 @@
     canvas.addEventListener(type, pointerChanged);
   }
 
+  canvas.addEventListener('pointerleave', () => {
+    if (!leftHeld) {
+      pointerAt = null;
+    }
+  });
+
   canvas.addEventListener('contextmenu', (event) => event.preventDefault());
 
   // ---- keys ----
@@ -218,6 +236,19 @@
     return keysByCharacter.get(event.key);
   }
 
+  // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z, or Cmd with them on a Mac keyboard;
+  // 'undo', 'redo' or null. By the letter the layout puts on the key.
+  function historyShortcut(event) {
+    if (!(event.ctrlKey || event.metaKey) || event.altKey) {
+      return null;
+    }
+    const letter = event.key.toLowerCase();
+    if (letter === 'z') {
+      return event.shiftKey ? 'redo' : 'undo';
+    }
+    return letter === 'y' && !event.shiftKey ? 'redo' : null;
+  }
+
   document.addEventListener('keydown', (event) => {
     if (modalOpen()) {
       // OK is the message box's default button, wherever a click left the focus.
@@ -228,11 +259,9 @@
       }
       return;
     }
-    if (event.ctrlKey || event.altKey || event.metaKey) {
-      return;
-    }
     // The View menu's shortcut works wherever the focus is.
-    if (event.key === 'F2' && inspector !== null) {
+    const modified = event.ctrlKey || event.altKey || event.metaKey;
+    if (event.key === 'F2' && !modified && inspector !== null) {
       event.preventDefault();
       inspector.toggle();
       return;
@@ -240,6 +269,25 @@
     // Keys typed into a dialog or the menus are theirs.
     const target = event.target;
     if (target !== document.body && target !== canvas && target !== document.documentElement) {
+      return;
+    }
+    const history = historyShortcut(event);
+    if (history !== null) {
+      event.preventDefault();
+      stepHistory(history);
+      return;
+    }
+    if (event.ctrlKey || event.altKey || event.metaKey) {
+      return;
+    }
+    if (event.key === 'Delete' || event.key === 'Backspace') {
+      event.preventDefault();
+      // A held key would name the same point again before the first delete
+      // is taken, and so delete the one that moved up into its place.
+      if (!event.repeat && pointerAt !== null && editor !== 0) {
+        module._veltro_delete_point_at(editor, pointerAt.x, pointerAt.y);
+        requestTick();
+      }
       return;
     }
     const keyIndex = editorKeyIndex(event);
@@ -309,6 +357,45 @@
     }
     button.append(text);
     return button;
+  }
+
+  // Edit -> Undo (history 'undo') and Edit -> Redo ('redo'); greyed while
+  // the editor has no step to take.
+  function stepHistory(history) {
+    if (editor === 0) {
+      return;
+    }
+    module._veltro_post_history(editor, history === 'redo' ? 1 : 0);
+    requestTick();
+  }
+
+  function historyButton(history, text, shortcut) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.setAttribute('role', 'menuitem');
+    button.setAttribute('aria-disabled', 'true');
+    button.setAttribute('aria-keyshortcuts', shortcut);
+    button.dataset.command = history;
+    button.textContent = text;
+    button.addEventListener('click', () => {
+      if (button.getAttribute('aria-disabled') === 'true') {
+        return;
+      }
+      closeMenus();
+      canvas.focus({preventScroll: true});
+      stepHistory(history);
+    });
+    return button;
+  }
+
+  function showHistory() {
+    const steps = module._veltro_history(editor);
+    for (const [history, bit] of [['undo', 1], ['redo', 2]]) {
+      const item = menuBar.querySelector(`[data-command="${history}"]`);
+      if (item !== null) {
+        item.setAttribute('aria-disabled', (steps & bit) !== 0 ? 'false' : 'true');
+      }
+    }
   }
 
   // As in the desktop window, only a marked item is a check box; an
@@ -386,6 +473,10 @@
         return button;
       }));
     }
+    addPopup('Edit', [
+      historyButton('undo', 'Undo', 'Control+Z Meta+Z'),
+      historyButton('redo', 'Redo', 'Control+Y Control+Shift+Z Meta+Shift+Z'),
+    ]);
     // ArrowLeft and ArrowRight go along the bar; an open menu stays open
     // on the entry reached, if that is a menu.
     menuBar.addEventListener('keydown', (event) => {
