@@ -102,6 +102,13 @@ InspectorPanel::InspectorPanel(MessagePoster post, QWidget* parent)
     pointsTable_->setEditTriggers(QAbstractItemView::DoubleClicked |
                                   QAbstractItemView::EditKeyPressed |
                                   QAbstractItemView::AnyKeyPressed);
+    // Clicked only: a style may also report the same click as activated,
+    // which would delete a second point, the one that moved up.
+    connect(pointsTable_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (index.column() == PointsModel::Delete) {
+            points_->deleteRow(index.row());
+        }
+    });
     pointsTitle->setBuddy(pointsTable_);
     layout->addWidget(pointsTitle);
     layout->addWidget(pointsTable_, 2);

@@ -106,6 +106,8 @@ QVariant PointsModel::data(const QModelIndex& index, int role) const {
                 return floatText(points_[row].x);
             case Y:
                 return floatText(points_[row].y);
+            case Delete:
+                return QStringLiteral("Delete");
             case Note:
                 return note == notes_.end() ? QString() : note->second;
             default:
@@ -114,6 +116,9 @@ QVariant PointsModel::data(const QModelIndex& index, int role) const {
     }
     if (role == Qt::ToolTipRole && note != notes_.end()) {
         return note->second;
+    }
+    if (role == Qt::AccessibleTextRole && index.column() == Delete) {
+        return QStringLiteral("Delete point %1").arg(index.row() + 1);
     }
     if (role == Qt::TextAlignmentRole && index.column() != Note) {
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
@@ -132,6 +137,8 @@ QVariant PointsModel::headerData(int section, Qt::Orientation orientation, int r
             return QStringLiteral("x");
         case Y:
             return QStringLiteral("y");
+        case Delete:
+            return QStringLiteral("Delete");
         case Note:
             return QStringLiteral("Note");
         default:
@@ -171,6 +178,14 @@ bool PointsModel::setData(const QModelIndex& index, const QVariant& value, int r
     emit dataChanged(this->index(index.row(), X), this->index(index.row(), Note));
     post_(Message::place(index.row(), target.x, target.y));
     return placement == Placement::Placed;
+}
+
+void PointsModel::deleteRow(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= points_.size()) {
+        return;
+    }
+    notes_.clear();
+    post_(Message::deletePoint(row));
 }
 
 }  // namespace veltro::qt

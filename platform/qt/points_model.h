@@ -22,7 +22,7 @@ namespace veltro::qt {
 // row until it is edited again.
 class PointsModel final : public QAbstractTableModel {
   public:
-    enum Column { Number, X, Y, Note, ColumnCount };
+    enum Column { Number, X, Y, Delete, Note, ColumnCount };
 
     PointsModel(MessagePoster post, QObject* parent);
 
@@ -37,6 +37,10 @@ class PointsModel final : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    // The row's Delete cell, clicked or activated: posts the deletion of
+    // that point. The rows after it move up, so the notes are dropped.
+    void deleteRow(int row);
 
   private:
     MessagePoster post_;

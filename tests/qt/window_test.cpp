@@ -174,6 +174,13 @@ void WindowTest::inspectorRefusesBadEntriesInTheCell() {
     QCOMPARE(harness.editor().core().points()[1].centre, Point2(300, 250.5f));
     QCOMPARE(model.index(1, PointsModel::Note).data().toString(), QString());
     QCOMPARE(model.index(1, PointsModel::Y).data().toString(), QStringLiteral("250.5"));
+    // A click on a row's Delete cell deletes that point; the next moves up.
+    QTableView& table = harness.window().inspector().pointsTable();
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {},
+                      table.visualRect(model.index(0, PointsModel::Delete)).center());
+    harness.settle();
+    QCOMPARE(harness.editor().core().points().size(), std::size_t{1});
+    QCOMPARE(harness.editor().core().points()[0].centre, Point2(300, 250.5f));
     harness.window().inspectorAction().setChecked(false);
 }
 

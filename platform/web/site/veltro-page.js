@@ -266,15 +266,17 @@
       inspector.toggle();
       return;
     }
-    // Keys typed into a dialog or the menus are theirs.
+    // Undo and Redo work wherever the focus is (a menu, the Inspector's
+    // buttons), except in a text field, which undoes its own typing.
     const target = event.target;
-    if (target !== document.body && target !== canvas && target !== document.documentElement) {
-      return;
-    }
     const history = historyShortcut(event);
-    if (history !== null) {
+    if (history !== null && !target.matches?.('input, textarea')) {
       event.preventDefault();
       stepHistory(history);
+      return;
+    }
+    // Keys typed into a dialog or the menus are theirs.
+    if (target !== document.body && target !== canvas && target !== document.documentElement) {
       return;
     }
     if (event.ctrlKey || event.altKey || event.metaKey) {
