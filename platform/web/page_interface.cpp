@@ -220,6 +220,11 @@ EMSCRIPTEN_KEEPALIVE int veltro_history(WebEditor* editor) {
     return (editor->canUndo() ? 1 : 0) | (editor->canRedo() ? 2 : 0);
 }
 
+// A row's Delete button in the Inspector's points table.
+EMSCRIPTEN_KEEPALIVE void veltro_post_delete(WebEditor* editor, int index) {
+    editor->post(Message::deletePoint(index));
+}
+
 // Delete or Backspace with the pointer at x, y: posts the deletion of the
 // point there, if the editor has one to delete.
 EMSCRIPTEN_KEEPALIVE void veltro_delete_point_at(WebEditor* editor, float x, float y) {

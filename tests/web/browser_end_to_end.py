@@ -174,6 +174,7 @@ def play(page):
     if page.dialog_count():
         raise PageFailure("a B-Spline Input dialog is still open after OK and Cancel")
     type_positions(page)
+    delete_row(page)
     check_numbers(page)
     page.expect_frame("end")
 
@@ -266,6 +267,27 @@ def type_positions(page):
             raise PageFailure(f"{value} for {name} of point {index + 1} was refused: {note}")
     # Now just right of point 2: a step to its left lands on it.
     refused(2, "x", str(points[1][0] + 3), "another point")
+
+
+def delete_row(page):
+    """Row 2's Delete button deletes point 2 as the script line `delete 2` does; the rows
+    after it move up, and copying the table leaves the buttons out."""
+    points = page.call("() => window.veltroPage.points()")
+    button = '#inspector-points tbody tr:nth-child(2) [data-action="delete"]'
+    page.call("(b) => document.querySelector(b).scrollIntoView({block: 'center'})", button)
+    page.script.append("delete 2")
+    page.click_element(button)
+    left = page.call("() => window.veltroPage.points()")
+    if left != points[:1] + points[2:]:
+        raise PageFailure(f"deleting row 2 of {points} left {left}")
+    page.expect_frame("row 2 deleted")
+    copy = '[data-table="inspector-points"] [data-copy="tsv"]'
+    page.call("(c) => document.querySelector(c).scrollIntoView({block: 'center'})", copy)
+    page.click_element(copy)
+    copied = page.call("() => document.getElementById('inspector').dataset.copied")
+    if not copied.startswith("Point\tx\ty\tNote\n1\t"):
+        raise PageFailure(f"Copy TSV of the points gave {copied!r}")
+    page.call("() => window.scrollTo(0, 0)")
 
 
 def edit_keys(page):

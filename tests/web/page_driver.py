@@ -430,7 +430,10 @@ class Page:
         self.settle()
 
     def type_into(self, selector, text):
-        """Clicks a text field, selects what it holds and types text over it."""
+        """Clicks a text field, selects what it holds and types text over it; a field
+        outside the viewport (a wide table wraps below the window) is scrolled to first."""
+        self.call("(s) => document.querySelector(s).scrollIntoView({block: 'nearest'})",
+                  selector)
         self.click_element(selector)
         self.call("(selector) => document.querySelector(selector).select()", selector)
         self.keys(*text)

@@ -128,6 +128,26 @@ window.createVeltroInspector = (host) => {
     return cell;
   }
 
+  function deleteCell(index) {
+    const cell = document.createElement('td');
+    cell.className = 'row-action';
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.dataset.action = 'delete';
+    button.textContent = 'Delete';
+    button.setAttribute('aria-label', 'Delete point ' + (index + 1));
+    button.addEventListener('click', () => {
+      if (index >= shownPoints.length) {
+        return;
+      }
+      // The rows after it move up, so their notes no longer fit them.
+      notes.clear();
+      host.deletePoint(index);
+    });
+    cell.append(button);
+    return cell;
+  }
+
   function makeRow(index) {
     const row = document.createElement('tr');
     const number = document.createElement('th');
@@ -135,7 +155,8 @@ window.createVeltroInspector = (host) => {
     number.textContent = String(index + 1);
     const note = document.createElement('td');
     note.className = 'note';
-    row.append(number, coordinateCell(row, index, 'x'), coordinateCell(row, index, 'y'), note);
+    row.append(number, coordinateCell(row, index, 'x'), coordinateCell(row, index, 'y'),
+               deleteCell(index), note);
     return row;
   }
 
@@ -416,9 +437,11 @@ window.createVeltroInspector = (host) => {
 
   // ---- copying ----
 
+  // A column of buttons is no number: copies leave it out.
   function tableCells(table) {
     const text = (cell) => cell.querySelector('input')?.value ?? cell.textContent;
-    return [...table.rows].map((row) => [...row.cells].map(text));
+    return [...table.rows].map(
+        (row) => [...row.cells].filter((cell) => !cell.classList.contains('row-action')).map(text));
   }
 
   function latexText(text) {

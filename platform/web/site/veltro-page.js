@@ -557,6 +557,10 @@
         module._veltro_post_place(editor, index, x, y);
         requestTick();
       },
+      deletePoint: (index) => {
+        module._veltro_post_delete(editor, index);
+        requestTick();
+      },
     });
   }
 
