@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/message.h"
+#include "zoom.h"
 
 namespace veltro::qt {
 
@@ -15,7 +16,8 @@ namespace veltro::qt {
 using MessagePoster = std::function<void(Message)>;
 
 // The client area: shows the last presented frame at its top-left corner,
-// white everywhere else, and turns left-button mouse input into messages.
+// enlarged as the zoom says, white everywhere else, and turns left-button
+// mouse input into messages about the frame pixel under the pointer.
 class DrawingArea final : public QWidget {
   public:
     explicit DrawingArea(MessagePoster post, QWidget* parent = nullptr);
@@ -27,7 +29,17 @@ class DrawingArea final : public QWidget {
     // What the area shows: the last presented frame, white before the first.
     const QImage& shownFrame() const { return shown_; }
 
+    // Zooming changes only what the area shows, never the frame.
+    void setZoom(Zoom zoom);
+    Zoom zoom() const { return zoom_; }
+    // Shown pixels per frame pixel at the area's present size.
+    double scale() const { return zoom_.scaleIn(size()); }
+    // The frame's size at a whole factor (the actual size when fitting the
+    // window): the window is made just large enough for it.
     QSize sizeHint() const override;
+    // The frame pixel shown at this position of the area, at the present
+    // zoom: what a mouse message there would name.
+    QPoint framePixel(QPointF position) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,11 +48,18 @@ class DrawingArea final : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void post(Message::Kind kind, const QMouseEvent& event);
+    // The frame as shown at the scale, cut to the area; kept until the
+    // frame, the zoom or the area's size changes.
+    const QImage& enlargedFrame(double scale);
 
     MessagePoster post_;
     QImage shown_;
+    Zoom zoom_ = Zoom::actualSize();
+    QImage enlarged_;
 };
 
 }  // namespace veltro::qt

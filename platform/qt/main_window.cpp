@@ -1,6 +1,5 @@
 #include "main_window.h"
 
-#include <cmath>
 #include <utility>
 
 #include <QAction>
@@ -9,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalBlocker>
 
@@ -22,6 +22,8 @@ namespace {
 
 // Where the window remembers whether the Inspector was open.
 constexpr auto kInspectorSetting = "view/inspector";
+// And how large it showed the frame.
+constexpr auto kZoomSetting = "view/zoom";
 
 // Only a marked item is checkable: an unmarked one then looks like a plain
 // menu item instead of an empty check box.
@@ -107,6 +109,56 @@ MainWindow::~MainWindow() {
     disconnect(inspector_, nullptr, this, nullptr);
 }
 
+void MainWindow::addZoomItems() {
+    // Zooming is the window's own business: it posts nothing to the editor,
+    // so frames, state and recordings are the same at every zoom.
+    QMenu* view = viewMenu_;
+    view->addSeparator();
+    const auto add = [this, view](const char* name, const QString& text,
+                                  const QList<QKeySequence>& keys, auto zoomFor) {
+        QAction* action = view->addAction(text);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this,
+                [this, zoomFor] { setZoom(zoomFor(area_->zoom(), area_->scale())); });
+        zoomActions_.emplace(name, action);
+    };
+    // Ctrl+= too: on most keyboards "+" needs Shift, and Ctrl+Shift+= is
+    // what the user means by Ctrl++.
+    add("zoom-in", QStringLiteral("Zoom In"),
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+        [](Zoom zoom, double scale) { return zoom.in(scale); });
+    add("zoom-out", QStringLiteral("Zoom Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+        [](Zoom zoom, double scale) { return zoom.out(scale); });
+    add("zoom-reset", QStringLiteral("Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+        [](Zoom, double) { return Zoom::actualSize(); });
+    add("zoom-fit", QStringLiteral("Fit to Window"), {},
+        [](Zoom, double) { return Zoom::fitToWindow(); });
+    setZoom(Zoom::fromSaved(
+        QSettings().value(QString::fromLatin1(kZoomSetting)).toString().toStdString()));
+}
+
+void MainWindow::setZoom(Zoom zoom) {
+    area_->setZoom(zoom);
+    // The next start shows the frame as large as this one left it.
+    QSettings().setValue(QString::fromLatin1(kZoomSetting), QString::fromStdString(zoom.saved()));
+    if (zoom.fits() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        return;
+    }
+    // The area's size hint is the zoomed frame's size, so the window's own
+    // hint is the window that shows all of it.
+    area_->updateGeometry();
+    QSize wanted = sizeHint();
+    if (const QScreen* shown = screen()) {
+        wanted = wanted.boundedTo(shown->availableGeometry().size());
+    }
+    resize(wanted);
+}
+
+QAction* MainWindow::zoomAction(std::string_view name) const {
+    const auto found = zoomActions_.find(name);
+    return found == zoomActions_.end() ? nullptr : found->second;
+}
+
 void MainWindow::buildViewMenu() {
     viewMenu_ = menuBar()->addMenu(QStringLiteral("View"));
     inspectorAction_ = viewMenu_->addAction(QStringLiteral("Inspector"));
@@ -124,6 +176,8 @@ void MainWindow::buildViewMenu() {
     });
     inspectorAction_->setChecked(
         QSettings().value(QString::fromLatin1(kInspectorSetting), false).toBool());
+    addZoomItems();
+    viewMenu_->addSeparator();
     // Closed at every start: it costs six frames per turn while open.
     compareAction_ = viewMenu_->addAction(QStringLiteral("Compare Methods"));
     compareAction_->setCheckable(true);
@@ -222,9 +276,8 @@ void MainWindow::deletePointUnderPointer() {
         return;
     }
     // The pixel under the cursor, as the mouse messages report it.
-    const QPointF at = area_->mapFromGlobal(QCursor::pos().toPointF());
-    if (const auto point = findPoint_(static_cast<float>(std::floor(at.x())),
-                                      static_cast<float>(std::floor(at.y())))) {
+    const QPoint at = area_->framePixel(area_->mapFromGlobal(QCursor::pos().toPointF()));
+    if (const auto point = findPoint_(static_cast<float>(at.x()), static_cast<float>(at.y()))) {
         post_(Message::deletePoint(*point));
     }
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -37,6 +38,14 @@ class MainWindow final : public QMainWindow {
 
     // The views beside the drawing area show the editor as it is now.
     void showViews(const EditorCore& core);
+
+    // Shows the frame at this zoom; at a whole factor the window grows or
+    // shrinks to show all of it, as far as the screen allows, unless it
+    // fills the screen already.
+    void setZoom(Zoom zoom);
+    // The View menu's entries, for the tests to choose: "zoom-in",
+    // "zoom-out", "zoom-reset", "zoom-fit"; null for any other name.
+    QAction* zoomAction(std::string_view name) const;
 
     // Shows the check marks the editor has now.
     void showCheckMarks(const EditorCore& core);
@@ -73,6 +82,8 @@ class MainWindow final : public QMainWindow {
     void buildMenuBar();
     void buildEditMenu();
     void deletePointUnderPointer();
+    // The zoom's entries in the View menu, and the zoom the last run left.
+    void addZoomItems();
     void addCommand(QAction* action, Command command, bool checkedAtStart);
     void buildViewMenu();
     void showInspector(bool shown);
@@ -85,6 +96,7 @@ class MainWindow final : public QMainWindow {
     const EditorCore* shownCore_ = nullptr;
     std::map<Command, QAction*> actions_;
     QAction* compareAction_ = nullptr;
+    std::map<std::string, QAction*, std::less<>> zoomActions_;
     std::vector<BSplineDialog*> dialogs_;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;

@@ -9,6 +9,7 @@
 #include "pointer_keys_test.h"
 #include "replay_match_test.h"
 #include "window_test.h"
+#include "zoom_test.h"
 
 // One program for all widget tests: Qt allows one application object per
 // process, and they all share it.
@@ -43,6 +44,10 @@ int main(int argc, char** argv) {
     }
     {
         veltro::qt::testing::ReplayMatchTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    {
+        veltro::qt::testing::ZoomTest test;
         failures += QTest::qExec(&test, argc, argv);
     }
     return failures == 0 ? 0 : 1;
