@@ -4,16 +4,39 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 namespace veltro {
 
 namespace {
 
-// A scene is written by hand or recorded by the program; anything larger is
-// not a scene, and reading it would only eat memory.
-constexpr std::size_t kLargestScene = 64u * 1024u * 1024u;
+std::string tooLarge(const std::string& name) {
+    return name + ": larger than " + std::to_string(kLargestScene >> 20) +
+           " MiB, which is no scene";
+}
+
+std::optional<std::string> parseScene(SceneFile& scene) {
+    // The recording copies the text after its own first line, where a mark
+    // would no longer be at the start.
+    scene.text.erase(0, scene.text.size() - replay::withoutByteOrderMark(scene.text).size());
+    scene.script = replay::parseScript(scene.text);
+    if (scene.script.error) {
+        return scene.path + ":" + std::to_string(scene.script.error->line) + ": " +
+               scene.script.error->what;
+    }
+    return std::nullopt;
+}
 
 }  // namespace
+
+std::optional<std::string> sceneFromText(std::string name, std::string text, SceneFile& scene) {
+    scene.path = std::move(name);
+    scene.text = std::move(text);
+    if (scene.text.size() > kLargestScene) {
+        return tooLarge(scene.path);
+    }
+    return parseScene(scene);
+}
 
 std::FILE* openFileUtf8(const std::string& path, const char* mode) {
 #ifdef _WIN32
@@ -38,8 +61,7 @@ std::optional<std::string> loadSceneFile(const std::string& path, SceneFile& sce
         const std::size_t n = std::fread(buffer, 1, sizeof buffer, file);
         scene.text.append(buffer, n);
         if (scene.text.size() > kLargestScene) {
-            complaint = path + ": larger than " + std::to_string(kLargestScene >> 20) +
-                        " MiB, which is no scene";
+            complaint = tooLarge(path);
             break;
         }
         if (n < sizeof buffer) {
@@ -53,15 +75,7 @@ std::optional<std::string> loadSceneFile(const std::string& path, SceneFile& sce
     if (complaint) {
         return complaint;
     }
-    // The recording copies the text after its own first line, where a mark
-    // would no longer be at the start.
-    scene.text.erase(0, scene.text.size() - replay::withoutByteOrderMark(scene.text).size());
-    scene.script = replay::parseScript(scene.text);
-    if (scene.script.error) {
-        return path + ":" + std::to_string(scene.script.error->line) + ": " +
-               scene.script.error->what;
-    }
-    return std::nullopt;
+    return parseScene(scene);
 }
 
 }  // namespace veltro

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -15,6 +16,15 @@ struct SceneFile {
     std::string text;
     replay::ParsedScript script;
 };
+
+// A scene is written by hand or recorded by the program; anything larger is
+// not a scene, and reading it would only eat memory.
+inline constexpr std::size_t kLargestScene = 64u * 1024u * 1024u;
+
+// Checks and parses a scene's text that came from somewhere other than a
+// file (a link, a file the browser read); the complaint names it as the
+// file's would.
+std::optional<std::string> sceneFromText(std::string name, std::string text, SceneFile& scene);
 
 // Reads and checks the whole file. The complaint names the file and, for a
 // bad line, the line: "scene.replay:7: unknown key 'pluss' (...)".

@@ -3,13 +3,11 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
-#include "core/idle_messages.h"
-#include "script/script_writer.h"
+#include "launch/session_transcript.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -104,7 +102,7 @@ std::optional<std::string> SessionRecording::create(const std::string& path, boo
         return path + ": cannot record into it: " + std::strerror(errno);
     }
     recording.reset(new SessionRecording(file, path));
-    recording->writeLine("# veltro session");
+    recording->writeLine(kRecordingHeader);
     if (auto failure = recording->failure_) {
         abandon(recording);
         return failure;
@@ -129,42 +127,16 @@ SessionRecording::~SessionRecording() {
 }
 
 void SessionRecording::writeScene(const SceneFile& scene) {
-    int closeLine = 0;
-    for (const replay::ScriptStep& step : scene.script.steps) {
-        if (step.message.kind == Message::Kind::Close) {
-            closeLine = step.line;
-        }
-    }
-    std::string name = scene.path;
-    std::replace_if(
-        name.begin(), name.end(), [](char c) { return c == '\n' || c == '\r'; }, '?');
-    std::string text = "# the scene " + name + "\n";
-    std::size_t start = 0;
-    int line = 0;
-    while (start < scene.text.size()) {
-        std::size_t end = scene.text.find('\n', start);
-        if (end == std::string::npos) {
-            end = scene.text.size();
-        }
-        std::string content = scene.text.substr(start, end - start);
-        start = end + 1;
-        ++line;
-        if (!content.empty() && content.back() == '\r') {
-            content.pop_back();
-        }
-        text += line == closeLine ? "# " + content + "  (the session went on)" : content;
-        text += '\n';
-    }
-    writeLine(text + "# recorded in the window");
+    std::string text = sceneTranscript(scene);
+    text.pop_back();  // writeLine ends it
+    writeLine(text);
 }
 
 void SessionRecording::messageTaken(const Message& message, const EditorState& before) {
-    // What changes nothing is not played back either; a close is left out so
-    // that opening the recording goes on from where it ended.
-    if (failure_ || message.kind == Message::Kind::Close || changesNothing(before, message)) {
+    if (failure_) {
         return;
     }
-    if (const auto line = replay::scriptLine(message)) {
+    if (const auto line = recordedLine(message, before)) {
         writeLine(*line);
     }
 }

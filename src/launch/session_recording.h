@@ -28,14 +28,10 @@ class SessionRecording final : public MessageObserver {
     SessionRecording(const SessionRecording&) = delete;
     SessionRecording& operator=(const SessionRecording&) = delete;
 
-    // The opened scene's lines, as the file has them, so the recording
-    // rebuilds the whole session by itself. A `close` in it is kept as a
-    // comment: the session went on.
+    // The opened scene's lines (sceneTranscript).
     void writeScene(const SceneFile& scene);
 
-    // A message the editor is about to handle. Left out: what the editor
-    // will ignore (mouse moves with the button up, an answer from a dialog
-    // that is gone) and closing the window, so the recording opens to go on.
+    // A message the editor is about to handle (recordedLine says which).
     void messageTaken(const Message& message, const EditorState& before) override;
 
     // Set once a write has failed; nothing more is written then, and the
