@@ -49,7 +49,8 @@ void appendJsonString(std::string& out, std::string_view text) {
 std::string pageDescription() {
     std::string json = "{\"caption\":";
     appendJsonString(json, veltro::kApplicationCaption);
-    json += ",\"knotTextLimit\":" + std::to_string(veltro::kKnotTextLimit) + ",\"keys\":[";
+    json += ",\"knotTextLimit\":" + std::to_string(veltro::kKnotTextLimit) +
+            ",\"sceneLimit\":" + std::to_string(veltro::kLargestScene) + ",\"keys\":[";
     bool firstKey = true;
     for (const veltro::web::DomKey& key : veltro::web::domKeys()) {
         json += firstKey ? "" : ",";
@@ -117,6 +118,28 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE WebEditor* veltro_create() {
     return new WebEditor();
+}
+
+EMSCRIPTEN_KEEPALIVE void veltro_destroy(WebEditor* editor) {
+    delete editor;
+}
+
+// The page writes the scene's name into slot 0 and its text into slot 1
+// first. Null when the scene played; otherwise the complaint, kept until the
+// editor is destroyed (which the page does next).
+EMSCRIPTEN_KEEPALIVE const char* veltro_open_scene(WebEditor* editor) {
+    return editor->openScene(editor->text(0), editor->text(1)) ? nullptr
+                                                               : editor->complaint().c_str();
+}
+
+// Then, once the page shows this editor: the dialogs the scene left open.
+EMSCRIPTEN_KEEPALIVE void veltro_end_scene(WebEditor* editor) {
+    editor->endScene();
+}
+
+// The session so far as a scene, for Save and Share (UTF-8, terminated).
+EMSCRIPTEN_KEEPALIVE const char* veltro_recorded_script(WebEditor* editor) {
+    return editor->recordedScript().c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE const char* veltro_page_description() {

@@ -1,16 +1,36 @@
 #include "web_editor.h"
 
+#include <utility>
+
 #include "ui/menu_table.h"
 
 namespace veltro::web {
 
 int WebEditor::turn() {
-    const bool drawn = core_.turn();
+    const bool drawn = core().turn();
     if (drawn) {
         convertFrame();
     }
-    const bool busy = core_.hasWorkPending();
+    const bool busy = core().hasWorkPending();
     return (drawn ? kPresented : 0) | (busy ? kBusy : 0);
+}
+
+bool WebEditor::openScene(std::string name, std::string text) {
+    SceneFile scene;
+    auto complaint = sceneFromText(std::move(name), std::move(text), scene);
+    if (!complaint) {
+        // The scene's own steps go into the recording as its text, not one
+        // by one as they play.
+        core().setObserver(nullptr);
+        complaint = desktop_.playScene(scene);
+        transcript_.addScene(scene);
+        core().setObserver(&transcript_);
+    }
+    if (hasFrame()) {
+        convertFrame();
+    }
+    complaint_ = complaint.value_or("");
+    return !complaint;
 }
 
 char* WebEditor::textBuffer(std::size_t slot, std::size_t size) {
@@ -44,7 +64,7 @@ void convertWords(const std::vector<std::uint32_t>& words, std::uint8_t* out) {
 }  // namespace
 
 void WebEditor::convertFrame() {
-    const std::vector<std::uint32_t>& words = core_.framePixels();
+    const std::vector<std::uint32_t>& words = core().framePixels();
     if (words.size() * 4 == rgba_.size()) {
         convertWords(words, rgba_.data());
     }
@@ -68,7 +88,7 @@ bool WebEditor::paintComparison(unsigned overlaid) {
     for (std::size_t i = 0; i < chosen.size(); ++i) {
         chosen[i] = ((overlaid >> i) & 1u) != 0;
     }
-    pictures_->paint(core_, chosen);
+    pictures_->paint(core(), chosen);
     const auto methods = methodsInMenuOrder();
     for (std::size_t i = 0; i < methods.size(); ++i) {
         convertWords(pictures_->method(methods[i]), comparisonRgba_.data() + i * kFrameBytes);

@@ -15,7 +15,8 @@
   const MOVE = 1;
   const RELEASE = 2;
   const DOUBLE_CLICK = 3;
-  // The second press of a double click: this soon after a press, this close.
+  // The second press of a double click: this soon after a press, this close
+  // (in page pixels; a fingertip never lands twice on the same pixel).
   const DOUBLE_CLICK_MS = 500;
   const DOUBLE_CLICK_DISTANCE = 2;
   // The keys the editor takes, each posted by its position in the editor's
@@ -26,8 +27,24 @@
   const keysByCharacter = new Map();
   // Dialogs stack from here up; menus are always above every dialog.
   const DIALOG_LAYER = 5;
+  const DOUBLE_TAP_DISTANCE = 12;
+  // The zoom's whole factors, and how small a fitted window may get.
+  const LARGEST_ZOOM = 8;
+  const SMALLEST_FIT = 0.25;
+  const ZOOM_SETTING = 'veltro.zoom';
+  // What a link may hold: the scene's text at most this long, and the
+  // fragment at most this long before it is decoded. A link is for a
+  // prepared scene, not for hours of recording (Save keeps those).
+  const LINK_TEXT_LIMIT = 256 * 1024;
+  const LINK_FRAGMENT_LIMIT = 3 * LINK_TEXT_LIMIT;
 
   const canvas = document.getElementById('drawing-area');
+  const windowFrame = document.querySelector('.window');
+  const stage = document.querySelector('.stage');
+  const pageBar = document.querySelector('.page-bar');
+  const pageStatus = document.getElementById('page-status');
+  const shareLink = document.getElementById('share-link');
+  const sceneFile = document.getElementById('scene-file');
   const menuBar = document.getElementById('menu-bar');
   const windowTitle = document.getElementById('window-title');
   const errorPanel = document.getElementById('page-error');
@@ -47,8 +64,14 @@
   let openDialogs = 0;
   // The open B-Spline Input dialogs, the one on top last.
   const dialogStack = [];
+  let sceneLimit = 0;
   const pendingBoxes = [];
   const encoder = new TextEncoder();
+
+  function setTitle(title) {
+    document.title = title;
+    windowTitle.textContent = title;
+  }
 
   function showError(text) {
     stopped = true;
@@ -115,20 +138,87 @@
     showComparison();
   }
 
-  // ---- posting messages ----
+  // ---- how large the drawing area is shown ----
 
-  // The pixel of the drawing area under the pointer, counted as the editor
-  // counts it.
-  function areaPixel(event) {
+  // 'fit' or a whole factor; the canvas keeps its 640 x 480 pixels and the
+  // browser enlarges it, never smoothed.
+  let zoom = readZoomSetting();
+
+  function readZoomSetting() {
+    try {
+      const saved = localStorage.getItem(ZOOM_SETTING);
+      if (saved === 'fit') {
+        return 'fit';
+      }
+      const factor = Number(saved);
+      return Number.isInteger(factor) && factor >= 1 && factor <= LARGEST_ZOOM ? factor : 1;
+    } catch (error) {
+      return 1;  // storage refused (a private window): the actual size
+    }
+  }
+
+  // The scale of the window's drawing area: a whole factor as chosen, or the
+  // largest that shows the whole window in the viewport; at the actual size
+  // a viewport narrower than the window scales it down rather than scroll.
+  function displayScale() {
+    const body = getComputedStyle(document.body);
+    const border = windowFrame.offsetWidth - windowFrame.clientWidth;
+    const width = document.documentElement.clientWidth - parseFloat(body.paddingLeft) -
+                  parseFloat(body.paddingRight) - border;
+    const across = width / WIDTH;
+    if (zoom === 'fit') {
+      // Everything stacked above and below the drawing area, the page's
+      // margins included.
+      const stack = pageBar.getBoundingClientRect().bottom - windowFrame.getBoundingClientRect().top;
+      const around = stack - stage.offsetHeight + parseFloat(body.paddingTop) +
+                     parseFloat(body.paddingBottom);
+      const down = (window.innerHeight - around) / HEIGHT;
+      return Math.min(Math.max(Math.min(across, down), SMALLEST_FIT), LARGEST_ZOOM);
+    }
+    return zoom === 1 ? Math.max(Math.min(1, across), SMALLEST_FIT) : zoom;
+  }
+
+  function showAtScale() {
+    // Twice: the menu bar may wrap differently once the window is resized.
+    for (let pass = 0; pass < 2; ++pass) {
+      const scale = displayScale();
+      const width = Math.floor(WIDTH * scale) + 'px';
+      const height = Math.floor(HEIGHT * scale) + 'px';
+      stage.style.width = canvas.style.width = width;
+      stage.style.height = canvas.style.height = height;
+    }
+  }
+
+  function setZoom(next) {
+    zoom = next;
+    try {
+      localStorage.setItem(ZOOM_SETTING, String(zoom));
+    } catch (error) {
+      // Not remembered, still shown.
+    }
+    showAtScale();
+  }
+
+  const zoomCommands = {
+    'zoom-in': () => setZoom(Math.min(Math.floor(displayScale()) + 1, LARGEST_ZOOM)),
+    'zoom-out': () => setZoom(Math.max(Math.ceil(displayScale()) - 1, 1)),
+    'zoom-reset': () => setZoom(1),
+    'zoom-fit': () => setZoom('fit'),
+  };
+
+  window.addEventListener('resize', showAtScale);
+
+  // The frame pixel under a page position, at whatever size the area is
+  // shown; outside the area (the pointer is captured while the button is
+  // down) positions go on beyond its edges.
+  function framePixelAt(clientX, clientY) {
     const rect = canvas.getBoundingClientRect();
     const scaleX = rect.width > 0 ? WIDTH / rect.width : 1;
     const scaleY = rect.height > 0 ? HEIGHT / rect.height : 1;
-    // The pixel under the pointer; outside the area (the pointer is
-    // captured while the button is down) positions go on beyond its edges.
-    const x = Math.floor((event.clientX - rect.left) * scaleX);
-    const y = Math.floor((event.clientY - rect.top) * scaleY);
-    return Number.isFinite(x) && Number.isFinite(y) ? {x, y} : null;
+    return [Math.floor((clientX - rect.left) * scaleX), Math.floor((clientY - rect.top) * scaleY)];
   }
+
+  // ---- posting messages ----
 
   // Where the pointer was last seen over the drawing area, for Delete.
   let pointerAt = null;
@@ -137,13 +227,23 @@
     if (editor === 0) {
       return;
     }
-    const at = areaPixel(event);
-    if (at === null) {
+    const [x, y] = framePixelAt(event.clientX, event.clientY);
+    if (!Number.isFinite(x) || !Number.isFinite(y)) {
       return;
     }
-    pointerAt = at;
-    module._veltro_post_mouse(editor, kind, at.x, at.y);
+    pointerAt = {x, y};
+    module._veltro_post_mouse(editor, kind, x, y);
     requestTick();
+  }
+
+  // Posts the key at this position of the editor's list, if any.
+  function postKeyAt(keyIndex, repeat) {
+    if (keyIndex === undefined || editor === 0) {
+      return false;
+    }
+    module._veltro_post_key(editor, keyIndex, repeat ? 1 : 0);
+    requestTick();
+    return true;
   }
 
   function postCommand(id) {
@@ -154,9 +254,9 @@
     requestTick();
   }
 
-  function passText(slot, text) {
-    const bytes = encoder.encode(text);
-    const start = module._veltro_text_buffer(editor, slot, bytes.length);
+  function passText(slot, text, to = editor) {
+    const bytes = typeof text === 'string' ? encoder.encode(text) : text;
+    const start = module._veltro_text_buffer(to, slot, bytes.length);
     if (start !== 0) {
       module.HEAPU8.set(bytes, start);
     }
@@ -185,9 +285,10 @@
       return;
     }
     const now = performance.now();
+    const distance = event.pointerType === 'touch' ? DOUBLE_TAP_DISTANCE : DOUBLE_CLICK_DISTANCE;
     const double = lastPress !== null && now - lastPress.time <= DOUBLE_CLICK_MS &&
-                   Math.abs(event.clientX - lastPress.x) <= DOUBLE_CLICK_DISTANCE &&
-                   Math.abs(event.clientY - lastPress.y) <= DOUBLE_CLICK_DISTANCE;
+                   Math.abs(event.clientX - lastPress.x) <= distance &&
+                   Math.abs(event.clientY - lastPress.y) <= distance;
     // A third press starts over: it is a press again.
     lastPress = double ? null : {time: now, x: event.clientX, y: event.clientY};
     postMouse(double ? DOUBLE_CLICK : PRESS, event);
@@ -228,6 +329,10 @@
 
   // ---- keys ----
 
+  // Ctrl with +, - and 0 zooms the drawing area, as on the desktop, instead
+  // of the whole page.
+  const zoomKeys = {'+': 'zoom-in', '=': 'zoom-in', '-': 'zoom-out', '0': 'zoom-reset'};
+
   function editorKeyIndex(event) {
     const byPosition = keysByCode.get(event.code);
     if (byPosition !== undefined || event.code.startsWith('Numpad')) {
@@ -257,6 +362,12 @@
         event.preventDefault();
         messageBox.close();
       }
+      return;
+    }
+    // Zooming works wherever the focus is, as the View menu's shortcuts.
+    if (event.ctrlKey && !event.altKey && !event.metaKey && zoomKeys[event.key]) {
+      event.preventDefault();
+      zoomCommands[zoomKeys[event.key]]();
       return;
     }
     // The View menu's shortcut works wherever the focus is.
@@ -292,14 +403,21 @@
       }
       return;
     }
-    const keyIndex = editorKeyIndex(event);
-    if (keyIndex === undefined || editor === 0) {
-      return;
+    if (postKeyAt(editorKeyIndex(event), event.repeat)) {
+      event.preventDefault();
     }
-    event.preventDefault();
-    module._veltro_post_key(editor, keyIndex, event.repeat ? 1 : 0);
-    requestTick();
   });
+
+  // The on-screen keys post what the keyboard's keys post: t - 0.01 is the
+  // main keyboard's minus, t + 0.01 its plus, Redraw the space bar.
+  const keyButtonCharacters = {minus: '-', plus: '+', space: ' '};
+  for (const button of document.querySelectorAll('[data-key]')) {
+    button.addEventListener('click', () => {
+      if (!modalOpen()) {
+        postKeyAt(keysByCharacter.get(keyButtonCharacters[button.dataset.key]), false);
+      }
+    });
+  }
 
   // ---- the menu bar ----
 
@@ -321,6 +439,12 @@
     title.setAttribute('aria-expanded', 'true');
     const popup = title.nextElementSibling;
     popup.hidden = false;
+    // A menu near the right edge of a narrow screen opens leftwards.
+    popup.style.left = '';
+    const overflow = popup.getBoundingClientRect().right - document.documentElement.clientWidth;
+    if (overflow > 0) {
+      popup.style.left = -overflow + 'px';
+    }
     if (focusFirst) {
       popup.querySelector('button').focus();
     } else {
@@ -543,11 +667,32 @@
     return button;
   }
 
+  // Zooming posts nothing to the editor, so frames, state and recordings
+  // are the same at every zoom.
+  function zoomItem(name, text, shortcutText) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.setAttribute('role', 'menuitem');
+    button.dataset.command = name;
+    const shortcut = document.createElement('span');
+    shortcut.className = 'shortcut';
+    shortcut.textContent = shortcutText;
+    button.append(text, shortcut);
+    button.addEventListener('click', () => {
+      dismissMenus();
+      zoomCommands[name]();
+    });
+    return button;
+  }
+
   function buildViewMenu() {
     const inspectorItem = viewItem('inspector', 'Inspector', 'F2', () => inspector.toggle());
     const compareItem =
         viewItem('compare', 'Compare Methods', '', () => setComparisonOpen(!compareOpen));
-    addPopup('View', [inspectorItem, compareItem]);
+    addPopup('View', [inspectorItem, zoomItem('zoom-in', 'Zoom In', 'Ctrl++'),
+                      zoomItem('zoom-out', 'Zoom Out', 'Ctrl+\u2212'),
+                      zoomItem('zoom-reset', 'Actual Size', 'Ctrl+0'),
+                      zoomItem('zoom-fit', 'Fit to Window', ''), compareItem]);
     inspector = window.createVeltroInspector({
       menuItem: inspectorItem,
       points: () => JSON.parse(module.UTF8ToString(module._veltro_points(editor))),
@@ -681,6 +826,11 @@
     raise();
     makeDraggable(dialog, dialog.querySelector('.title-bar'));
     document.body.append(dialog);
+    // On a narrow screen the dialog moves left until it fits.
+    const room = document.documentElement.clientWidth - dialog.offsetWidth;
+    if (dialog.offsetLeft > room) {
+      dialog.style.left = Math.max(0, room) + 'px';
+    }
     form.querySelector('[data-command="1"]').focus();
   }
 
@@ -814,6 +964,221 @@
     showComparison();
   }
 
+  // ---- scenes: open, save, share ----
+
+  function showStatus(text) {
+    pageStatus.textContent = text;
+  }
+
+  // A fresh editor plays the scene before its first frame, as the desktop
+  // program opens one; a scene that cannot be played leaves the editor the
+  // page had, and says why in the desktop's words.
+  function openScene(name, bytes) {
+    const title = document.title;
+    const fresh = module._veltro_create();
+    passText(0, name, fresh);
+    passText(1, bytes, fresh);
+    const complaint = module._veltro_open_scene(fresh);
+    if (complaint !== 0) {
+      showStatus(module.UTF8ToString(complaint));
+      module._veltro_destroy(fresh);
+      setTitle(title);
+      return false;
+    }
+    // The old editor's dialogs go with it.
+    for (const dialog of dialogStack.splice(0)) {
+      dialog.remove();
+    }
+    openDialogs = 0;
+    module._veltro_destroy(editor);
+    editor = fresh;
+    pointerAt = null;
+    // The comparison stays open over the scene, as it would over a click.
+    module._veltro_compare_open(editor, compareOpen ? 1 : 0);
+    showStatus('');
+    // The scene's last frame, or the white start frame if it drew none.
+    present();
+    module._veltro_end_scene(editor);
+    showCheckMarks();
+    showHistory();
+    requestTick();
+    return true;
+  }
+
+  function recordedScript() {
+    return module.UTF8ToString(module._veltro_recorded_script(editor));
+  }
+
+  // URL-safe base64 of raw DEFLATE, where the browser compresses.
+  async function compressedForLink(text) {
+    if (typeof CompressionStream !== 'function') {
+      return null;
+    }
+    const stream = new Blob([text]).stream().pipeThrough(new CompressionStream('deflate-raw'));
+    const bytes = new Uint8Array(await new Response(stream).arrayBuffer());
+    let binary = '';
+    for (const byte of bytes) {
+      binary += String.fromCharCode(byte);
+    }
+    return btoa(binary).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
+  }
+
+  // The text a #z= fragment holds, read no further than a link may hold.
+  async function decompressedFromLink(fragment) {
+    if (typeof DecompressionStream !== 'function') {
+      throw new Error('this browser cannot read compressed links; ask for a #scene= link');
+    }
+    let binary;
+    try {
+      binary = atob(fragment.replace(/-/g, '+').replace(/_/g, '/'));
+    } catch (error) {
+      throw new Error('the compressed scene is damaged');
+    }
+    const bytes = Uint8Array.from(binary, (c) => c.charCodeAt(0));
+    const reader = new Blob([bytes]).stream()
+                       .pipeThrough(new DecompressionStream('deflate-raw')).getReader();
+    const parts = [];
+    let length = 0;
+    try {
+      for (;;) {
+        const {done, value} = await reader.read();
+        if (done) {
+          break;
+        }
+        length += value.length;
+        if (length > LINK_TEXT_LIMIT) {
+          reader.cancel();
+          throw new RangeError();
+        }
+        parts.push(value);
+      }
+    } catch (error) {
+      throw new Error(error instanceof RangeError ? tooLargeForLink()
+                                                  : 'the compressed scene is damaged');
+    }
+    const text = new Uint8Array(length);
+    let at = 0;
+    for (const part of parts) {
+      text.set(part, at);
+      at += part.length;
+    }
+    return text;
+  }
+
+  function tooLargeForLink() {
+    return 'larger than ' + LINK_TEXT_LIMIT / 1024 + ' KiB, more than a link may hold';
+  }
+
+  // The scene a link's fragment holds: "#scene=" and the text as
+  // encodeURIComponent writes it, or "#z=" and the compressed text.
+  async function sceneInLink(hash) {
+    const plain = hash.startsWith('#scene=');
+    const fragment = hash.slice(plain ? 7 : 3);
+    if (fragment.length > LINK_FRAGMENT_LIMIT) {
+      throw new Error(tooLargeForLink());
+    }
+    if (!plain) {
+      return decompressedFromLink(fragment);
+    }
+    let text;
+    try {
+      text = decodeURIComponent(fragment);
+    } catch (error) {
+      throw new Error('the scene is not written as encodeURIComponent writes it');
+    }
+    const bytes = encoder.encode(text);
+    if (bytes.length > LINK_TEXT_LIMIT) {
+      throw new Error(tooLargeForLink());
+    }
+    return bytes;
+  }
+
+  async function openLink() {
+    const hash = location.hash;
+    if (!hash.startsWith('#scene=') && !hash.startsWith('#z=')) {
+      return;
+    }
+    let bytes;
+    try {
+      bytes = await sceneInLink(hash);
+    } catch (error) {
+      showStatus('link: ' + error.message);
+      return;
+    }
+    openScene('link', bytes);
+  }
+
+  async function share() {
+    const text = recordedScript();
+    const base = location.href.split('#')[0];
+    let link = base + '#scene=' + encodeURIComponent(text);
+    try {
+      const compressed = await compressedForLink(text);
+      if (compressed !== null && compressed.length + 3 < link.length - base.length) {
+        link = base + '#z=' + compressed;
+      }
+    } catch (error) {
+      // The plain link then.
+    }
+    shareLink.value = link;
+    shareLink.hidden = false;
+    shareLink.select();
+    if (encoder.encode(text).length > LINK_TEXT_LIMIT) {
+      showStatus('This session is too long for a link: ' + tooLargeForLink() +
+                 '. Save it as a file instead.');
+      return;
+    }
+    try {
+      await navigator.clipboard.writeText(link);
+      showStatus('The link to this scene is on the clipboard.');
+    } catch (error) {
+      showStatus('Copy the link to this scene from the field above.');
+    }
+  }
+
+  function save() {
+    const url = URL.createObjectURL(new Blob([recordedScript()], {type: 'text/plain'}));
+    const anchor = document.createElement('a');
+    anchor.href = url;
+    anchor.download = 'scene.replay';
+    document.body.append(anchor);
+    anchor.click();
+    anchor.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 10000);
+  }
+
+  // A file no larger than a scene may be is read whole; of a larger one only
+  // enough to say so.
+  function openFile(file) {
+    file.slice(0, sceneLimit + 1).arrayBuffer().then(
+        (buffer) => openScene(file.name, new Uint8Array(buffer)),
+        () => showStatus(file.name + ': cannot be read'));
+  }
+
+  const sceneActions = {
+    share: () => share(),
+    open: () => sceneFile.click(),
+    save: () => save(),
+  };
+  for (const button of pageBar.querySelectorAll('.scene-buttons [data-action]')) {
+    button.addEventListener('click', () => {
+      if (editor !== 0 && !modalOpen()) {
+        sceneActions[button.dataset.action]();
+      }
+    });
+  }
+  sceneFile.addEventListener('change', () => {
+    if (sceneFile.files.length > 0 && editor !== 0) {
+      openFile(sceneFile.files[0]);
+    }
+    sceneFile.value = '';
+  });
+  window.addEventListener('hashchange', () => {
+    if (editor !== 0) {
+      openLink();
+    }
+  });
+
   // ---- start ----
 
   function start() {
@@ -837,10 +1202,7 @@
     let knotTextLimit = 0;
     const shell = {
       showMessageBox,
-      setTitle: (title) => {
-        document.title = title;
-        windowTitle.textContent = title;
-      },
+      setTitle,
       openBSplineDialog: (id, degree, knots) => openBSplineDialog(id, degree, knots, knotTextLimit),
     };
     return loaded
@@ -849,6 +1211,7 @@
           module = instance;
           const description = JSON.parse(module.UTF8ToString(module._veltro_page_description()));
           knotTextLimit = description.knotTextLimit;
+          sceneLimit = description.sceneLimit;
           description.keys.forEach((key, index) => {
             if (key.code !== undefined) {
               keysByCode.set(key.code, index);
@@ -860,10 +1223,12 @@
           editor = module._veltro_create();
           buildViewMenu();
           buildComparison(description.methods);
+          showAtScale();
           inspector.start();
           // The white start frame, at once, as the desktop paints its client area.
           present();
           canvas.focus({preventScroll: true});
+          return openLink();
         })
         .catch((error) => {
           console.error('VELTRO did not start:', error);
