@@ -4,9 +4,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QSettings>
 #include <QTest>
+#include <QWindow>
 
 #include "editor_harness.h"
 #include "script/script.h"
@@ -20,7 +22,8 @@ namespace {
 // position must reach the core as the frame pixel the user pointed at.
 constexpr const char* kSession =
     "click 100 100\nclick 201 303\nclick 400 120\nclick 551 401\nclick 639 479\nclick 0 0\n"
-    "menu 40023\npress 201 303\nmove 240 320\nmove 263 331\nrelease 263 331\nkey space\n";
+    "menu 40023\npress 201 303\nmove 240 320\nmove 263 331\nrelease 263 331\nkey space\n"
+    "delete 4\n";
 
 // The first shown pixel of a frame pixel: the smallest whole position that
 // maps to it at a zoom of num / den.
@@ -86,6 +89,13 @@ void ZoomTest::enlargedWindowShowsAndTakesTheReplayedFrame() {
             harness.window().menuAction(message.command)->trigger();
         } else if (message.kind == Message::Kind::KeyDown) {
             QTest::keyClick(&harness.area(), Qt::Key_Space);
+        } else if (message.kind == Message::Kind::DeletePoint) {
+            // Delete over the point's shown centre takes that point.
+            const Point2 centre =
+                harness.state().controlPoints[static_cast<std::size_t>(message.pointIndex)].centre;
+            QCursor::setPos(harness.area().mapToGlobal(
+                QPoint(shownPosition(centre.x, num, den), shownPosition(centre.y, num, den))));
+            QTest::keyClick(harness.window().windowHandle(), Qt::Key_Delete);
         } else {
             sendMouse(harness.area(), message, num, den);
         }

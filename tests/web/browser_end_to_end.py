@@ -135,6 +135,10 @@ def play(page):
     page.expect_frame("points moved")
     edit_keys(page)
     step("menu 40016", page.menu, "Object", 40016)
+    # Ctrl+Z right after a click shows the frame of the session without that click.
+    page.click(480, 60)
+    page.chord(CONTROL, "z")
+    page.expect_frame("a click taken back")
     # A quick double click adds one point, not two.
     script += ["click 320 240", "dblclick 320 240", "release 320 240"]
     page.double_click(320, 240)
