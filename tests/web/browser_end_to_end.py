@@ -220,8 +220,7 @@ def check_numbers(page):
     if len(weights) != len(points) or abs(sum(weights) - 1) > 1e-9:
         raise PageFailure(f"the weights {weights} are not one per point summing to 1")
     copy = '[data-table="inspector-weights"] [data-copy="latex"]'
-    page.call("(copy) => document.querySelector(copy).scrollIntoView({block: 'center'})", copy)
-    page.click_element(copy)
+    page.click_in_view(copy)
     copied = page.call("() => document.getElementById('inspector').dataset.copied")
     if not copied.startswith("\\begin{tabular}{rr}\n\\hline\nPoint & w(t) \\\\\n\\hline\n1 & "):
         raise PageFailure(f"Copy LaTeX gave {copied!r}")
@@ -278,16 +277,13 @@ def delete_row(page):
     after it move up, and copying the table leaves the buttons out."""
     points = page.call("() => window.veltroPage.points()")
     button = '#inspector-points tbody tr:nth-child(2) [data-action="delete"]'
-    page.call("(b) => document.querySelector(b).scrollIntoView({block: 'center'})", button)
     page.script.append("delete 2")
-    page.click_element(button)
+    page.click_in_view(button)
     left = page.call("() => window.veltroPage.points()")
     if left != points[:1] + points[2:]:
         raise PageFailure(f"deleting row 2 of {points} left {left}")
     page.expect_frame("row 2 deleted")
-    copy = '[data-table="inspector-points"] [data-copy="tsv"]'
-    page.call("(c) => document.querySelector(c).scrollIntoView({block: 'center'})", copy)
-    page.click_element(copy)
+    page.click_in_view('[data-table="inspector-points"] [data-copy="tsv"]')
     copied = page.call("() => document.getElementById('inspector').dataset.copied")
     if not copied.startswith("Point\tx\ty\tNote\n1\t"):
         raise PageFailure(f"Copy TSV of the points gave {copied!r}")

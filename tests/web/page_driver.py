@@ -411,6 +411,16 @@ class Page:
     def click_element(self, selector):
         self.pointer(self.move(*self.centre(selector)), self.down(), self.up())
 
+    def scroll_to(self, selector, block="center"):
+        """Scrolls the page until the element is in the viewport (a wide table wraps
+        below the window)."""
+        self.call("(s, block) => document.querySelector(s).scrollIntoView({block})", selector,
+                  block)
+
+    def click_in_view(self, selector):
+        self.scroll_to(selector)
+        self.click_element(selector)
+
     def drag_element(self, selector, x, y):
         """Drags the element's centre to the viewport pixel (x, y)."""
         self.pointer(self.move(*self.centre(selector)), self.down(), self.move(x, y), self.up())
@@ -431,9 +441,8 @@ class Page:
 
     def type_into(self, selector, text):
         """Clicks a text field, selects what it holds and types text over it; a field
-        outside the viewport (a wide table wraps below the window) is scrolled to first."""
-        self.call("(s) => document.querySelector(s).scrollIntoView({block: 'nearest'})",
-                  selector)
+        outside the viewport is scrolled to first."""
+        self.scroll_to(selector, "nearest")
         self.click_element(selector)
         self.call("(selector) => document.querySelector(selector).select()", selector)
         self.keys(*text)
