@@ -66,6 +66,15 @@ void drawBresenham(FrameBuffer& frame, const Point2& start, const Point2& end,
     drawBresenhamInto(start, end, detail::writableWindow(frame), sink, {});
 }
 
+void drawBresenhamPath(FrameBuffer& frame, const std::vector<Point2>& points,
+                       const Colour& colour) {
+    detail::FrameSink sink{frame, colour};
+    const PixelWindow window = detail::writableWindow(frame);
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+        drawBresenhamInto(points[i], points[i + 1], window, sink, {});
+    }
+}
+
 void drawBresenham(const Point2& start, const Point2& end, const PixelWindow& window,
                    std::vector<Pixel>& drawn, const Limits& limits) {
     detail::RecordingSink sink{drawn};

@@ -9,6 +9,58 @@ namespace veltro::raster::detail {
 
 namespace {
 
+struct VisiblePositions {
+    std::int64_t first;
+    std::int64_t last;
+};
+
+// The positions 0 .. count whose minor coordinate can round into the
+// window's minor span. A far segment mostly crosses the major span outside
+// the window, so this spares it a line evaluation per position it would
+// only throw away. The line is straight, so its minor coordinate moves one
+// way along the positions; a pixel inside needs it within two pixels of
+// the span (snapping and rounding move it less), and the band searched is
+// three pixels wider on each side, far more than the evaluation's error, so
+// no position that can give a pixel is left out even where rounding makes
+// the minor coordinate wobble by a unit in the last place.
+template <class MinorAt>
+VisiblePositions positionsNearMinorSpan(std::int64_t count, MinorAt minorAt, const Span& minor) {
+    constexpr double kBand = 3.0;
+    const double lo = static_cast<double>(minor.lo) - kBand;
+    const double hi = static_cast<double>(minor.hi) + kBand;
+    const VisiblePositions all{0, count};
+    const double atFirst = minorAt(0);
+    const double atLast = minorAt(count);
+    if (count < 8 || !std::isfinite(atFirst) || !std::isfinite(atLast)) {
+        return all;
+    }
+    const bool rising = atLast >= atFirst;
+    const auto before = [&](double v) { return rising ? v < lo : v > hi; };
+    const auto after = [&](double v) { return rising ? v > hi : v < lo; };
+    // The first position not before the band, then the first after it;
+    // each search keeps a position whose predicate holds to its right.
+    std::int64_t below = 0;
+    std::int64_t above = count + 1;
+    if (!before(atFirst)) {
+        above = 0;
+    }
+    while (above - below > 1) {
+        const std::int64_t mid = below + (above - below) / 2;
+        (before(minorAt(mid)) ? below : above) = mid;
+    }
+    const std::int64_t start = above;
+    below = start - 1;
+    above = count + 1;
+    if (start <= count && after(minorAt(start))) {
+        above = start;
+    }
+    while (above - below > 1) {
+        const std::int64_t mid = below + (above - below) / 2;
+        (after(minorAt(mid)) ? above : below) = mid;
+    }
+    return {start, above - 1};
+}
+
 // Far beyond the exact extent: one pixel per cursor position the walk would
 // pass through inside the window, with the minor coordinate of the ideal line
 // snapped to the grid the minor cursor moves on, as the walk's decision does.
@@ -39,9 +91,13 @@ void drawIdealBresenham(float u0, float v0, float u1, float v1, float dmajor, bo
     const double nLo = std::floor(static_cast<double>(w.major.lo) - 2.0 - phase);
     const double nHi = std::ceil(static_cast<double>(w.major.hi) + 2.0 - phase);
     const std::int64_t count = truncToInt64(nHi - nLo);
-    for (std::int64_t i = 0; i <= count; ++i) {
-        const double u =
-            phase + (su > 0.0 ? nLo + static_cast<double>(i) : nHi - static_cast<double>(i));
+    const auto cursorAt = [&](std::int64_t i) {
+        return phase + (su > 0.0 ? nLo + static_cast<double>(i) : nHi - static_cast<double>(i));
+    };
+    const VisiblePositions visible = positionsNearMinorSpan(
+        count, [&](std::int64_t i) { return line.minorAt(cursorAt(i)); }, w.minor);
+    for (std::int64_t i = visible.first; i <= visible.last; ++i) {
+        const double u = cursorAt(i);
         if (su * (u - first) < 0.0 || su * (last - u) < 0.0) {
             continue;
         }

@@ -30,15 +30,25 @@ class FrameBuffer {
     // a negative coordinate wraps and is rejected as well. Components are
     // truncated, not clamped.
     void setPixel(std::uint32_t x, std::uint32_t y, const Colour& colour) {
-        if (x >= width_ || x == 0 || y >= height_ || y == 0) {
-            return;
-        }
+        setWord(x, y, wordFor(colour));
+    }
+
+    // The word setPixel writes for `colour`; a walk that paints many pixels
+    // in one colour forms it once and hands it to setWord.
+    static std::uint32_t wordFor(const Colour& colour) {
         const auto component = [](float v) {
             return static_cast<std::uint32_t>(truncToInt(static_cast<double>(v)));
         };
-        const std::uint32_t value = kOpaque | (component(colour.r) << 16) |
-                                    (component(colour.g) << 8) | component(colour.b);
-        pixels_[static_cast<std::size_t>(y - 1) * width_ + x] = value;
+        return kOpaque | (component(colour.r) << 16) | (component(colour.g) << 8) |
+               component(colour.b);
+    }
+
+    // setPixel with the word already formed.
+    void setWord(std::uint32_t x, std::uint32_t y, std::uint32_t word) {
+        if (x >= width_ || x == 0 || y >= height_ || y == 0) {
+            return;
+        }
+        pixels_[static_cast<std::size_t>(y - 1) * width_ + x] = word;
     }
 
     // The same for signed pixel positions as the rasterizers produce them.

@@ -10,9 +10,9 @@ void paintFrame(const FrameReport& report, FrameBuffer& frame) {
     for (const Disc& disc : report.discs) {
         drawDisc(frame, disc.centre, disc.radius, disc.colour);
     }
-    forEachSegment(report, [&frame](const Point2& start, const Point2& end, const Colour& colour) {
-        drawBresenham(frame, start, end, colour);
-    });
+    for (const Polyline& line : report.polylines) {
+        drawBresenhamPath(frame, line.points, line.colour);
+    }
 }
 
 }  // namespace veltro::raster

@@ -15,10 +15,15 @@
 namespace veltro::raster::detail {
 
 struct FrameSink {
-    FrameBuffer& frame;
-    const Colour& colour;
+    FrameSink(FrameBuffer& target, const Colour& colour)
+        : frame(target), word(FrameBuffer::wordFor(colour)) {}
 
-    void operator()(std::int32_t x, std::int32_t y) { frame.setPixel(x, y, colour); }
+    FrameBuffer& frame;
+    std::uint32_t word;
+
+    void operator()(std::int32_t x, std::int32_t y) {
+        frame.setWord(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), word);
+    }
 };
 
 struct RecordingSink {

@@ -62,6 +62,11 @@ void drawDDA(FrameBuffer& frame, const Point2& start, const Point2& end, const C
 void drawBresenham(FrameBuffer& frame, const Point2& start, const Point2& end,
                    const Colour& colour);
 
+// drawBresenham for each segment of the path in turn, as a polyline is
+// painted: a frame's curves are mostly short segments, so what is the same
+// for all of them is set up once.
+void drawBresenhamPath(FrameBuffer& frame, const std::vector<Point2>& points, const Colour& colour);
+
 // The same walks, appending the pixels they hand over inside `window` to
 // `drawn` in drawing order instead of painting them.
 void drawDDA(const Point2& a, const Point2& b, const PixelWindow& window, std::vector<Pixel>& drawn,
