@@ -117,7 +117,7 @@ std::optional<int> EditorCore::pointToDeleteAt(float x, float y) const {
 void EditorCore::draw() {
     state_.redrawRequested = false;
     prepareFrameKnots(state_);
-    lastFrame_ = composeFrame(state_);
+    composeFrame(state_, lastFrame_);
     // The previous frame stays in the buffer until the next one starts, so
     // hosts can show it again whenever they need to.
     if (framesDrawn_ > 0) {

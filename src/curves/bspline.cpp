@@ -123,20 +123,20 @@ Point2 deBoorPoint(const std::vector<Point2>& points, const KnotSequence& knots,
     return scratch.front();
 }
 
-FrameReport bsplineCurve(const std::vector<Point2>& points, std::int32_t degree,
-                         const KnotSequence& knots, const SliderAndShells& options) {
-    FrameReport curve;
+void addBSplineCurve(const std::vector<Point2>& points, std::int32_t degree,
+                     const KnotSequence& knots, const SliderAndShells& options,
+                     FrameReport& curve) {
     const auto n = static_cast<std::int64_t>(points.size());
     const std::int64_t d = degree;
     // De Boor needs d + 1 points P(J - d) ... P(J) with d <= J <= N - 1: a
     // degree of N or more has no such span, and degree 0 has no levels.
     if (d < 1 || d >= n) {
-        return curve;
+        return;
     }
     // The frame's preparation builds N + d + 1 knots; anything else was not
     // built for these points, and de Boor would read past it.
     if (knots.size() != static_cast<std::size_t>(n + d + 1)) {
-        return curve;
+        return;
     }
     const std::int64_t a = knots[static_cast<std::size_t>(d)];
     const std::int64_t b = knots[static_cast<std::size_t>(n)];
@@ -145,7 +145,7 @@ FrameReport bsplineCurve(const std::vector<Point2>& points, std::int32_t degree,
     const auto end = static_cast<float>(static_cast<double>(b) + kEndAllowance);
     const auto start = static_cast<float>(a);
     if (start > end) {
-        return curve;
+        return;
     }
     const SpanFinder spans(knots);
     const std::int64_t lastSpan = lastNonEmptySpan(knots, d, n);
@@ -190,7 +190,6 @@ FrameReport bsplineCurve(const std::vector<Point2>& points, std::int32_t degree,
     });
     appendPolyline(curve.polylines, Polyline{kBSplineColour, std::move(samples),
                                              PolylineRole::Curve, std::move(ts)});
-    return curve;
 }
 
 }  // namespace veltro

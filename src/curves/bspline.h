@@ -47,7 +47,8 @@ Point2 deBoorPoint(const std::vector<Point2>& points, const KnotSequence& knots,
 // knots the frame's preparation built), with the slider marker and the
 // shells at the first sample near sliderT, or without the slider near the
 // middle of the domain. Knots not built for these points draw nothing.
-FrameReport bsplineCurve(const std::vector<Point2>& polygon, std::int32_t degree,
-                         const KnotSequence& knots, const SliderAndShells& options);
+// Appended to `curve`.
+void addBSplineCurve(const std::vector<Point2>& polygon, std::int32_t degree,
+                     const KnotSequence& knots, const SliderAndShells& options, FrameReport& curve);
 
 }  // namespace veltro

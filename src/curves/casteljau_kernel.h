@@ -32,26 +32,18 @@ struct CasteljauScratch {
 // lerp(entry j, entry j + 1, t) for j < size - 1. Entry j + 1 is overwritten
 // only after entry j has read it; entry size - 1 keeps the level's last
 // point.
-inline void casteljauLevel(CasteljauScratch& s, std::size_t size, float t) {
-    const float oneMinusT = static_cast<float>(1.0 - static_cast<double>(t));
-    float* x = s.x.data();
-    float* y = s.y.data();
-    for (std::size_t j = 0; j + 1 < size; ++j) {
-        x[j] = lerpCoordinate(x[j], x[j + 1], t, oneMinusT);
-        y[j] = lerpCoordinate(y[j], y[j + 1], t, oneMinusT);
-    }
-}
+void casteljauLevel(CasteljauScratch& s, std::size_t size, float t);
 
-// The polyline of the first `count` entries, appended to `shells` as
-// appendPolyline keeps it.
-inline void appendScratchPolyline(std::vector<Polyline>& shells, const CasteljauScratch& s,
-                                  std::size_t count, const Colour& colour, PolylineRole role) {
-    std::vector<Point2> points;
+// The polyline of the first `count` entries, added to `report` as
+// addPolyline keeps it, in storage the report kept from an earlier frame.
+inline void appendScratchPolyline(FrameReport& report, const CasteljauScratch& s, std::size_t count,
+                                  const Colour& colour, PolylineRole role) {
+    std::vector<Point2> points = report.takePoints();
     points.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         points.push_back(s.at(i));
     }
-    appendPolyline(shells, colour, std::move(points), role);
+    report.addPolyline(colour, std::move(points), role);
 }
 
 }  // namespace veltro

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "curves/curve_colours.h"
 #include "curves/parameter_walk.h"
+#include "curves/wide_kernel.h"
 
 namespace veltro {
 
@@ -137,6 +139,123 @@ float addTerm(float sum, double value) {
     return static_cast<float>(static_cast<double>(sum) + value);
 }
 
+// How many terms the spline sums at t: the truncated terms come last, in
+// increasing knot order, so from the first that is zero at t on all are, and
+// adding zero would leave the sums as they are.
+std::size_t termsAddedAt(const SplineCurve& curve, float t) {
+    const std::size_t terms = std::min(curve.x.size(), curve.y.size());
+    const auto end = curve.x.begin() + static_cast<std::ptrdiff_t>(terms);
+    return static_cast<std::size_t>(
+        std::partition_point(curve.x.begin(), end,
+                             [t](const SplineTerm& term) { return !vanishesAt(term, t); }) -
+        curve.x.begin());
+}
+
+// Terms first .. last - 1 added to one sample's sums. Both lists share their
+// basis, so the power of each term serves both coordinates.
+void addTerms(const SplineCurve& curve, std::size_t first, std::size_t last, float t, float& x,
+              float& y) {
+    for (std::size_t j = first; j < last; ++j) {
+        const SplineTerm& term = curve.x[j];
+        if (term.isConstant) {
+            x = addTerm(x, static_cast<double>(term.coefficient));
+            y = addTerm(y, static_cast<double>(curve.y[j].coefficient));
+            continue;
+        }
+        const double power = powerAt(term, t);
+        x = addTerm(x, power * static_cast<double>(term.coefficient));
+        y = addTerm(y, power * static_cast<double>(curve.y[j].coefficient));
+    }
+}
+
+// Samples evaluated side by side; neighbouring samples sum the same terms
+// but for at most one or two at the end.
+constexpr std::size_t kLanes = 8;
+
+// The first `count` terms added to each lane's sums, every lane through the
+// same operations in the same order as addTerms, powerFloat included. A
+// lane's float sum is kept in a double lane, rounded to float after every
+// addition as addTerm rounds it.
+VELTRO_WIDE_KERNEL
+void addTermsSideBySide(const SplineTerm* xTerms, const SplineTerm* yTerms, std::size_t count,
+                        const float* t, float* x, float* y) {
+    constexpr std::size_t kGroups = kLanes / 4;
+    DoubleLanes at[kGroups];
+    DoubleLanes sx[kGroups] = {};
+    DoubleLanes sy[kGroups] = {};
+    for (std::size_t g = 0; g < kGroups; ++g) {
+        FloatLanes narrow;
+        std::memcpy(&narrow, t + 4 * g, sizeof(narrow));
+        at[g] = __builtin_convertvector(narrow, DoubleLanes);
+    }
+    for (std::size_t j = 0; j < count; ++j) {
+        const SplineTerm& term = xTerms[j];
+        const double cx = static_cast<double>(term.coefficient);
+        const double cy = static_cast<double>(yTerms[j].coefficient);
+        const double knot = static_cast<double>(term.knot);
+        const int exponent = term.exponent > 0 ? term.exponent : 0;
+        for (std::size_t g = 0; g < kGroups; ++g) {
+            if (term.isConstant) {
+                sx[g] = sx[g] + cx;
+                sy[g] = sy[g] + cy;
+                roundToFloat(sx[g]);
+                roundToFloat(sy[g]);
+                continue;
+            }
+            DoubleLanes base = at[g];
+            if (!term.isPlainPower) {
+                base = base - knot;
+                roundToFloat(base);
+            }
+            DoubleLanes power = {1.0, 1.0, 1.0, 1.0};
+            for (int m = exponent;; m = m / 2) {
+                if (m % 2 == 1) {
+                    power = base * power;
+                }
+                if (m < 2) {
+                    break;
+                }
+                base = base * base;
+            }
+            sx[g] = sx[g] + power * cx;
+            sy[g] = sy[g] + power * cy;
+            roundToFloat(sx[g]);
+            roundToFloat(sy[g]);
+        }
+    }
+    for (std::size_t g = 0; g < kGroups; ++g) {
+        const FloatLanes nx = __builtin_convertvector(sx[g], FloatLanes);
+        const FloatLanes ny = __builtin_convertvector(sy[g], FloatLanes);
+        std::memcpy(x + 4 * g, &nx, sizeof(nx));
+        std::memcpy(y + 4 * g, &ny, sizeof(ny));
+    }
+}
+
+// evaluateSpline at every t, appended to `out` in order.
+void appendSplineAt(const SplineCurve& curve, const std::vector<float>& ts,
+                    std::vector<Point2>& out) {
+    std::size_t i = 0;
+    for (; i + kLanes <= ts.size(); i += kLanes) {
+        const float* t = &ts[i];
+        std::size_t added[kLanes];
+        std::size_t common = std::numeric_limits<std::size_t>::max();
+        for (std::size_t lane = 0; lane < kLanes; ++lane) {
+            added[lane] = termsAddedAt(curve, t[lane]);
+            common = std::min(common, added[lane]);
+        }
+        float x[kLanes] = {};
+        float y[kLanes] = {};
+        addTermsSideBySide(curve.x.data(), curve.y.data(), common, t, x, y);
+        for (std::size_t lane = 0; lane < kLanes; ++lane) {
+            addTerms(curve, common, added[lane], t[lane], x[lane], y[lane]);
+            out.emplace_back(x[lane], y[lane]);
+        }
+    }
+    for (; i < ts.size(); ++i) {
+        out.push_back(evaluateSpline(curve, ts[i]));
+    }
+}
+
 }  // namespace
 
 SplineCurve solveInterpolatingSpline(const std::vector<Point2>& points) {
@@ -153,27 +272,9 @@ SplineCurve solveInterpolatingSpline(const std::vector<Point2>& points) {
 }
 
 Point2 evaluateSpline(const SplineCurve& curve, float t) {
-    // Both lists share their basis, so the power of each term serves both
-    // coordinates, and the two sums run side by side. The truncated terms
-    // come last, in increasing knot order: from the first that is zero at t
-    // on, all are, and adding zero leaves the sums as they are.
     float x = 0.0f;
     float y = 0.0f;
-    const std::size_t terms = std::min(curve.x.size(), curve.y.size());
-    for (std::size_t j = 0; j < terms; ++j) {
-        const SplineTerm& term = curve.x[j];
-        if (vanishesAt(term, t)) {
-            break;
-        }
-        if (term.isConstant) {
-            x = addTerm(x, static_cast<double>(term.coefficient));
-            y = addTerm(y, static_cast<double>(curve.y[j].coefficient));
-            continue;
-        }
-        const double power = powerAt(term, t);
-        x = addTerm(x, power * static_cast<double>(term.coefficient));
-        y = addTerm(y, power * static_cast<double>(curve.y[j].coefficient));
-    }
+    addTerms(curve, 0, termsAddedAt(curve, t), t, x, y);
     return Point2(x, y);
 }
 
@@ -185,12 +286,11 @@ Polyline interpolatingSplineCurve(const std::vector<Point2>& polygon) {
     const SplineCurve curve = solveInterpolatingSpline(polygon);
     const float end = static_cast<float>(static_cast<double>(n - 1) + 0.011);
     const auto lastNode = static_cast<float>(n - 1);
-    std::vector<Point2> samples;
     std::vector<float> ts;
-    WholeRangeWalk(0.0f, end, lastNode, kMaxCurveSamples).run([&](float t) {
-        samples.push_back(evaluateSpline(curve, t));
-        ts.push_back(t);
-    });
+    WholeRangeWalk(0.0f, end, lastNode, kMaxCurveSamples).run([&](float t) { ts.push_back(t); });
+    std::vector<Point2> samples;
+    samples.reserve(ts.size());
+    appendSplineAt(curve, ts, samples);
     return Polyline{kInterpolatingSplineColour, std::move(samples), PolylineRole::Curve,
                     std::move(ts)};
 }

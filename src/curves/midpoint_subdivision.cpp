@@ -34,18 +34,17 @@ void splitAtHalf(const std::vector<Point2>& polygon, std::vector<Point2>& refine
     }
 }
 
-FrameReport midpointSubdivisionCurve(const std::vector<Point2>& polygon, bool shellsOn) {
-    FrameReport curve;
+void addMidpointSubdivisionCurve(const std::vector<Point2>& polygon, bool shellsOn,
+                                 FrameReport& frame) {
     CasteljauScratch scratch;
-    std::vector<Point2> once;
-    std::vector<Point2> twice;
+    std::vector<Point2> once = frame.takePoints();
+    std::vector<Point2> twice = frame.takePoints();
     splitAtHalf(polygon, once, scratch);
     splitAtHalf(once, twice, scratch);
     if (shellsOn) {
-        curve.addPolyline(kMidpointFirstPassColour, std::move(once), PolylineRole::Shell);
+        frame.addPolyline(kMidpointFirstPassColour, std::move(once), PolylineRole::Shell);
     }
-    curve.addPolyline(kMidpointSecondPassColour, std::move(twice));
-    return curve;
+    frame.addPolyline(kMidpointSecondPassColour, std::move(twice));
 }
 
 }  // namespace veltro

@@ -17,6 +17,7 @@ void splitAtHalf(const std::vector<Point2>& polygon, std::vector<Point2>& refine
 // Two passes of splitting the whole control polygon at 0.5, which gives a
 // 4n - 3 point polygon as the curve; the first pass's polygon comes first
 // when shells are on.
-FrameReport midpointSubdivisionCurve(const std::vector<Point2>& polygon, bool shellsOn);
+void addMidpointSubdivisionCurve(const std::vector<Point2>& polygon, bool shellsOn,
+                                 FrameReport& frame);
 
 }  // namespace veltro

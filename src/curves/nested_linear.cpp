@@ -7,7 +7,7 @@
 namespace veltro {
 
 Point2 nestedPoint(const std::vector<Point2>& polygon, float t, CasteljauScratch& scratch,
-                   std::vector<Polyline>* shells) {
+                   FrameReport* shells) {
     if (polygon.empty()) {
         return Point2();
     }
@@ -24,13 +24,13 @@ Point2 nestedPoint(const std::vector<Point2>& polygon, float t, CasteljauScratch
     return scratch.at(0);
 }
 
-FrameReport nestedLinearCurve(const std::vector<Point2>& polygon, const SliderAndShells& options) {
-    FrameReport curve;
+void addNestedLinearCurve(const std::vector<Point2>& polygon, const SliderAndShells& options,
+                          FrameReport& frame) {
     CasteljauScratch scratch;
     const auto shellsAt = [&](float t) {
-        return options.shellsOn && t == options.sliderT ? &curve.polylines : nullptr;
+        return options.shellsOn && t == options.sliderT ? &frame : nullptr;
     };
-    std::vector<Point2> samples;
+    std::vector<Point2> samples = frame.takePoints();
     std::vector<float> ts;
     samples.reserve(52);
     ts.reserve(52);
@@ -41,17 +41,16 @@ FrameReport nestedLinearCurve(const std::vector<Point2>& polygon, const SliderAn
     walkParameter(0.0f, 1.0f, kMaxCurveSamples, sample);
     // The float walk stops a hair short of 1; the last sample closes the gap.
     sample(1.0f);
-    appendPolyline(curve.polylines, Polyline{kNestedLinearColour, std::move(samples),
+    appendPolyline(frame.polylines, Polyline{kNestedLinearColour, std::move(samples),
                                              PolylineRole::Curve, std::move(ts)});
 
     if (options.sliderOn) {
         const float t = options.sliderT;
-        addSliderMarker(curve, nestedPoint(polygon, t, scratch, shellsAt(t)));
+        addSliderMarker(frame, nestedPoint(polygon, t, scratch, shellsAt(t)));
     } else if (options.shellsOn) {
         // Without the slider sliderT holds 0.5, so this draws the shells there.
         nestedPoint(polygon, 0.5f, scratch, shellsAt(0.5f));
     }
-    return curve;
 }
 
 }  // namespace veltro

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "curves/curve_colours.h"
 #include "curves/parameter_walk.h"
+#include "curves/wide_kernel.h"
 
 namespace veltro {
 
@@ -56,11 +58,80 @@ InterpolatingPolynomial::InterpolatingPolynomial(const std::vector<Point2>& poin
     : weights_(barycentricWeights(points.size())) {
     xs_.reserve(points.size());
     ys_.reserve(points.size());
+    bool finite = true;
     for (const Point2& p : points) {
         xs_.push_back(static_cast<double>(p.x));
         ys_.push_back(static_cast<double>(p.y));
+        finite = finite && std::isfinite(p.x) && std::isfinite(p.y);
+    }
+    // A zero weight adds a zero of either sign to each sum, which leaves a
+    // sum as it is (a sum that starts at +0 is never -0), as long as its point
+    // is finite: beyond a thousand points the weights at both ends underflow
+    // to zero, and their terms need not be formed at all.
+    firstTerm_ = 0;
+    lastTerm_ = weights_.size();
+    if (finite) {
+        while (firstTerm_ < lastTerm_ && weights_[firstTerm_] == 0.0) {
+            ++firstTerm_;
+        }
+        while (lastTerm_ > firstTerm_ && weights_[lastTerm_ - 1] == 0.0) {
+            --lastTerm_;
+        }
     }
 }
+
+namespace {
+
+// Samples evaluated side by side: enough lanes that the divisions of one
+// node overlap instead of waiting on each other.
+constexpr std::size_t kLanes = 8;
+
+template <std::size_t Lanes>
+struct BarycentricSums {
+    double x[Lanes] = {};
+    double y[Lanes] = {};
+    double sum[Lanes] = {};
+};
+
+// The three sums over the nodes first .. last - 1 for one t. Each sum adds
+// its terms in node order.
+void addTerms(const double* weights, const double* xs, const double* ys, std::size_t first,
+              std::size_t last, double t, double& x, double& y, double& sum) {
+    for (std::size_t j = first; j < last; ++j) {
+        const double q = weights[j] / (t - static_cast<double>(j));
+        x = x + q * xs[j];
+        y = y + q * ys[j];
+        sum = sum + q;
+    }
+}
+
+// addTerms for kLanes values of t at once, every lane through the same
+// operations in the same order.
+VELTRO_WIDE_KERNEL
+void addTermsSideBySide(const double* weights, const double* xs, const double* ys,
+                        std::size_t first, std::size_t last, const double* t,
+                        BarycentricSums<kLanes>& s) {
+    constexpr std::size_t kGroups = kLanes / 4;
+    DoubleLanes at[kGroups];
+    DoubleLanes x[kGroups] = {};
+    DoubleLanes y[kGroups] = {};
+    DoubleLanes sum[kGroups] = {};
+    std::memcpy(at, t, sizeof(at));
+    for (std::size_t j = first; j < last; ++j) {
+        const double node = static_cast<double>(j);
+        for (std::size_t g = 0; g < kGroups; ++g) {
+            const DoubleLanes q = weights[j] / (at[g] - node);
+            x[g] = x[g] + q * xs[j];
+            y[g] = y[g] + q * ys[j];
+            sum[g] = sum[g] + q;
+        }
+    }
+    std::memcpy(s.x, x, sizeof(x));
+    std::memcpy(s.y, y, sizeof(y));
+    std::memcpy(s.sum, sum, sizeof(sum));
+}
+
+}  // namespace
 
 template <std::size_t Lanes>
 void InterpolatingPolynomial::evaluate(const float* ts, Point2* out) const {
@@ -73,31 +144,26 @@ void InterpolatingPolynomial::evaluate(const float* ts, Point2* out) const {
         // point itself, and any t that is no node keeps its arithmetic finite.
         t[lane] = node[lane] < n ? 0.5 : static_cast<double>(ts[lane]);
     }
-    double x[Lanes] = {};
-    double y[Lanes] = {};
-    double sum[Lanes] = {};
-    for (std::size_t j = 0; j < n; ++j) {
-        const double node = static_cast<double>(j);
-        // Unrolled, the lanes' sums stay in registers.
-#pragma GCC unroll 8
+    BarycentricSums<Lanes> s;
+    if constexpr (Lanes == kLanes) {
+        addTermsSideBySide(weights_.data(), xs_.data(), ys_.data(), firstTerm_, lastTerm_, t, s);
+    } else {
         for (std::size_t lane = 0; lane < Lanes; ++lane) {
-            const double q = weights_[j] / (t[lane] - node);
-            x[lane] = x[lane] + q * xs_[j];
-            y[lane] = y[lane] + q * ys_[j];
-            sum[lane] = sum[lane] + q;
+            addTerms(weights_.data(), xs_.data(), ys_.data(), firstTerm_, lastTerm_, t[lane],
+                     s.x[lane], s.y[lane], s.sum[lane]);
         }
     }
     for (std::size_t lane = 0; lane < Lanes; ++lane) {
         if (node[lane] < n) {
             out[lane] =
                 Point2(static_cast<float>(xs_[node[lane]]), static_cast<float>(ys_[node[lane]]));
-        } else if (sum[lane] == 0.0) {
+        } else if (s.sum[lane] == 0.0) {
             // Only thousands of points cancel this far; nothing is drawn.
             const float nan = std::numeric_limits<float>::quiet_NaN();
             out[lane] = Point2(nan, nan);
         } else {
-            out[lane] = Point2(static_cast<float>(x[lane] / sum[lane]),
-                               static_cast<float>(y[lane] / sum[lane]));
+            out[lane] = Point2(static_cast<float>(s.x[lane] / s.sum[lane]),
+                               static_cast<float>(s.y[lane] / s.sum[lane]));
         }
     }
 }
@@ -110,7 +176,6 @@ Point2 InterpolatingPolynomial::at(float t) const {
 
 void InterpolatingPolynomial::appendAt(const std::vector<float>& ts,
                                        std::vector<Point2>& out) const {
-    constexpr std::size_t kLanes = 4;
     std::size_t first = out.size();
     out.resize(first + ts.size());
     std::size_t i = 0;

@@ -27,8 +27,8 @@ class InterpolatingPolynomial {
     // The curve at t, each coordinate formed in double and rounded to float.
     Point2 at(float t) const;
 
-    // at(t) for every t, appended to `out` in order. Four samples run side by
-    // side through the same arithmetic as at(), so each is bit for bit what
+    // at(t) for every t, appended to `out` in order. Eight samples run side
+    // by side through the same arithmetic as at(), so each is bit for bit what
     // at() gives, while their divisions overlap instead of waiting on each
     // other.
     void appendAt(const std::vector<float>& ts, std::vector<Point2>& out) const;
@@ -40,6 +40,9 @@ class InterpolatingPolynomial {
     std::vector<double> xs_;
     std::vector<double> ys_;
     std::vector<double> weights_;
+    // The nodes whose terms are summed: all but the zero weights at the ends.
+    std::size_t firstTerm_ = 0;
+    std::size_t lastTerm_ = 0;
 };
 
 // Where the interpolating polynomial is sampled: the walk from 0 to

@@ -15,33 +15,37 @@ namespace veltro {
 
 namespace {
 
-// A curve that is one polyline and nothing else.
-FrameReport onlyPolyline(Polyline line) {
-    FrameReport curve;
-    appendPolyline(curve.polylines, std::move(line));
-    return curve;
-}
-
-FrameReport chosenCurve(const SceneState& state, const std::vector<Point2>& polygon) {
+// Appends the chosen curve to `frame`: its slider marker after the discs
+// there, its polylines after the control polygon.
+void addChosenCurve(const SceneState& state, const std::vector<Point2>& polygon,
+                    FrameReport& frame) {
     const SliderAndShells options{state.sliderOn, state.sliderT, state.shellsOn};
     switch (state.method) {
         case CurveMethod::NestedLinear:
-            return nestedLinearCurve(polygon, options);
+            addNestedLinearCurve(polygon, options, frame);
+            return;
         case CurveMethod::Midpoint:
-            return midpointSubdivisionCurve(polygon, state.shellsOn);
+            addMidpointSubdivisionCurve(polygon, state.shellsOn, frame);
+            return;
         case CurveMethod::Bernstein:
-            return onlyPolyline(bernsteinCurve(polygon));
+            frame.polylines.push_back(bernsteinCurve(polygon));
+            break;
         case CurveMethod::ParametricPolynomial:
-            return onlyPolyline(parametricPolynomialCurve(polygon));
+            frame.polylines.push_back(parametricPolynomialCurve(polygon));
+            break;
         case CurveMethod::InterpolatingSpline:
-            return onlyPolyline(interpolatingSplineCurve(polygon));
+            frame.polylines.push_back(interpolatingSplineCurve(polygon));
+            break;
         case CurveMethod::BSpline:
             if (polygon.size() >= 3) {
-                return bsplineCurve(polygon, state.bsplineDegree, state.workingKnots, options);
+                addBSplineCurve(polygon, state.bsplineDegree, state.workingKnots, options, frame);
             }
-            break;
+            return;
     }
-    return {};
+    // A polyline too short to draw is not kept.
+    if (frame.polylines.back().points.size() < 2) {
+        frame.polylines.pop_back();
+    }
 }
 
 }  // namespace
@@ -55,8 +59,8 @@ void prepareFrameKnots(SceneState& state) {
     }
 }
 
-FrameReport composeFrame(const SceneState& state) {
-    FrameReport frame;
+void composeFrame(const SceneState& state, FrameReport& frame) {
+    frame.recycle();
     // With fewer than two points there is no curve, and no earlier one to
     // keep either, however the others went.
     if (state.controlPoints.size() >= 2) {
@@ -65,17 +69,20 @@ FrameReport composeFrame(const SceneState& state) {
         for (const ControlPoint& p : state.controlPoints) {
             polygon.push_back(p.centre);
         }
-        FrameReport curve = chosenCurve(state, polygon);
-        frame.discs = std::move(curve.discs);
-        frame.addPolyline(kControlPolygonColour, std::move(polygon), PolylineRole::Polygon);
-        for (Polyline& line : curve.polylines) {
-            frame.polylines.push_back(std::move(line));
-        }
+        std::vector<Point2> shown = frame.takePoints();
+        shown.assign(polygon.begin(), polygon.end());
+        frame.addPolyline(kControlPolygonColour, std::move(shown), PolylineRole::Polygon);
+        addChosenCurve(state, polygon, frame);
     }
     frame.discs.reserve(frame.discs.size() + state.controlPoints.size());
     for (const ControlPoint& p : state.controlPoints) {
         frame.discs.push_back(Disc{p.centre, p.radius, kControlPointColour, DiscRole::Point});
     }
+}
+
+FrameReport composeFrame(const SceneState& state) {
+    FrameReport frame;
+    composeFrame(state, frame);
     return frame;
 }
 

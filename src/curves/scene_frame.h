@@ -16,6 +16,10 @@ void prepareFrameKnots(SceneState& state);
 // Everything the frame shows, in painting order: the slider marker, the
 // control-point discs, then the control polygon and the chosen curve with
 // its shells. The B-spline reads the knots prepareFrameKnots left.
+//
+// The frame is made in `frame`, whose storage an earlier frame left: the
+// core keeps one report and remakes it each frame.
+void composeFrame(const SceneState& state, FrameReport& frame);
 FrameReport composeFrame(const SceneState& state);
 
 }  // namespace veltro

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <utility>
 #include <vector>
 
@@ -55,6 +56,34 @@ struct FrameReport {
                      PolylineRole role = PolylineRole::Curve) {
         appendPolyline(polylines, colour, std::move(points), role);
     }
+
+    // Empties the report for the next frame but keeps its storage: the point
+    // lists come back from takePoints() in the order the polylines had, so a
+    // frame like the last one (two thousand shells of nested linear
+    // interpolation hold two million points) allocates nothing.
+    void recycle() {
+        spare_.clear();
+        nextSpare_ = 0;
+        for (Polyline& line : polylines) {
+            spare_.push_back(std::move(line.points));
+            spare_.back().clear();
+        }
+        polylines.clear();
+        discs.clear();
+    }
+
+    // An empty point list for a new polyline, with an earlier frame's
+    // capacity where recycle() kept one.
+    std::vector<Point2> takePoints() {
+        if (nextSpare_ < spare_.size()) {
+            return std::move(spare_[nextSpare_++]);
+        }
+        return {};
+    }
+
+  private:
+    std::vector<std::vector<Point2>> spare_;
+    std::size_t nextSpare_ = 0;
 };
 
 // Calls visit(start, end, line) for every segment of the report, polyline

@@ -89,8 +89,9 @@ TEST(NestedLinear, InPlaceEvaluationMatchesTheLevels) {
             const std::vector<Point2> polygon = scatteredPoints(n, static_cast<std::uint32_t>(n));
             const std::vector<std::vector<Point2>> levels = casteljauLevels(polygon, t);
             CasteljauScratch scratch;
-            std::vector<Polyline> shells;
-            const Point2 inPlace = nestedPoint(polygon, t, scratch, &shells);
+            FrameReport report;
+            const Point2 inPlace = nestedPoint(polygon, t, scratch, &report);
+            const std::vector<Polyline>& shells = report.polylines;
             EXPECT_TRUE(samePoint(levels.back().front(), inPlace)) << n << " " << t;
             // One polyline per level below the polygon, down to the two-point one.
             ASSERT_EQ(shells.size(), n >= 3 ? n - 2 : 0u) << n;

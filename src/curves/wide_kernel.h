@@ -1,0 +1,29 @@
+#pragma once
+
+// Marks a kernel that runs many samples side by side so that, on x86-64
+// Linux with GCC, it is compiled twice, for the baseline processor and for
+// AVX2, and the loader picks the version the processor can run. Every
+// operation in such a kernel is a correctly rounded IEEE one and nothing is
+// contracted into a fused multiply-add (AVX2 alone does not enable FMA), so
+// both versions give the same bits: the wider one only does four lanes of
+// double at once instead of two. Elsewhere (Windows, WebAssembly, clang) the
+// kernel is compiled once, as it stands.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__ELF__)
+#define VELTRO_WIDE_KERNEL __attribute__((target_clones("avx2", "default")))
+#else
+#define VELTRO_WIDE_KERNEL
+#endif
+
+// Four doubles that arithmetic treats lane by lane, each lane exactly as a
+// lone double: the kernels' way of running samples side by side that every
+// compiler of the program vectorises (two SSE2 or WebAssembly SIMD
+// registers, or one AVX2 register).
+using DoubleLanes = double __attribute__((vector_size(4 * sizeof(double))));
+using FloatLanes = float __attribute__((vector_size(4 * sizeof(float))));
+
+// Each lane rounded to float and widened back, in place (by reference, so
+// that no vector crosses a call boundary whose convention depends on AVX): a
+// float sum kept in a double lane.
+inline void roundToFloat(DoubleLanes& v) {
+    v = __builtin_convertvector(__builtin_convertvector(v, FloatLanes), DoubleLanes);
+}
