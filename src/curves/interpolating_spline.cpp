@@ -170,7 +170,7 @@ void addTerms(const SplineCurve& curve, std::size_t first, std::size_t last, flo
 
 // Samples evaluated side by side; neighbouring samples sum the same terms
 // but for at most one or two at the end.
-constexpr std::size_t kLanes = 8;
+constexpr std::size_t kLanes = 16;
 
 // The first `count` terms added to each lane's sums, every lane through the
 // same operations in the same order as addTerms, powerFloat included. A
