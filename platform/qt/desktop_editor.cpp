@@ -78,6 +78,7 @@ bool DesktopEditor::turn() {
     window_.showCheckMarks(core());
     window_.showHistory(core());
     if (!drew) {
+        window_.showViewsWithoutFrame(core());
         return false;
     }
     window_.drawingArea().showFrame(core().framePixels());

@@ -79,9 +79,9 @@ std::vector<QStringList> methodRows(const Inspection& inspection, QStringList& h
 
 InspectorPanel::InspectorPanel(MessagePoster post, QWidget* parent)
     : QDockWidget(QStringLiteral("Inspector"), parent),
-      points_(new PointsModel(std::move(post), this)),
+      points_(new PointsModel(post, this)),
       pointsTable_(tableView(points_, QStringLiteral("Points"))),
-      parameter_(new QLabel),
+      parameter_(new ParameterControl(std::move(post))),
       weights_(new NumberTable({QStringLiteral("Point"), QStringLiteral("w(t)")}, this)),
       curvePoint_(new QLabel),
       levels_(new NumberTable({QStringLiteral("Level"), QStringLiteral("Points")}, this)),
@@ -113,8 +113,6 @@ InspectorPanel::InspectorPanel(MessagePoster post, QWidget* parent)
     layout->addWidget(pointsTitle);
     layout->addWidget(pointsTable_, 2);
 
-    parameter_->setAccessibleName(QStringLiteral("Parameter"));
-    parameter_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(parameter_);
     addTable(layout, QStringLiteral("Weights at t"), weights_);
     curvePoint_->setAccessibleName(QStringLiteral("Curve point"));
@@ -182,14 +180,18 @@ void InspectorPanel::showEditor(const EditorCore& core) {
         return;
     }
     points_->show(core);
+    shownInspectionT_ = core.inspectionT();
     showInspection(core.inspection());
 }
 
+void InspectorPanel::showParameterChange(const EditorCore& core) {
+    if (core.inspectionT() != shownInspectionT_) {
+        showEditor(core);
+    }
+}
+
 void InspectorPanel::showInspection(const Inspection& inspection) {
-    const InspectionParameter& p = inspection.parameter;
-    parameter_->setText(
-        QStringLiteral("t = %1 in [%2, %3]")
-            .arg(doubleText(p.t), doubleText(p.domainStart), doubleText(p.domainEnd)));
+    parameter_->show(inspection);
 
     std::vector<QStringList> weights;
     double sum = 0.0;

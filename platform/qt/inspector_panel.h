@@ -1,10 +1,13 @@
 #pragma once
 
+#include <optional>
+
 #include <QDockWidget>
 
 #include "basis_plot.h"
 #include "drawing_area.h"
 #include "number_table.h"
+#include "parameter_control.h"
 #include "points_model.h"
 
 class QLabel;
@@ -26,10 +29,14 @@ class InspectorPanel final : public QDockWidget {
 
     // Shows the editor as it is now; cheap when hidden.
     void showEditor(const EditorCore& core);
+    // After a turn that drew no frame: shows the editor again only when the
+    // inspection's t was set in it, as that draws nothing.
+    void showParameterChange(const EditorCore& core);
 
     QTableView& pointsTable() { return *pointsTable_; }
     NumberTable& weights() { return *weights_; }
-    QLabel& parameter() { return *parameter_; }
+    QLabel& parameter() { return parameter_->summary(); }
+    ParameterControl& parameterControl() { return *parameter_; }
     QLabel& curvePoint() { return *curvePoint_; }
     BasisPlot& basisPlot() { return *plot_; }
 
@@ -40,7 +47,8 @@ class InspectorPanel final : public QDockWidget {
 
     PointsModel* points_;
     QTableView* pointsTable_;
-    QLabel* parameter_;
+    ParameterControl* parameter_;
+    std::optional<double> shownInspectionT_;
     NumberTable* weights_;
     QLabel* curvePoint_;
     NumberTable* levels_;

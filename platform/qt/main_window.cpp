@@ -198,6 +198,11 @@ void MainWindow::showViews(const EditorCore& core) {
     inspector_->showEditor(core);
 }
 
+void MainWindow::showViewsWithoutFrame(const EditorCore& core) {
+    shownCore_ = &core;
+    inspector_->showParameterChange(core);
+}
+
 void MainWindow::addCommand(QAction* action, Command command, bool checkedAtStart) {
     showMark(*action, checkedAtStart);
     actions_[command] = action;

@@ -38,6 +38,8 @@ class MainWindow final : public QMainWindow {
 
     // The views beside the drawing area show the editor as it is now.
     void showViews(const EditorCore& core);
+    // After a turn that drew nothing: what changed without a frame.
+    void showViewsWithoutFrame(const EditorCore& core);
 
     // Shows the frame at this zoom; at a whole factor the window grows or
     // shrinks to show all of it, as far as the screen allows, unless it

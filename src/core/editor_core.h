@@ -115,6 +115,9 @@ class EditorCore {
     // The numbers behind the chosen curve, for views beside the window;
     // computed on each call from the state as it is now.
     Inspection inspection() const { return inspect(state_, state_.inspectionT); }
+    // The t set for the methods without the slider, if any. Setting it draws
+    // no frame, so a view that shows it asks after each turn instead.
+    std::optional<double> inspectionT() const { return state_.inspectionT; }
 
     // The frame each method would draw from the points as they are now: what
     // a comparison of the methods shows. It touches neither the editor nor

@@ -4,7 +4,13 @@
 #include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +18,7 @@
 
 #include "editor_harness.h"
 #include "frame_image.h"
+#include "inspector_panel.h"
 #include "png_codec.h"
 #include "script/script.h"
 #include "script_driver.h"
@@ -49,6 +56,14 @@ QString firstDifference(const QImage& shown, const replay::RgbImage& expected) {
         }
     }
     return {};
+}
+
+// A number as the Inspector shows it: a dash for one that could not be
+// computed, as JSON writes null.
+QJsonValue shownNumber(const QString& text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
 }
 
 QString readFile(const QString& path) {
@@ -259,6 +274,82 @@ void ReplayMatchTest::editKeysMatchTheirScriptLines() {
     QCOMPARE(firstDifference(harness.shownPixels(), replayed(clicks + "menu 40023\ndelete 2\n")),
              QString());
     QCOMPARE(harness.state().controlPoints.size(), std::size_t{2});
+}
+
+// The numbers the dock shows after a session are the ones veltro-replay
+// --inspect writes for it, to the last bit: typed t, slider t, every
+// method's weights and C(t).
+void ReplayMatchTest::inspectorShowsWhatReplayInspects_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("settable");
+    const QString points = QStringLiteral(
+        "click 100 100\nclick 200 300\nclick 400 120\nclick 550 400\nclick 300 420\n");
+    QTest::newRow("Bernstein, typed t") << points + "menu bernstein-polynomials\ninspect 0.3\n"
+                                        << true;
+    QTest::newRow("midpoint, t in the middle") << points + "menu midpoint-subdivision\n" << true;
+    QTest::newRow("polynomial, typed t")
+        << points + "menu parametric-polynomial-curve\ninspect 2.71\n"
+        << true;
+    QTest::newRow("spline, t set twice")
+        << points + "menu interpolating-spline\ninspect 0.5\ninspect 3.25\n"
+        << true;
+    QTest::newRow("nested linear follows the slider")
+        << points + "menu slider-on\nkey numplus\nkey numplus\nkey plus\n"
+        << false;
+    QTest::newRow("B-spline with a repeated knot follows the slider")
+        << points +
+               "menu b-spline\nmenu b-spline-setup\ndialog ok \"2\" \"0 0 0 1 1 2 3 3\"\n"
+               "key plus\nkey plus\n"
+        << false;
+}
+
+void ReplayMatchTest::inspectorShowsWhatReplayInspects() {
+    QFETCH(QString, script);
+    QFETCH(bool, settable);
+    QProcess tool;
+    tool.start(QStringLiteral(VELTRO_REPLAY_TOOL), {QStringLiteral("--inspect"), "-", "-"});
+    QVERIFY(tool.waitForStarted());
+    tool.write(script.toUtf8());
+    tool.closeWriteChannel();
+    QVERIFY(tool.waitForFinished());
+    QCOMPARE(tool.exitCode(), 0);
+    const QJsonObject expected = QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
+    QVERIFY(!expected.isEmpty());
+
+    EditorHarness harness;
+    MessageBoxWatcher watcher;
+    harness.window().inspectorAction().setChecked(true);
+    const auto closeInspector =
+        qScopeGuard([&harness] { harness.window().inspectorAction().setChecked(false); });
+    const replay::ParsedScript parsed = replay::parseScript(script.toStdString());
+    QVERIFY(!parsed.error);
+    QCOMPARE(playThroughWidgets(harness, parsed.steps), QString());
+    InspectorPanel& inspector = harness.window().inspector();
+    // The four methods without the editor's slider take a typed t (the
+    // driver types the inspect lines there); the other two follow the slider.
+    QCOMPARE(inspector.parameterControl().typed().isEnabled(), settable);
+
+    const QRegularExpressionMatch t =
+        QRegularExpression(QStringLiteral("^t = (\\S+) in \\[(\\S+), (\\S+)\\]$"))
+            .match(inspector.parameter().text());
+    QVERIFY2(t.hasMatch(), qPrintable(inspector.parameter().text()));
+    const QJsonObject parameter = expected["parameter"].toObject();
+    QCOMPARE(shownNumber(t.captured(1)), parameter["t"]);
+    QCOMPARE(QJsonArray({shownNumber(t.captured(2)), shownNumber(t.captured(3))}),
+             parameter["domain"].toArray());
+
+    QJsonArray weights;
+    for (const QStringList& row : inspector.weights().rows()) {
+        weights.append(shownNumber(row.value(1)));
+    }
+    QCOMPARE(weights, expected["weights"].toArray());
+
+    const QRegularExpressionMatch c =
+        QRegularExpression(QStringLiteral("^C\\(t\\) = \\((\\S+), (\\S+)\\),"))
+            .match(inspector.curvePoint().text());
+    QVERIFY2(c.hasMatch(), qPrintable(inspector.curvePoint().text()));
+    QCOMPARE(QJsonArray({shownNumber(c.captured(1)), shownNumber(c.captured(2))}),
+             expected["curvePoint"].toArray());
 }
 
 }  // namespace veltro::qt::testing

@@ -15,6 +15,8 @@ class ReplayMatchTest : public QObject {
     void matchesTheReplayToolsPng();
     void comparisonChoosesTheClickedMethod();
     void editKeysMatchTheirScriptLines();
+    void inspectorShowsWhatReplayInspects_data();
+    void inspectorShowsWhatReplayInspects();
 };
 
 }  // namespace veltro::qt::testing

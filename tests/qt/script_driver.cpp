@@ -129,6 +129,27 @@ QString typePosition(EditorHarness& harness, const Message& message) {
     return {};
 }
 
+// Types the inspection's t into the Inspector as a user would. Where the
+// field takes no t (the method follows the editor's slider, or the line's t
+// lies outside the domain), the line still reaches the core, as the
+// recorder wrote it.
+void typeParameter(EditorHarness& harness, double t) {
+    if (!harness.window().inspectorAction().isChecked()) {
+        QTest::keyClick(&harness.area(), Qt::Key_F2);
+    }
+    const Inspection shown = harness.editor().core().inspection();
+    QLineEdit& field = harness.window().inspector().parameterControl().typed();
+    if (!field.isEnabled() || !field.isVisible() || t < shown.parameter.domainStart ||
+        t > shown.parameter.domainEnd) {
+        harness.queue().post(Message::inspect(t));
+        return;
+    }
+    field.setFocus();
+    field.selectAll();
+    QTest::keyClicks(&field, doubleText(t));
+    QTest::keyClick(&field, Qt::Key_Return);
+}
+
 }  // namespace
 
 QString playThroughWidgets(EditorHarness& harness, const std::vector<replay::ScriptStep>& steps) {
@@ -186,9 +207,7 @@ QString playThroughWidgets(EditorHarness& harness, const std::vector<replay::Scr
                 }
                 break;
             case Message::Kind::Inspect:
-                // No widget of the window sets it: it goes to the core as a
-                // view beside the window would post it.
-                harness.queue().post(message);
+                typeParameter(harness, message.inspectionT);
                 break;
             case Message::Kind::Undo:
                 harness.window().undoAction()->trigger();

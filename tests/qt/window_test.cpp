@@ -1,6 +1,8 @@
 #include "window_test.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -205,6 +207,50 @@ void WindowTest::inspectorShowsTheWorkedExampleAndCopiesIt() {
     const QString latex = tableAsLatex(inspector.weights().headers(), inspector.weights().rows());
     QVERIFY2(latex.startsWith(QStringLiteral("\\begin{tabular}{rr}\n\\hline\nPoint & w(t) \\\\\n")),
              qPrintable(latex));
+    harness.window().inspectorAction().setChecked(false);
+}
+
+// The Parameter section of a method without the editor's slider: a text
+// that is no t of the domain is refused in the field and changes nothing;
+// the panel's own slider sets t as the inspect line does, without a frame.
+void WindowTest::inspectorParameterRefusesBadTAndFollowsItsSlider() {
+    EditorHarness harness;
+    harness.window().show();
+    harness.window().inspectorAction().setChecked(true);
+    for (const QPoint p : {QPoint(100, 400), QPoint(200, 100), QPoint(400, 100)}) {
+        QTest::mouseClick(&harness.area(), Qt::LeftButton, {}, p);
+    }
+    harness.window().menuAction(Command::ParametricPolynomial)->trigger();
+    harness.settle();
+    ParameterControl& control = harness.window().inspector().parameterControl();
+    const struct {
+        const char* text;
+        const char* note;
+    } refused[] = {{"", "not a number"},
+                   {"1.5x", "not a number"},
+                   {"inf", "not a number"},
+                   {"-0.1", "outside [0, 2]"},
+                   {"2.0001", "outside [0, 2]"}};
+    for (const auto& r : refused) {
+        control.typed().setFocus();
+        control.typed().selectAll();
+        QTest::keyClick(&control.typed(), Qt::Key_Delete);
+        QTest::keyClicks(&control.typed(), QString::fromLatin1(r.text));
+        QTest::keyClick(&control.typed(), Qt::Key_Return);
+        harness.settle();
+        QVERIFY2(control.note().text().contains(QString::fromLatin1(r.note)),
+                 qPrintable(control.note().text()));
+        QCOMPARE(control.typed().text(), QStringLiteral("1"));
+        QCOMPARE(harness.editor().core().inspectionT(), std::nullopt);
+    }
+    const int frames = harness.editor().framesPresented();
+    control.slider().setValue(control.slider().maximum() / 4);
+    harness.settle();
+    QCOMPARE(harness.editor().core().inspectionT(), std::optional<double>(0.5));
+    QCOMPARE(harness.window().inspector().parameter().text(), QStringLiteral("t = 0.5 in [0, 2]"));
+    QCOMPARE(control.typed().text(), QStringLiteral("0.5"));
+    QCOMPARE(control.note().text(), QString());
+    QCOMPARE(harness.editor().framesPresented(), frames);
     harness.window().inspectorAction().setChecked(false);
 }
 

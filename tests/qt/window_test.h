@@ -18,6 +18,7 @@ class WindowTest : public QObject {
     void inspectorIsOffAtFirstStartThenRemembered();
     void inspectorRefusesBadEntriesInTheCell();
     void inspectorShowsTheWorkedExampleAndCopiesIt();
+    void inspectorParameterRefusesBadTAndFollowsItsSlider();
 };
 
 }  // namespace veltro::qt::testing
