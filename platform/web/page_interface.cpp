@@ -256,6 +256,11 @@ EMSCRIPTEN_KEEPALIVE void veltro_delete_point_at(WebEditor* editor, float x, flo
     }
 }
 
+// The inspection's t for the methods without the editor's slider.
+EMSCRIPTEN_KEEPALIVE void veltro_post_inspect(WebEditor* editor, double t) {
+    editor->post(Message::inspect(t));
+}
+
 EMSCRIPTEN_KEEPALIVE int veltro_ms_until_turn(WebEditor* editor) {
     return static_cast<int>(editor->msUntilTurn());
 }

@@ -1,5 +1,6 @@
 #include "web_editor.h"
 
+#include <optional>
 #include <utility>
 
 #include "ui/menu_table.h"
@@ -7,12 +8,14 @@
 namespace veltro::web {
 
 int WebEditor::turn() {
+    const std::optional<double> inspectionT = core().inspectionT();
     const bool drawn = core().turn();
     if (drawn) {
         convertFrame();
     }
     const bool busy = core().hasWorkPending();
-    return (drawn ? kPresented : 0) | (busy ? kBusy : 0);
+    const bool inspected = core().inspectionT() != inspectionT;
+    return (drawn ? kPresented : 0) | (busy ? kBusy : 0) | (inspected ? kInspected : 0);
 }
 
 bool WebEditor::openScene(std::string name, std::string text) {

@@ -44,6 +44,9 @@ class WebEditor {
     // What a turn reports to the page, as bits.
     static constexpr int kPresented = 1;  // a new frame is in rgba()
     static constexpr int kBusy = 2;       // more turns are needed
+    // The inspection's t was set; that draws no frame, so the page shows
+    // the Inspector again on this instead.
+    static constexpr int kInspected = 4;
     int turn();
     // The page waits this long before calling turn(), as it cannot sleep.
     std::uint32_t msUntilTurn() { return core().msUntilNextTurn(); }

@@ -23,6 +23,7 @@ canvas must equal veltro-replay's frame.
 import base64
 import functools
 import http.server
+import json
 import os
 import shutil
 import subprocess
@@ -180,6 +181,7 @@ def play(page):
     type_positions(page)
     delete_row(page)
     check_numbers(page)
+    check_parameter(page)
     page.expect_frame("end")
 
 
@@ -233,6 +235,54 @@ def check_numbers(page):
     t_after, _ = shown()
     if t_after == t or page.call(PLOT_PIXELS)[1] == before:
         raise PageFailure(f"t went from {t} to {t_after}, and the plot did not follow")
+
+
+def check_parameter(page):
+    """Bernstein has no slider of its own: the Inspector's typed t and its slider set the t,
+    recorded as inspect lines; a bad t is refused in the field."""
+    page.call("() => window.scrollTo(0, 0)")
+    page.script.append("menu 40030")
+    page.menu("Object", 40030)
+    field = "#inspector-t-typed"
+    if page.call("(field) => document.querySelector(field).disabled", field):
+        raise PageFailure("the typed t is disabled for Bernstein")
+    _, before = page.call(PLOT_PIXELS)
+    page.call("(field) => document.querySelector(field).scrollIntoView({block: 'center'})", field)
+
+    def typed(text):
+        page.type_into(field, text)
+        page.keys(ENTER)
+        return page.call("""() => [document.getElementById('inspector-t').textContent,
+            document.getElementById('inspector-t-note').textContent]""")
+
+    for text, why in [("abc", "not a number"), ("1.5", "outside [0, 1]")]:
+        t, note = typed(text)
+        if why not in note or t != "0.5":
+            raise PageFailure(f"typing t {text!r} shows t = {t} and notes {note!r}")
+    page.script.append("inspect 0.25")
+    t, note = typed("0.25")
+    if t != "0.25" or note != "" or page.call(PLOT_PIXELS)[1] == before:
+        raise PageFailure(f"typing t 0.25 shows t = {t}, notes {note!r}, the plot the same")
+    page.call("() => document.getElementById('inspector-t-slider').focus()")
+    page.script.append("inspect 0.251")
+    page.keys(ARROW_RIGHT)
+    t = page.call("() => document.getElementById('inspector-t').textContent")
+    if t != "0.251":
+        raise PageFailure(f"a step of the Inspector's slider from 0.25 gives t = {t}")
+    page.inspections.append(("".join(line + "\n" for line in page.script),
+                             page.call("() => window.veltroPage.inspection()")))
+
+
+def check_inspections(page, replay):
+    """The numbers the page shows are veltro-replay --inspect's for the same session."""
+    for script, shown in page.inspections:
+        result = subprocess.run([replay, "--inspect", "-", "-"], input=script, text=True,
+                                capture_output=True, check=True)
+        expected = json.loads(result.stdout)
+        for key in ["method", "parameter", "weights", "curvePoint"]:
+            if shown[key] != expected[key]:
+                raise PageFailure(f"the page's {key} is {shown[key]}, veltro-replay's "
+                                  f"{expected[key]}, for:\n{script}")
 
 
 def type_positions(page):
@@ -499,6 +549,7 @@ def run(engine, site, replay, compare):
         play(page)
         compare_methods(page)
         check_frames(page, replay, compare)
+        check_inspections(page, replay)
         errors = engine.errors()
         if errors:
             raise PageFailure(f"the page logged errors: {errors}")

@@ -332,6 +332,7 @@ class Page:
         self.engine = engine
         self.script = []  # the session so far, as veltro-replay lines
         self.frames = []  # (label, the session up to then, the canvas then as PNG)
+        self.inspections = []  # (the session up to then, the page's inspection then)
 
     def call(self, function, *args):
         return self.engine.call(function, *args)

@@ -186,6 +186,85 @@ window.createVeltroInspector = (host) => {
         : '';
   }
 
+  // ---- the parameter ----
+
+  // The methods whose t is the editor's slider; the other four have one of
+  // their own, set here.
+  const SLIDER_METHODS = new Set(['useNestedLinear', 'useBSpline']);
+  const tSlider = document.getElementById('inspector-t-slider');
+  const tTyped = document.getElementById('inspector-t-typed');
+  const tNote = document.getElementById('inspector-t-note');
+  let parameter = {t: 0, domain: [0, 0], settable: false};
+
+  // A thousand positions, or one per hundredth on long domains, so that a
+  // position is a short decimal t either way.
+  function sliderSteps(length) {
+    return length > 0 ? Math.min(Math.max(Math.ceil(length * 100), 1000), 1000000) : 0;
+  }
+
+  function showRefusal(text) {
+    tNote.textContent = text;
+    tTyped.setAttribute('aria-invalid', text === '' ? 'false' : 'true');
+  }
+
+  function showParameter(data) {
+    const [a, b] = data.parameter.domain;
+    const length = b - a;
+    const t = data.parameter.t;
+    parameter = {t, domain: [a, b], settable: !SLIDER_METHODS.has(data.method) && length > 0};
+    const steps = sliderSteps(length);
+    tSlider.max = String(steps);
+    tSlider.value = String(length > 0 ? Math.round((t - a) / length * steps) : 0);
+    tSlider.disabled = !parameter.settable;
+    tTyped.disabled = !parameter.settable;
+    if (tTyped.dataset.editing !== 'true') {
+      tTyped.value = value(t);
+    }
+    if (SLIDER_METHODS.has(data.method)) {
+      showRefusal('');
+      tNote.textContent = 't follows the editor\'s slider.';
+    } else if (tNote.textContent.startsWith('t follows')) {
+      tNote.textContent = '';
+    }
+  }
+
+  tSlider.addEventListener('input', () => {
+    if (!parameter.settable) {
+      return;
+    }
+    const [a, b] = parameter.domain;
+    // The product is a whole number, so the quotient is the nearest double
+    // to a short decimal, as in the desktop program.
+    showRefusal('');
+    host.inspect(a + (b - a) * Number(tSlider.value) / Number(tSlider.max));
+  });
+  tTyped.addEventListener('input', () => {
+    tTyped.dataset.editing = 'true';
+  });
+  tTyped.addEventListener('blur', () => {
+    delete tTyped.dataset.editing;
+  });
+  tTyped.addEventListener('keydown', (event) => {
+    if (event.key !== 'Enter' || !parameter.settable) {
+      return;
+    }
+    event.preventDefault();
+    delete tTyped.dataset.editing;
+    const typed = tTyped.value;
+    const t = typedCoordinate(typed);
+    const [a, b] = parameter.domain;
+    if (t === null) {
+      showRefusal('Refused: "' + typed + '" is not a number.');
+    } else if (t < a || t > b) {
+      showRefusal('Refused: ' + typed.trim() + ' is outside [' + value(a) + ', ' + value(b) + '].');
+    } else {
+      showRefusal('');
+      host.inspect(t);
+      return;
+    }
+    tTyped.value = value(parameter.t);
+  });
+
   // ---- the numbers behind the curve ----
 
   const MOST_POINTS_PER_LEVEL = 40;
@@ -201,9 +280,14 @@ window.createVeltroInspector = (host) => {
     return v === null || v === undefined ? '\u2013' : numberText(v);
   }
 
-  // Fills a table's body with rows of cells; the first cell of each row is
-  // its header.
-  function fillTable(id, rows) {
+  // Fills a table's body with rows of cells, the first cell of each row its
+  // header; past MAX_ROWS rows the note under the table says how many of
+  // how many are listed.
+  function fillTable(id, allRows, what, noteId = id + '-note') {
+    const rows = allRows.slice(0, MAX_ROWS);
+    document.getElementById(noteId).textContent = allRows.length > MAX_ROWS
+        ? 'The first ' + MAX_ROWS + ' of ' + allRows.length + ' ' + what + ' are listed.'
+        : '';
     const body = document.querySelector('#' + id + ' tbody');
     while (body.rows.length > rows.length) {
       body.lastElementChild.remove();
@@ -267,12 +351,9 @@ window.createVeltroInspector = (host) => {
     const [a, b] = data.parameter.domain;
     document.getElementById('inspector-t').textContent = value(data.parameter.t);
     document.getElementById('inspector-domain').textContent = '[' + value(a) + ', ' + value(b) + ']';
-    const weights = data.weights.slice(0, MAX_ROWS);
-    fillTable('inspector-weights', weights.map((w, i) => [String(i + 1), value(w)]));
-    document.getElementById('inspector-weights-note').textContent =
-        data.weights.length > MAX_ROWS
-            ? 'The first ' + MAX_ROWS + ' of ' + data.weights.length + ' weights are listed.'
-            : '';
+    showParameter(data);
+    fillTable('inspector-weights', data.weights.map((w, i) => [String(i + 1), value(w)]),
+              'weights');
     document.getElementById('inspector-curve-point').textContent = pointText(data.curvePoint);
     document.getElementById('inspector-weight-sum').textContent =
         value(data.weights.reduce((sum, w) => sum + (w ?? NaN), 0));
@@ -282,7 +363,7 @@ window.createVeltroInspector = (host) => {
         shown.push('\u2026 ' + (level.length - MOST_POINTS_PER_LEVEL) + ' more');
       }
       return [String(k), shown.join(' ')];
-    }));
+    }), 'levels');
     const method = methodTable(data);
     const head = document.querySelector('#inspector-method thead tr');
     if ([...head.cells].map((c) => c.textContent).join('\t') !== method.headers.join('\t')) {
@@ -293,7 +374,7 @@ window.createVeltroInspector = (host) => {
         return cell;
       }));
     }
-    fillTable('inspector-method', method.rows);
+    fillTable('inspector-method', method.rows, 'rows', 'inspector-method-rows-note');
     document.getElementById('inspector-method-note').textContent = method.note;
     drawPlot();
   }

@@ -10,6 +10,7 @@
   const HEIGHT = 480;
   const PRESENTED = 1;
   const BUSY = 2;
+  const INSPECTED = 4;
   // Mouse messages, as the module numbers them.
   const PRESS = 0;
   const MOVE = 1;
@@ -116,6 +117,8 @@
     showHistory();
     if (result & PRESENTED) {
       present();
+    } else if (result & INSPECTED) {
+      inspector?.update();
     }
     if (busy) {
       requestTick();
@@ -704,6 +707,10 @@
       },
       deletePoint: (index) => {
         module._veltro_post_delete(editor, index);
+        requestTick();
+      },
+      inspect: (t) => {
+        module._veltro_post_inspect(editor, t);
         requestTick();
       },
     });
