@@ -284,8 +284,9 @@ void ReplayMatchTest::inspectorShowsWhatReplayInspects_data() {
     QTest::addColumn<bool>("settable");
     const QString points = QStringLiteral(
         "click 100 100\nclick 200 300\nclick 400 120\nclick 550 400\nclick 300 420\n");
-    QTest::newRow("Bernstein, typed t") << points + "menu bernstein-polynomials\ninspect 0.3\n"
-                                        << true;
+    QTest::newRow("Bernstein, typed position and t")
+        << points + "menu bernstein-polynomials\nplace 2 210 300\ninspect 0.3\n"
+        << true;
     QTest::newRow("midpoint, t in the middle") << points + "menu midpoint-subdivision\n" << true;
     QTest::newRow("polynomial, typed t")
         << points + "menu parametric-polynomial-curve\ninspect 2.71\n"
