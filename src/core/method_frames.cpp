@@ -8,8 +8,17 @@
 
 namespace veltro {
 
-MethodFrames methodFrames(const EditorState& state) {
-    MethodFrames frames;
+namespace {
+
+void copyPolyline(const Polyline& line, FrameReport& into) {
+    Polyline copy{line.colour, into.takePoints(), line.role, line.parameters};
+    copy.points.assign(line.points.begin(), line.points.end());
+    into.polylines.push_back(std::move(copy));
+}
+
+}  // namespace
+
+void methodFrames(const EditorState& state, MethodFrames& frames) {
     for (std::size_t i = 0; i < frames.size(); ++i) {
         const auto method = static_cast<CurveMethod>(i);
         EditorState scene = state;
@@ -17,14 +26,19 @@ MethodFrames methodFrames(const EditorState& state) {
             chooseMethod(scene, method);
         }
         prepareFrameKnots(scene);
-        frames[i] = composeFrame(scene);
+        composeFrame(scene, frames[i]);
     }
+}
+
+MethodFrames methodFrames(const EditorState& state) {
+    MethodFrames frames;
+    methodFrames(state, frames);
     return frames;
 }
 
-FrameReport overlayFrame(const MethodFrames& frames, const MethodSet& chosen) {
+void overlayFrame(const MethodFrames& frames, const MethodSet& chosen, FrameReport& overlay) {
+    overlay.recycle();
     // Every frame has the same points and polygon; the first one's serve.
-    FrameReport overlay;
     for (const Disc& disc : frames[0].discs) {
         if (disc.role == DiscRole::Point) {
             overlay.discs.push_back(disc);
@@ -32,7 +46,7 @@ FrameReport overlayFrame(const MethodFrames& frames, const MethodSet& chosen) {
     }
     for (const Polyline& line : frames[0].polylines) {
         if (line.role == PolylineRole::Polygon) {
-            overlay.polylines.push_back(line);
+            copyPolyline(line, overlay);
         }
     }
     for (const CurveMethod method : methodsInMenuOrder()) {
@@ -42,10 +56,15 @@ FrameReport overlayFrame(const MethodFrames& frames, const MethodSet& chosen) {
         }
         for (const Polyline& line : frames[index].polylines) {
             if (line.role == PolylineRole::Curve) {
-                overlay.polylines.push_back(line);
+                copyPolyline(line, overlay);
             }
         }
     }
+}
+
+FrameReport overlayFrame(const MethodFrames& frames, const MethodSet& chosen) {
+    FrameReport overlay;
+    overlayFrame(frames, chosen, overlay);
     return overlay;
 }
 

@@ -24,11 +24,26 @@ MethodPictures::MethodPictures() : overlay_(kWords, 0xFFFFFFFFu) {
 }
 
 void MethodPictures::paint(const EditorCore& core, const MethodSet& overlaid) {
-    const MethodFrames frames = core.methodFrames();
-    for (std::size_t i = 0; i < methods_.size(); ++i) {
-        paintPicture(frames[i], methods_[i]);
+    const SceneState& scene = core.state();
+    const bool sceneShown = paintedScene_.has_value() && *paintedScene_ == scene;
+    if (sceneShown && paintedOverlaid_ == overlaid) {
+        return;
     }
-    paintPicture(overlayFrame(frames, overlaid), overlay_);
+    if (!sceneShown) {
+        // Forgotten first, so a throw on the way cannot leave it claiming
+        // pictures that were never painted.
+        paintedScene_.reset();
+        paintedOverlaid_.reset();
+        methodFrames(core.state(), frames_);
+        for (std::size_t i = 0; i < methods_.size(); ++i) {
+            paintPicture(frames_[i], methods_[i]);
+        }
+        paintedScene_ = scene;
+    }
+    paintedOverlaid_.reset();
+    overlayFrame(frames_, overlaid, overlayReport_);
+    paintPicture(overlayReport_, overlay_);
+    paintedOverlaid_ = overlaid;
 }
 
 }  // namespace veltro

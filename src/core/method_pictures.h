@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "core/editor_core.h"
@@ -18,7 +19,10 @@ class MethodPictures {
   public:
     MethodPictures();
 
-    // Paints every picture from the editor as it is now.
+    // Paints every picture from the editor as it is now. A method's frame
+    // depends on nothing but the scene, so pictures whose scene and ticked
+    // methods are those of the last call are left as they are: a still
+    // scene costs a comparison, and ticking a box repaints the overlay only.
     void paint(const EditorCore& core, const MethodSet& overlaid);
 
     const std::vector<std::uint32_t>& method(CurveMethod method) const {
@@ -29,6 +33,11 @@ class MethodPictures {
   private:
     std::array<std::vector<std::uint32_t>, kCurveMethodCount> methods_;
     std::vector<std::uint32_t> overlay_;
+    // What the pictures show now; the reports are kept for their storage.
+    MethodFrames frames_;
+    FrameReport overlayReport_;
+    std::optional<SceneState> paintedScene_;
+    std::optional<MethodSet> paintedOverlaid_;
 };
 
 }  // namespace veltro
