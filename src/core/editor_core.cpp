@@ -117,14 +117,22 @@ std::optional<int> EditorCore::pointToDeleteAt(float x, float y) const {
 void EditorCore::draw() {
     state_.redrawRequested = false;
     prepareFrameKnots(state_);
-    composeFrame(state_, lastFrame_);
-    // The previous frame stays in the buffer until the next one starts, so
-    // hosts can show it again whenever they need to.
-    if (framesDrawn_ > 0) {
-        frame_.clear();
-    }
-    raster::paintFrame(lastFrame_, frame_);
+    drawnScene_ = static_cast<const SceneState&>(state_);
+    drawnScenePainted_ = false;
     ++framesDrawn_;
+}
+
+void EditorCore::paintDrawnScene() const {
+    if (drawnScenePainted_) {
+        return;
+    }
+    drawnScenePainted_ = true;
+    composeFrame(drawnScene_, lastFrame_);
+    // The previous frame stays in the buffer until the next one is painted,
+    // so hosts can show it again whenever they need to. The buffer starts
+    // white, as a cleared one is.
+    frame_.clear();
+    raster::paintFrame(lastFrame_, frame_);
 }
 
 std::optional<int> EditorCore::newestDialog() const {

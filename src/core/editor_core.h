@@ -81,7 +81,10 @@ class EditorCore {
 
     // The last frame drawn, kWidth x kHeight words of 0xFFRRGGBB in
     // top-down rows, to be shown as they are; white before the first frame.
-    const std::vector<std::uint32_t>& framePixels() const { return pixels_; }
+    const std::vector<std::uint32_t>& framePixels() const {
+        paintDrawnScene();
+        return pixels_;
+    }
 
     bool quitRequested() const { return state_.quitRequested; }
     int framesDrawn() const { return framesDrawn_; }
@@ -134,7 +137,10 @@ class EditorCore {
     UndoHistory& history() { return history_; }
     const UndoHistory& history() const { return history_; }
     // What the last frame drew; empty before the first one.
-    const FrameReport& lastFrame() const { return lastFrame_; }
+    const FrameReport& lastFrame() const {
+        paintDrawnScene();
+        return lastFrame_;
+    }
     // When the last frame wait ended, on the core's clock.
     std::uint32_t previousFrameTime() const { return previous_; }
 
@@ -144,6 +150,7 @@ class EditorCore {
     void stepThroughHistory(const Message& message);
     void waitForInterval();
     void draw();
+    void paintDrawnScene() const;
 
     Shell& shell_;
     Clock& clock_;
@@ -153,9 +160,15 @@ class EditorCore {
     std::uint32_t previous_;
     EditorState state_;
     MessageQueue queue_;
-    std::vector<std::uint32_t> pixels_;
-    FrameBuffer frame_;
-    FrameReport lastFrame_;
+    // A turn that draws keeps the scene as it drew it; the frame is composed
+    // and painted when someone looks at it. A scene played step by step
+    // then composes one frame, not one per step, and what is seen is the
+    // same: the frame of the last scene drawn.
+    mutable std::vector<std::uint32_t> pixels_;
+    mutable FrameBuffer frame_;
+    mutable FrameReport lastFrame_;
+    SceneState drawnScene_;
+    mutable bool drawnScenePainted_ = true;
     UndoHistory history_;
     // The scene as a gesture (press to release) found it, while it lasts:
     // the whole gesture is one step.

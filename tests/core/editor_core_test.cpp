@@ -287,6 +287,26 @@ TEST(EditorCore, KeepsTheLastFrameUntilTheNextIsDrawn) {
     EXPECT_EQ(f.core.framePixels(), std::vector<std::uint32_t>(withPoint.size(), 0xFFFFFFFFu));
 }
 
+// Frames nobody looked at are painted once, when looked at, from the scene
+// as the last drawing turn left it: later changes that drew nothing do not
+// show, and the pixels equal those of a core whose every frame was seen.
+TEST(EditorCore, AFrameLookedAtLateIsTheLastOneDrawn) {
+    Fixture seen(0);
+    Fixture unseen(0);
+    for (const float x : {100.0f, 300.0f, 500.0f}) {
+        for (Fixture* f : {&seen, &unseen}) {
+            f->core.post(press(x, 200));
+            ASSERT_TRUE(f->core.turn());
+            f->core.post(Message::mouse(Message::Kind::LeftRelease, x, 200));
+            f->core.turn();
+        }
+        seen.core.framePixels();
+    }
+    unseen.core.state().controlPoints.pop_back();
+    EXPECT_EQ(unseen.core.framePixels(), seen.core.framePixels());
+    EXPECT_EQ(unseen.core.lastFrame().discs.size(), 3u);
+}
+
 TEST(EditorCore, PendingRedrawIsDrawnOnTheQuitTurn) {
     Fixture f(0);
     f.core.state().redrawRequested = true;

@@ -113,6 +113,9 @@ void CheckedSession::play(const Message& message) {
     const auto start = std::chrono::steady_clock::now();
     drewThisTurn_ = core_.turn();
     if (drewThisTurn_) {
+        // Presented as a host presents it, so the frame is painted within
+        // the time measured.
+        core_.framePixels();
         lastFrame_ = std::chrono::steady_clock::now() - start;
         longestFrame_ = std::max(longestFrame_, lastFrame_);
         ++framesDrawn_;
