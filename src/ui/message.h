@@ -86,25 +86,20 @@ struct Message {
         m.inspectionT = t;
         return m;
     }
-    static Message close() {
-        Message m;
-        m.kind = Kind::Close;
-        return m;
-    }
-    static Message undo() {
-        Message m;
-        m.kind = Kind::Undo;
-        return m;
-    }
-    static Message redo() {
-        Message m;
-        m.kind = Kind::Redo;
-        return m;
-    }
+    static Message close() { return only(Kind::Close); }
+    static Message undo() { return only(Kind::Undo); }
+    static Message redo() { return only(Kind::Redo); }
     static Message deletePoint(int pointIndex) {
-        Message m;
-        m.kind = Kind::DeletePoint;
+        Message m = only(Kind::DeletePoint);
         m.pointIndex = pointIndex;
+        return m;
+    }
+
+  private:
+    // A message that carries nothing but its kind.
+    static Message only(Kind kind) {
+        Message m;
+        m.kind = kind;
         return m;
     }
 };
