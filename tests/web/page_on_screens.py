@@ -140,10 +140,15 @@ class Screen:
         return self.js("return document.getElementById('page-status').textContent")
 
     def no_sideways_scroll(self, width):
-        scroll, client = self.js("const e = document.documentElement;"
-                                 "return [e.scrollWidth, e.clientWidth];")
-        if scroll > client:
-            fail(f"at {width} px the page scrolls sideways ({scroll} > {client})")
+        # The page rescales on the resize event, which comes a frame or so
+        # after the screen changed; a slow machine may not have had it yet.
+        for _ in range(80):
+            scroll, client = self.js("const e = document.documentElement;"
+                                     "return [e.scrollWidth, e.clientWidth];")
+            if scroll <= client:
+                return
+            time.sleep(0.025)
+        fail(f"at {width} px the page scrolls sideways ({scroll} > {client})")
 
 
 def phone(screen, screenshot):
