@@ -39,10 +39,10 @@ for method in 40028 40030 40031 40041 40043 40045; do
     for count in 80 320; do
         scene "$count" "$method" 0 >"$work/base.replay"
         scene "$count" "$method" "$frames" >"$work/frames.replay"
-        n0=$(seconds "$native" "$work/base.replay")
-        n1=$(seconds "$native" "$work/frames.replay")
-        w0=$(seconds node "$wasm" "$work/base.replay")
-        w1=$(seconds node "$wasm" "$work/frames.replay")
+        n0=$(seconds "$native" --every-frame "$work/base.replay")
+        n1=$(seconds "$native" --every-frame "$work/frames.replay")
+        w0=$(seconds node "$wasm" --every-frame "$work/base.replay")
+        w1=$(seconds node "$wasm" --every-frame "$work/frames.replay")
         native_ms=$(echo "($n1 - $n0) * 1000 / $frames" | bc -l)
         wasm_ms=$(echo "($w1 - $w0) * 1000 / $frames" | bc -l)
         printf "%-8s %6d %12.3f %12.3f %7.2f\n" "$method" "$count" "$native_ms" "$wasm_ms" \

@@ -117,6 +117,7 @@ TEST(ReplayCli, BadInputExitsTwoAndWritesNothing) {
         {{"--frame", "f.png", "-"}, "", "unknown option '--frame'"},
         {{"--state", "a.replay", "b.replay"}, "", "more than one SCRIPT"},
         {{"--state", "--state", "-"}, "", "--state given twice"},
+        {{"--every-frame", "--every-frame", "-"}, "", "--every-frame given twice"},
         {{"--samples", "-", "--state", "-"}, "", "both write to standard output"},
         {{"--png", "f.png", "--png-scale", "9", "-"}, "", "--png-scale needs a whole number"},
         {{"--png", "f.png", "--png-scale=2.5", "-"}, "", "--png-scale needs a whole number"},
@@ -189,6 +190,26 @@ TEST(ReplayCli, EnlargesTheFrameExactlyAndListsTheCurvesSamples) {
     EXPECT_EQ(run.out.rfind("0 100 300\n", 0), 0u) << run.out;
     EXPECT_EQ(samplePoints, curvePoints);
     EXPECT_NEAR(previousT, 1.0f, 0.02f);
+}
+
+// Painting every frame, as a window does, changes how long a session takes,
+// never what it leaves.
+TEST(ReplayCli, PaintingEveryFrameGivesTheSameOutputs) {
+    ScratchDir dir;
+    ASSERT_TRUE(dir.ok());
+    const std::string session = kArc + "menu shells-on\nmenu slider-on\nkey plus\nclick 300 50\n";
+    std::string state[2];
+    for (const bool every : {false, true}) {
+        std::vector<std::string> args = {"--png", every ? "every.png" : "last.png", "--state", "-"};
+        if (every) {
+            args.insert(args.begin(), "--every-frame");
+        }
+        const ToolRun run = runReplay(dir, args, session);
+        ASSERT_EQ(run.status, 0) << run.err;
+        state[every] = run.out;
+    }
+    EXPECT_EQ(state[0], state[1]);
+    EXPECT_EQ(readTextFile(dir.file("every.png")), readTextFile(dir.file("last.png")));
 }
 
 TEST(ReplayCli, AFailedWriteExitsOneAndLeavesTheOtherOutputAlone) {

@@ -34,7 +34,7 @@ constexpr std::size_t kLargestScript = 64u * 1024u * 1024u;
 const char kUsage[] =
     R"(Usage: veltro-replay [--png FILE [--png-scale N]] [--svg FILE [--stroke-width W]]
                      [--segments FILE] [--samples FILE] [--compare FILE] [--state]
-                     [--inspect FILE] SCRIPT
+                     [--inspect FILE] [--every-frame] SCRIPT
 
 Plays a scripted editing session through the editor's own core (the same
 frame loop turn, input handling and curve drawing as the windowed program),
@@ -123,6 +123,9 @@ Options:
                    points, parameter, curvePoint, weights, levels,
                    basisCurves, and bspline, newton, spline or midpoint for
                    that method
+  --every-frame    paint every frame drawn, as a window shows each one;
+                   without it only the last is painted, which gives the
+                   same outputs far sooner (for timing frames)
   --help           show this text
 
 The whole script is checked before anything runs. Bad arguments or a bad
@@ -145,6 +148,7 @@ struct Options {
     std::optional<std::string> strokeWidth;
     std::optional<std::string> pngScale;
     bool state = false;
+    bool everyFrame = false;
     bool help = false;
     std::optional<std::string> script;
 
@@ -278,11 +282,15 @@ std::optional<UsageError> parseOptions(const std::vector<std::string>& args, Opt
             optionsEnded = true;
             continue;
         }
-        if (!optionsEnded && arg == "--state") {
-            if (options.state) {
-                return UsageError{"--state given twice"};
+        bool* const flag = optionsEnded             ? nullptr
+                           : arg == "--state"       ? &options.state
+                           : arg == "--every-frame" ? &options.everyFrame
+                                                    : nullptr;
+        if (flag != nullptr) {
+            if (*flag) {
+                return UsageError{arg + " given twice"};
             }
-            options.state = true;
+            *flag = true;
             continue;
         }
         bool isValuedOption = false;
@@ -422,7 +430,7 @@ int runReplayCommand(const std::vector<std::string>& args, std::FILE* in, std::F
         return reject(*script.error);
     }
 
-    Session session;
+    Session session(options.everyFrame);
     if (auto failure = session.playAll(script.steps)) {
         return reject(*failure);
     }

@@ -7,13 +7,17 @@
 
 namespace veltro::replay {
 
-Session::Session() = default;
+Session::Session(bool everyFrame) : everyFrame_(everyFrame) {}
 
 std::optional<std::string> Session::play(const Message& message) {
     if (ended()) {
         return "the session has already ended";
     }
-    return playScriptStep(core_, message);
+    auto complaint = playScriptStep(core_, message);
+    if (everyFrame_) {
+        core_.framePixels();
+    }
+    return complaint;
 }
 
 std::optional<ScriptError> Session::playAll(const std::vector<ScriptStep>& steps) {

@@ -19,7 +19,9 @@ namespace veltro::replay {
 // waits.
 class Session final {
   public:
-    Session();
+    // everyFrame: paint each frame as it is drawn, as a window presents
+    // it, rather than only the one looked at in the end.
+    explicit Session(bool everyFrame = false);
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -42,6 +44,7 @@ class Session final {
     HostView hostView() const;
 
   private:
+    bool everyFrame_;
     RecordingShell shell_;
     ManualClock clock_;
     EditorCore core_{shell_, clock_, clock_};
