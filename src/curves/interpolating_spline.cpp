@@ -176,6 +176,13 @@ constexpr std::size_t kLanes = 16;
 // same operations in the same order as addTerms, powerFloat included. A
 // lane's float sum is kept in a double lane, rounded to float after every
 // addition as addTerm rounds it.
+//
+// Past the first four terms every term is a truncated cubic, which gets a
+// body of its own: the power (b * b) * b is what powerFloat forms for the
+// exponent 3, and b = t - knot needs no rounding to float when t < 2^24, since
+// every term here has knot < t and the difference of a float and a smaller
+// integer below 2^24 is a float. The groups' sums stay in registers, so the
+// groups' additions overlap instead of waiting on one another.
 VELTRO_WIDE_KERNEL
 void addTermsSideBySide(const SplineTerm* xTerms, const SplineTerm* yTerms, std::size_t count,
                         const float* t, float* x, float* y) {
@@ -183,17 +190,34 @@ void addTermsSideBySide(const SplineTerm* xTerms, const SplineTerm* yTerms, std:
     DoubleLanes at[kGroups];
     DoubleLanes sx[kGroups] = {};
     DoubleLanes sy[kGroups] = {};
+    bool shiftIsExact = true;
     for (std::size_t g = 0; g < kGroups; ++g) {
         FloatLanes narrow;
         std::memcpy(&narrow, t + 4 * g, sizeof(narrow));
-        at[g] = __builtin_convertvector(narrow, DoubleLanes);
+        widen(narrow, at[g]);
+        for (std::size_t lane = 0; lane < 4; ++lane) {
+            shiftIsExact = shiftIsExact && narrow[lane] >= 0.0f && narrow[lane] < 16777216.0f;
+        }
     }
     for (std::size_t j = 0; j < count; ++j) {
         const SplineTerm& term = xTerms[j];
         const double cx = static_cast<double>(term.coefficient);
         const double cy = static_cast<double>(yTerms[j].coefficient);
         const double knot = static_cast<double>(term.knot);
+        if (!term.isConstant && !term.isPlainPower && term.exponent == 3 && shiftIsExact) {
+#pragma GCC unroll 4
+            for (std::size_t g = 0; g < kGroups; ++g) {
+                const DoubleLanes base = at[g] - knot;
+                const DoubleLanes power = (base * base) * base;
+                sx[g] = sx[g] + power * cx;
+                sy[g] = sy[g] + power * cy;
+                roundToFloat(sx[g]);
+                roundToFloat(sy[g]);
+            }
+            continue;
+        }
         const int exponent = term.exponent > 0 ? term.exponent : 0;
+#pragma GCC unroll 4
         for (std::size_t g = 0; g < kGroups; ++g) {
             if (term.isConstant) {
                 sx[g] = sx[g] + cx;

@@ -192,6 +192,24 @@ TEST(InterpolatingSpline, EvaluationIsTheTermByTermSum) {
     }
 }
 
+// The curve evaluates its samples many side by side; each must be the lone
+// evaluation at its t, also where neighbouring samples sum different numbers
+// of terms.
+TEST(InterpolatingSpline, CurveSamplesAreTheLoneEvaluations) {
+    for (std::size_t n : {2u, 3u, 17u, 40u, 300u}) {
+        const std::vector<Point2> points = scatteredPoints(n);
+        const SplineCurve spline = solveInterpolatingSpline(points);
+        const Polyline curve = interpolatingSplineCurve(points);
+        ASSERT_EQ(curve.points.size(), curve.parameters.size());
+        for (std::size_t i = 0; i < curve.parameters.size(); ++i) {
+            const Point2 alone = evaluateSpline(spline, curve.parameters[i]);
+            ASSERT_TRUE(sameBits(curve.points[i].x, alone.x) &&
+                        sameBits(curve.points[i].y, alone.y))
+                << n << " points, t = " << curve.parameters[i];
+        }
+    }
+}
+
 TEST(InterpolatingSpline, ThousandsOfPointsFinish) {
     const std::vector<Point2> curve = splineCurve(scatteredPoints(2000));
     EXPECT_GT(curve.size(), 99000u);
