@@ -58,6 +58,78 @@ void drawBresenhamInto(const Point2& start, const Point2& end, const PixelWindow
     detail::drawClippedBresenham(s, walk, window, sink);
 }
 
+// Most segments of a frame are short and well inside it, and there what
+// costs in a walk is not its pixels but its branches (which axis is major,
+// whether each step is diagonal, when the walk ends: each one a coin toss
+// for the processor) and its per-pixel roundings and bounds checks. Such a
+// segment is walked here in word offsets, with the whole walk's decisions:
+//  - the cursor moves by whole pixels, exactly, and stays at least one
+//    pixel above zero, so its rounding trunc(cursor + 0.5) is
+//    floor(cursor + 0.5) and moves exactly with it: the start's pixel plus
+//    the steps taken;
+//  - a walk of n steps moves at most n pixels along either axis, so a start
+//    pixel more than n pixels inside every edge keeps every pixel in the
+//    frame;
+//  - a walk of at most three steps always takes three, staying on its last
+//    pixel once it has ended (painting a pixel again in the same colour
+//    changes nothing), so that most walks have no branch at all.
+// Returns false, having painted nothing, for any other segment.
+bool drawInteriorSegment(const Point2& start, const Point2& end, FrameBuffer& frame,
+                         std::uint32_t word) {
+    constexpr float kLongestExtent = 1024.0f;
+    const float dx = end.x - start.x;
+    const float dy = end.y - start.y;
+    const float absDx = std::fabs(dx);
+    const float absDy = std::fabs(dy);
+    // Fails for a non-finite endpoint too, which the general walk skips.
+    if (!(absDx <= kLongestExtent && absDy <= kLongestExtent && start.x >= 1.0f &&
+          start.y >= 1.0f && start.x <= kLongestExtent && start.y <= kLongestExtent)) {
+        return false;
+    }
+    const float widenedDx = absDx == 0.0f ? 0.01f : absDx;
+    // absDy / widenedDx >= 1 as the whole walk decides it: for floats of this
+    // size the quotient rounds to 1 or more exactly when absDy >= widenedDx.
+    const bool yMajor = absDy >= widenedDx;
+    const float major = yMajor ? absDy : widenedDx;
+    const float minor = yMajor ? widenedDx : absDy;
+    const std::int32_t steps = std::max(1, static_cast<std::int32_t>(std::ceil(major)));
+    const auto column = static_cast<std::int32_t>(static_cast<double>(start.x) + 0.5);
+    const auto row = static_cast<std::int32_t>(static_cast<double>(start.y) + 0.5);
+    const auto width = static_cast<std::int32_t>(frame.width());
+    const auto height = static_cast<std::int32_t>(frame.height());
+    if (column <= steps || row <= steps || column + steps >= width || row + steps >= height) {
+        return false;
+    }
+    const auto decision = [](float value) { return static_cast<std::int32_t>(value); };
+    const std::int32_t diagonal = decision(2.0f * (minor - major));
+    const std::int32_t straight = decision(2.0f * minor);
+    std::int32_t d = decision(2.0f * minor - major);
+    const std::int32_t stepX = dx < 0.0f ? -1 : 1;
+    const std::int32_t stepY = dy < 0.0f ? -width : width;
+    const std::int32_t majorStep = yMajor ? stepY : stepX;
+    const std::int32_t minorStep = yMajor ? stepX : stepY;
+    std::uint32_t* pixels = frame.pixels();
+    std::ptrdiff_t at = static_cast<std::ptrdiff_t>(row - 1) * width + column;
+    pixels[at] = word;
+    if (steps <= 3) {
+        for (std::int32_t k = 1; k <= 3; ++k) {
+            const std::int32_t go = k <= steps ? 1 : 0;
+            const std::int32_t diagonalStep = d >= 0 ? 1 : 0;
+            at += go * (majorStep + diagonalStep * minorStep);
+            d += go * (straight + diagonalStep * (diagonal - straight));
+            pixels[at] = word;
+        }
+        return true;
+    }
+    for (std::int32_t k = 1; k <= steps; ++k) {
+        const bool diagonalStep = d >= 0;
+        at += majorStep + (diagonalStep ? minorStep : 0);
+        d += diagonalStep ? diagonal : straight;
+        pixels[at] = word;
+    }
+    return true;
+}
+
 }  // namespace
 
 void drawBresenham(FrameBuffer& frame, const Point2& start, const Point2& end,
@@ -71,7 +143,9 @@ void drawBresenhamPath(FrameBuffer& frame, const std::vector<Point2>& points,
     detail::FrameSink sink{frame, colour};
     const PixelWindow window = detail::writableWindow(frame);
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-        drawBresenhamInto(points[i], points[i + 1], window, sink, {});
+        if (!drawInteriorSegment(points[i], points[i + 1], frame, sink.word)) {
+            drawBresenhamInto(points[i], points[i + 1], window, sink, {});
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 #include <vector>
 
 #include "raster/frame_buffer.h"
@@ -119,6 +120,43 @@ TEST(DrawIntoFrame, FarOutsideSegmentsDrawOnlyTheirVisiblePart) {
     ASSERT_EQ(pixels.size(), 479u);
     for (const Pixel& p : pixels) {
         EXPECT_EQ(p.x, p.y);
+    }
+}
+
+// A path paints exactly the pixels of the step-by-step walk of each of its
+// segments, whichever way the painter takes a segment: paths of short and
+// long segments, inside the frame, at its edges and beyond, at whole, half
+// and fractional positions, with zero, vertical and diagonal segments.
+TEST(DrawIntoFrame, PathsPaintTheStepByStepWalks) {
+    std::mt19937 random(7);
+    const auto pick = [&](std::initializer_list<float> choices) {
+        return *(choices.begin() +
+                 std::uniform_int_distribution<std::size_t>(0, choices.size() - 1)(random));
+    };
+    const auto near = [&](float around, float spread) {
+        const float offset = std::uniform_real_distribution<float>(-spread, spread)(random);
+        const float position = around + offset;
+        return pick({position, std::round(position), std::round(position) + 0.5f});
+    };
+    for (int path = 0; path < 400; ++path) {
+        std::vector<Point2> points{Point2(near(pick({2.0f, 5.0f, 320.0f, 635.0f, 639.0f}), 8.0f),
+                                          near(pick({2.0f, 5.0f, 240.0f, 475.0f, 479.0f}), 8.0f))};
+        for (int k = 0; k < 60; ++k) {
+            const float reach = pick({0.0f, 1.0f, 3.0f, 4.0f, 40.0f, 700.0f});
+            const Point2& last = points.back();
+            points.emplace_back(pick({near(last.x, reach), last.x}),
+                                pick({near(last.y, reach), last.y}));
+        }
+        Frame painted;
+        raster::drawBresenhamPath(painted.view, points, Colour(0, 0, 255, 255));
+        Frame walked;
+        for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+            testing::walkBresenham(points[i], points[i + 1], [&](const Pixel& p) {
+                walked.view.setPixel(static_cast<std::int32_t>(p.x), static_cast<std::int32_t>(p.y),
+                                     Colour(0, 0, 255, 255));
+            });
+        }
+        ASSERT_EQ(painted.words, walked.words) << "path " << path;
     }
 }
 
