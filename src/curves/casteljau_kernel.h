@@ -39,9 +39,9 @@ void casteljauLevel(CasteljauScratch& s, std::size_t size, float t);
 inline void appendScratchPolyline(FrameReport& report, const CasteljauScratch& s, std::size_t count,
                                   const Colour& colour, PolylineRole role) {
     std::vector<Point2> points = report.takePoints();
-    points.reserve(count);
+    points.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
-        points.push_back(s.at(i));
+        points[i] = s.at(i);
     }
     report.addPolyline(colour, std::move(points), role);
 }
