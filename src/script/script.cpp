@@ -214,96 +214,92 @@ int parsePointNumber(const Token& token) {
     return *number - 1;
 }
 
-struct MouseCommand {
+using Arguments = std::vector<Token>;
+
+template <Message::Kind kind>
+std::vector<Message> mouseAt(const Arguments& a) {
+    const float x = parseCoordinate(a[1]);
+    const float y = parseCoordinate(a[2]);
+    return {Message::mouse(kind, x, y)};
+}
+
+// Every command but `dialog`: its name, its usage as an error shows it, how
+// many arguments it takes, and the messages it stands for.
+struct Command {
     std::string_view name;
-    Message::Kind kind;
+    std::string_view usage;
+    std::size_t argumentCount;
+    std::vector<Message> (*messages)(const Arguments&);
 };
 
-constexpr MouseCommand kMouseCommands[] = {
-    {"press", Message::Kind::LeftPress},
-    {"move", Message::Kind::MouseMove},
-    {"release", Message::Kind::LeftRelease},
-    {"dblclick", Message::Kind::LeftDoubleClick},
+constexpr Command kCommands[] = {
+    {"click", "click X Y", 2,
+     [](const Arguments& a) {
+         const float x = parseCoordinate(a[1]);
+         const float y = parseCoordinate(a[2]);
+         return std::vector<Message>{Message::mouse(Message::Kind::LeftPress, x, y),
+                                     Message::mouse(Message::Kind::LeftRelease, x, y)};
+     }},
+    {"press", "press X Y", 2, mouseAt<Message::Kind::LeftPress>},
+    {"move", "move X Y", 2, mouseAt<Message::Kind::MouseMove>},
+    {"release", "release X Y", 2, mouseAt<Message::Kind::LeftRelease>},
+    {"dblclick", "dblclick X Y", 2, mouseAt<Message::Kind::LeftDoubleClick>},
+    {"key", "key K", 1,
+     [](const Arguments& a) { return std::vector<Message>{Message::keyDown(parseKey(a[1]))}; }},
+    {"menu", "menu NAME", 1,
+     [](const Arguments& a) {
+         return std::vector<Message>{Message::menu(parseMenuCommand(a[1]))};
+     }},
+    {"place", "place I X Y", 3,
+     [](const Arguments& a) {
+         const int index = parsePointNumber(a[1]);
+         const float x = parseCoordinate(a[2]);
+         const float y = parseCoordinate(a[3]);
+         return std::vector<Message>{Message::place(index, x, y)};
+     }},
+    {"undo", "undo", 0, [](const Arguments&) { return std::vector<Message>{Message::undo()}; }},
+    {"redo", "redo", 0, [](const Arguments&) { return std::vector<Message>{Message::redo()}; }},
+    {"delete", "delete I", 1,
+     [](const Arguments& a) {
+         return std::vector<Message>{Message::deletePoint(parsePointNumber(a[1]))};
+     }},
+    {"inspect", "inspect T", 1,
+     [](const Arguments& a) {
+         return std::vector<Message>{Message::inspect(parseParameter(a[1]))};
+     }},
+    {"close", "close", 0, [](const Arguments&) { return std::vector<Message>{Message::close()}; }},
 };
 
-void parseLine(const std::vector<Token>& tokens, int line, std::vector<ScriptStep>& steps) {
+Message dialogMessage(const Arguments& tokens) {
+    const std::string action = tokens.size() > 1 ? bareWord(tokens[1], "ok or cancel") : "";
+    if (action == "ok") {
+        expectArgumentCount(tokens, 3, "dialog ok \"DEGREE\" \"KNOTS\"");
+        if (!tokens[2].quoted || !tokens[3].quoted) {
+            throw LineError{"the degree and knot texts of 'dialog ok' must be in double quotes"};
+        }
+        return Message::dialogOk(-1, tokens[2].text, tokens[3].text);
+    }
+    if (action == "cancel") {
+        expectArgumentCount(tokens, 1, "dialog cancel");
+        return Message::dialogCancel(-1);
+    }
+    throw LineError{"expected 'dialog ok \"DEGREE\" \"KNOTS\"' or 'dialog cancel'"};
+}
+
+void parseLine(const Arguments& tokens, int line, std::vector<ScriptStep>& steps) {
     const std::string& command = bareWord(tokens[0], "a command");
-    const auto add = [&](Message message) {
-        steps.push_back(ScriptStep{line, std::move(message)});
-    };
-
-    if (command == "click") {
-        expectArgumentCount(tokens, 2, "click X Y");
-        const float x = parseCoordinate(tokens[1]);
-        const float y = parseCoordinate(tokens[2]);
-        add(Message::mouse(Message::Kind::LeftPress, x, y));
-        add(Message::mouse(Message::Kind::LeftRelease, x, y));
-        return;
-    }
-    for (const MouseCommand& mouse : kMouseCommands) {
-        if (command == mouse.name) {
-            expectArgumentCount(tokens, 2, std::string(mouse.name) + " X Y");
-            const float x = parseCoordinate(tokens[1]);
-            const float y = parseCoordinate(tokens[2]);
-            add(Message::mouse(mouse.kind, x, y));
-            return;
-        }
-    }
-    if (command == "key") {
-        expectArgumentCount(tokens, 1, "key K");
-        add(Message::keyDown(parseKey(tokens[1])));
-        return;
-    }
-    if (command == "menu") {
-        expectArgumentCount(tokens, 1, "menu NAME");
-        add(Message::menu(parseMenuCommand(tokens[1])));
-        return;
-    }
     if (command == "dialog") {
-        const std::string action = tokens.size() > 1 ? bareWord(tokens[1], "ok or cancel") : "";
-        if (action == "ok") {
-            expectArgumentCount(tokens, 3, "dialog ok \"DEGREE\" \"KNOTS\"");
-            if (!tokens[2].quoted || !tokens[3].quoted) {
-                throw LineError{
-                    "the degree and knot texts of 'dialog ok' must be in double quotes"};
+        steps.push_back(ScriptStep{line, dialogMessage(tokens)});
+        return;
+    }
+    for (const Command& known : kCommands) {
+        if (command == known.name) {
+            expectArgumentCount(tokens, known.argumentCount, known.usage);
+            for (Message& message : known.messages(tokens)) {
+                steps.push_back(ScriptStep{line, std::move(message)});
             }
-            add(Message::dialogOk(-1, tokens[2].text, tokens[3].text));
             return;
         }
-        if (action == "cancel") {
-            expectArgumentCount(tokens, 1, "dialog cancel");
-            add(Message::dialogCancel(-1));
-            return;
-        }
-        throw LineError{"expected 'dialog ok \"DEGREE\" \"KNOTS\"' or 'dialog cancel'"};
-    }
-    if (command == "place") {
-        expectArgumentCount(tokens, 3, "place I X Y");
-        const int index = parsePointNumber(tokens[1]);
-        const float x = parseCoordinate(tokens[2]);
-        const float y = parseCoordinate(tokens[3]);
-        add(Message::place(index, x, y));
-        return;
-    }
-    if (command == "undo" || command == "redo") {
-        expectArgumentCount(tokens, 0, command);
-        add(command == "undo" ? Message::undo() : Message::redo());
-        return;
-    }
-    if (command == "delete") {
-        expectArgumentCount(tokens, 1, "delete I");
-        add(Message::deletePoint(parsePointNumber(tokens[1])));
-        return;
-    }
-    if (command == "inspect") {
-        expectArgumentCount(tokens, 1, "inspect T");
-        add(Message::inspect(parseParameter(tokens[1])));
-        return;
-    }
-    if (command == "close") {
-        expectArgumentCount(tokens, 0, "close");
-        add(Message::close());
-        return;
     }
     throw LineError{"unknown command " + quoteForMessage(command)};
 }
