@@ -130,12 +130,21 @@ bool drawInteriorSegment(const Point2& start, const Point2& end, FrameBuffer& fr
     return true;
 }
 
+// One segment into a frame: inside it the short way, anywhere else the
+// general walk.
+void paintSegment(const Point2& start, const Point2& end, FrameBuffer& frame,
+                  const PixelWindow& window, detail::FrameSink& sink) {
+    if (!drawInteriorSegment(start, end, frame, sink.word)) {
+        drawBresenhamInto(start, end, window, sink, {});
+    }
+}
+
 }  // namespace
 
 void drawBresenham(FrameBuffer& frame, const Point2& start, const Point2& end,
                    const Colour& colour) {
     detail::FrameSink sink{frame, colour};
-    drawBresenhamInto(start, end, detail::writableWindow(frame), sink, {});
+    paintSegment(start, end, frame, detail::writableWindow(frame), sink);
 }
 
 void drawBresenhamPath(FrameBuffer& frame, const std::vector<Point2>& points,
@@ -143,9 +152,7 @@ void drawBresenhamPath(FrameBuffer& frame, const std::vector<Point2>& points,
     detail::FrameSink sink{frame, colour};
     const PixelWindow window = detail::writableWindow(frame);
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-        if (!drawInteriorSegment(points[i], points[i + 1], frame, sink.word)) {
-            drawBresenhamInto(points[i], points[i + 1], window, sink, {});
-        }
+        paintSegment(points[i], points[i + 1], frame, window, sink);
     }
 }
 
