@@ -50,8 +50,9 @@ void DesktopEditor::showComparison() {
     if (compare_ == nullptr || !pictures_) {
         return;
     }
-    pictures_->paint(core(), compare_->overlaid());
-    compare_->showPictures(*pictures_);
+    if (pictures_->paint(core(), compare_->overlaid())) {
+        compare_->showPictures(*pictures_);
+    }
 }
 
 void DesktopEditor::show() {

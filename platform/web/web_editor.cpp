@@ -91,7 +91,9 @@ bool WebEditor::paintComparison(unsigned overlaid) {
     for (std::size_t i = 0; i < chosen.size(); ++i) {
         chosen[i] = ((overlaid >> i) & 1u) != 0;
     }
-    pictures_->paint(core(), chosen);
+    if (!pictures_->paint(core(), chosen)) {
+        return false;
+    }
     const auto methods = methodsInMenuOrder();
     for (std::size_t i = 0; i < methods.size(); ++i) {
         convertWords(pictures_->method(methods[i]), comparisonRgba_.data() + i * kFrameBytes);

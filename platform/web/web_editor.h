@@ -75,7 +75,8 @@ class WebEditor {
     void setComparisonOpen(bool open);
     // Paints the comparison's pictures from the editor as it is now, the
     // overlay with the methods whose bits (1 << CurveMethod) are set; false
-    // while the comparison is closed.
+    // while the comparison is closed, and when no picture changed since the
+    // last call (the page's canvases still show them).
     bool paintComparison(unsigned overlaid);
     // Picture 0 to 5: the methods in the Object menu's order, 6: the overlay;
     // in the layout of rgba(). Null while closed or for another number.

@@ -23,11 +23,11 @@ MethodPictures::MethodPictures() : overlay_(kWords, 0xFFFFFFFFu) {
     }
 }
 
-void MethodPictures::paint(const EditorCore& core, const MethodSet& overlaid) {
+bool MethodPictures::paint(const EditorCore& core, const MethodSet& overlaid) {
     const SceneState& scene = core.state();
     const bool sceneShown = paintedScene_.has_value() && *paintedScene_ == scene;
     if (sceneShown && paintedOverlaid_ == overlaid) {
-        return;
+        return false;
     }
     if (!sceneShown) {
         // Forgotten first, so a throw on the way cannot leave it claiming
@@ -44,6 +44,7 @@ void MethodPictures::paint(const EditorCore& core, const MethodSet& overlaid) {
     overlayFrame(frames_, overlaid, overlayReport_);
     paintPicture(overlayReport_, overlay_);
     paintedOverlaid_ = overlaid;
+    return true;
 }
 
 }  // namespace veltro

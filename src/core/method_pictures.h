@@ -23,7 +23,9 @@ class MethodPictures {
     // depends on nothing but the scene, so pictures whose scene and ticked
     // methods are those of the last call are left as they are: a still
     // scene costs a comparison, and ticking a box repaints the overlay only.
-    void paint(const EditorCore& core, const MethodSet& overlaid);
+    // Returns whether any picture changed, so that a host shows them again
+    // only then.
+    bool paint(const EditorCore& core, const MethodSet& overlaid);
 
     const std::vector<std::uint32_t>& method(CurveMethod method) const {
         return methods_[static_cast<std::size_t>(method)];

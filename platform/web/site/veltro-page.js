@@ -947,7 +947,8 @@
     return bits;
   }
 
-  // Once per presented frame, and only while the panel is open.
+  // Once per presented frame, and only while the panel is open; the canvases
+  // are drawn again only when a picture changed.
   function showComparison() {
     if (!compareOpen || editor === 0 || module._veltro_compare_paint(editor, overlaidBits()) === 0) {
       return;
