@@ -2,12 +2,14 @@
 """The page on a phone and zoomed on a projector, in headless Chromium.
 
 On a 390 x 844 touch screen: the page fits (no sideways scrolling, also at
-360 px), taps and a finger drag give the frame veltro-replay draws for the
-frame pixels they map to, the on-screen plus steps the slider, a shared
-link reproduces the session's frame, a #scene= link plays its scene, and a
-bad link says what is wrong while the editor still takes taps. On a large
-screen at zoom 2 and at Fit to Window, clicks at mapped positions give the
-replay frame, and at zoom 2 the shown picture is the replay PNG enlarged.
+360 px), taps, a double tap and a finger drag give the frame veltro-replay
+draws for the frame pixels they map to, the on-screen plus steps the slider,
+a shared link reproduces the session's frame, a #scene= link plays its
+scene, a bad link says what is wrong while the editor still takes taps, and
+a bad file opened says where it is wrong and leaves the editor as it was. On
+a large screen at zoom 2 and at Fit to Window, clicks at mapped positions
+give the replay frame, and at zoom 2 the shown picture is the replay PNG
+enlarged.
 
 usage: page_on_screens.py SITE_DIR VELTRO_REPLAY PNG_COMPARE [PHONE_SCREENSHOT]
 Exits 77 (skipped) when the site has not been built.
@@ -166,6 +168,16 @@ def phone(screen, screenshot):
         screen.tap(*screen.at(*tap))
     screen.expect_frame("\n".join(script) + "\n", "four taps")
 
+    # A second tap soon after and a few pixels off is a double click, which
+    # adds no point (two clicks this far apart would add two).
+    for fx in (300, 310):
+        screen.touch("touchStart", *screen.at(fx, 200))
+        screen.touch("touchEnd", *screen.at(fx, 200))
+    screen.settle()
+    time.sleep(0.6)
+    script += ["click 300 200"]
+    screen.expect_frame("\n".join(script) + "\n", "a double tap")
+
     # A finger drag moves the second point in Move Points mode.
     screen.press('#menu-bar [data-command="40023"]')
     screen.dismiss_box()
@@ -218,6 +230,28 @@ def phone(screen, screenshot):
         fail(f"a bad link shows {screen.status()!r}")
     screen.tap(*screen.at(*taps[0]))
     screen.expect_frame("click %d %d\n" % taps[0], "a tap after a bad link")
+
+    # Open: a bad file says where it is wrong and leaves the editor as it
+    # was; a good one shows its scene.
+    def open_file(name, text, opened):
+        screen.js("""const input = document.getElementById('scene-file');
+                     const files = new DataTransfer();
+                     files.items.add(new File([arguments[1]], arguments[0]));
+                     input.files = files.files;
+                     input.dispatchEvent(new Event('change'));""", name, text)
+        # The file is read in the background.
+        for _ in range(80):
+            if opened(screen.status()):
+                break
+            time.sleep(0.025)
+        screen.settle()
+    open_file("broken.replay", "click 30 30\npluss 3\n",
+              lambda status: status.startswith("broken.replay:"))
+    if not screen.status().startswith("broken.replay:2: "):
+        fail(f"a bad file shows {screen.status()!r}")
+    screen.expect_frame("click %d %d\n" % taps[0], "the editor after a bad file")
+    open_file("good.replay", scene, lambda status: status == "")
+    screen.expect_frame(scene, "an opened file")
 
     screen.driver.set_window_size(360, 844)
     screen.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
