@@ -2,14 +2,14 @@
 """The page on a phone and zoomed on a projector, in headless Chromium.
 
 On a 390 x 844 touch screen: the page fits (no sideways scrolling, also at
-360 px), taps, a double tap and a finger drag give the frame veltro-replay
-draws for the frame pixels they map to, the on-screen plus steps the slider,
-a shared link reproduces the session's frame, a #scene= link plays its
-scene, a bad link says what is wrong while the editor still takes taps, and
-a bad file opened says where it is wrong and leaves the editor as it was. On
-a large screen at zoom 2 and at Fit to Window, clicks at mapped positions
-give the replay frame, and at zoom 2 the shown picture is the replay PNG
-enlarged.
+360 px), taps, a double tap, a finger drag and one the browser cancels give
+the frame veltro-replay draws for the frame pixels they map to, the on-
+screen plus steps the slider, a shared link reproduces the session's frame,
+a #scene= link plays its scene, a bad link says what is wrong while the
+editor still takes taps, and a bad file opened says where it is wrong and
+leaves the editor as it was. On a large screen at zoom 2 and at Fit to
+Window, clicks at mapped positions give the replay frame, and at zoom 2 the
+shown picture is the replay PNG enlarged.
 
 usage: page_on_screens.py SITE_DIR VELTRO_REPLAY PNG_COMPARE [PHONE_SCREENSHOT]
 Exits 77 (skipped) when the site has not been built.
@@ -189,6 +189,20 @@ def phone(screen, screenshot):
     screen.settle()
     script += ["menu 40023", "press 201 303", "move 230 280", "move 263 251", "release 263 251"]
     screen.expect_frame("\n".join(script) + "\n", "a finger drag")
+    # A drag the browser cancels (a system gesture took the finger) ends as
+    # a release would.
+    screen.touch("touchStart", *screen.at(400, 120))
+    screen.touch("touchMove", *screen.at(420, 160))
+    screen.touch("touchCancel", *screen.at(420, 160))
+    screen.settle()
+    # The next drag takes its own point, not the cancelled one.
+    screen.touch("touchStart", *screen.at(100, 100))
+    screen.touch("touchMove", *screen.at(130, 90))
+    screen.touch("touchEnd", *screen.at(130, 90))
+    screen.settle()
+    script += ["press 400 120", "move 420 160", "release 420 160",
+               "press 100 100", "move 130 90", "release 130 90"]
+    screen.expect_frame("\n".join(script) + "\n", "a cancelled finger drag")
 
     # The on-screen plus steps the slider of a B-spline.
     screen.press('#menu-bar [data-command="40045"]')
