@@ -122,17 +122,28 @@ void reportRatios(benchmark::State& bench, double perFrame, std::size_t segments
         (static_cast<double>(std::max<std::size_t>(1, segments)) * floors().shortWalkSeconds);
 }
 
-// Times whole frames of the given scene into a real 640 x 480 buffer.
-void timeFrames(benchmark::State& bench, SceneState& state) {
+enum class Timed { WholeFrames, PaintingOnly };
+
+// Times frames of the given scene into a real 640 x 480 buffer: whole
+// frames, or only painting a report composed once.
+void timeFrames(benchmark::State& bench, SceneState& state, Timed timed = Timed::WholeFrames) {
     floors();  // measured before the clock starts
     std::vector<std::uint32_t> pixels(std::size_t{FrameBuffer::kWidth} * FrameBuffer::kHeight);
     FrameBuffer frame(pixels.data(), FrameBuffer::kWidth, FrameBuffer::kHeight);
     frame.clear();
     veltro::FrameReport report;
-    const double start = processorSeconds();
-    for (auto _ : bench) {
+    const auto compose = [&] {
         veltro::prepareFrameKnots(state);
         veltro::composeFrame(state, report);
+    };
+    if (timed == Timed::PaintingOnly) {
+        compose();
+    }
+    const double start = processorSeconds();
+    for (auto _ : bench) {
+        if (timed == Timed::WholeFrames) {
+            compose();
+        }
         veltro::raster::paintFrame(report, frame);
         benchmark::DoNotOptimize(pixels.data());
         benchmark::ClobberMemory();
@@ -189,22 +200,7 @@ BENCHMARK_CAPTURE(longBSpline, degree_100_over_400_points, 400, 100, veltro::Kno
 // between computing the shells and walking their segments.
 void paintOnly(benchmark::State& bench, CurveMethod method) {
     SceneState state = sceneFor(method, static_cast<std::size_t>(bench.range(0)));
-    std::vector<std::uint32_t> pixels(std::size_t{FrameBuffer::kWidth} * FrameBuffer::kHeight);
-    FrameBuffer frame(pixels.data(), FrameBuffer::kWidth, FrameBuffer::kHeight);
-    frame.clear();
-    veltro::FrameReport report;
-    veltro::prepareFrameKnots(state);
-    veltro::composeFrame(state, report);
-    floors();  // measured before the clock starts
-    const double start = processorSeconds();
-    for (auto _ : bench) {
-        veltro::raster::paintFrame(report, frame);
-        benchmark::DoNotOptimize(pixels.data());
-        benchmark::ClobberMemory();
-    }
-    const double perFrame = (processorSeconds() - start) /
-                            static_cast<double>(std::max<std::int64_t>(1, bench.iterations()));
-    reportRatios(bench, perFrame, segmentsOf(report));
+    timeFrames(bench, state, Timed::PaintingOnly);
 }
 BENCHMARK_CAPTURE(paintOnly, nested_linear, CurveMethod::NestedLinear)
     ->Arg(2000)
