@@ -58,6 +58,23 @@ class NoWasmHandler(QuietHandler):
             super().do_GET()
 
 
+class NoSimdHandler(QuietHandler):
+    """The page as a browser whose WebAssembly has no SIMD sees it."""
+
+    def do_GET(self):
+        if self.path not in ("/", "/index.html"):
+            super().do_GET()
+            return
+        with open(os.path.join(self.directory, "index.html"), "rb") as page:
+            body = page.read().replace(b"<script", b"<script>WebAssembly.validate = () => false;"
+                                       b"</script><script", 1)
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+
 def serve(site, handler_class=QuietHandler):
     handler = functools.partial(handler_class, directory=site)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
@@ -512,18 +529,22 @@ def check_frames(page, replay, compare):
 
 
 def check_failed_load(engine, site):
-    """Without its module the page says so instead of showing a blank canvas."""
-    server = serve(site, NoWasmHandler)
-    try:
-        engine.open(f"http://127.0.0.1:{server.server_address[1]}/")
-        outcome = engine.call("() => window.veltroPage.ready.then(() => 'started', () => 'failed')")
-        shown = engine.call("""() => {
-            const e = document.getElementById('page-error');
-            return e.hidden ? '' : e.textContent; }""")
-        if outcome != "failed" or "could not start" not in shown:
-            raise PageFailure(f"without veltro.wasm the page {outcome} and shows {shown!r}")
-    finally:
-        server.shutdown()
+    """Without its module, or in a browser too old for it, the page says why instead of
+    showing a blank canvas."""
+    for handler, missing, why in ((NoWasmHandler, "veltro.wasm", "veltro.wasm are next to"),
+                                  (NoSimdHandler, "WebAssembly SIMD", "too old")):
+        server = serve(site, handler)
+        try:
+            engine.open(f"http://127.0.0.1:{server.server_address[1]}/")
+            outcome = engine.call(
+                "() => window.veltroPage.ready.then(() => 'started', () => 'failed')")
+            shown = engine.call("""() => {
+                const e = document.getElementById('page-error');
+                return e.hidden ? '' : e.textContent; }""")
+            if outcome != "failed" or "could not start" not in shown or why not in shown:
+                raise PageFailure(f"without {missing} the page {outcome} and shows {shown!r}")
+        finally:
+            server.shutdown()
 
 
 def check_opened_from_disk(engine, site):

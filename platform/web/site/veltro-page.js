@@ -1200,6 +1200,16 @@
       showError('VELTRO could not start: this browser does not run WebAssembly.');
       return Promise.reject(new Error('no WebAssembly'));
     }
+    // The module is built with WebAssembly SIMD, which a browser without it
+    // refuses as a whole: say that, rather than blame a missing file. The
+    // probe is a function returning i8x16.popcnt(i8x16.splat(0)).
+    const simdProbe = new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0, 1, 5, 1, 96, 0, 1, 123, 3,
+                                      2, 1, 0, 10, 10, 1, 8, 0, 65, 0, 253, 15, 253, 98, 11]);
+    if (!WebAssembly.validate(simdProbe)) {
+      showError('VELTRO could not start: this browser is too old for it. ' +
+                'Chrome and Edge 91, Firefox 89, Safari 16.4 and newer run it.');
+      return Promise.reject(new Error('no WebAssembly SIMD'));
+    }
     const script = document.createElement('script');
     script.src = 'veltro.js';
     const loaded = new Promise((resolve, reject) => {
