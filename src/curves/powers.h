@@ -7,6 +7,13 @@ namespace veltro {
 
 // a * b, held at the ends of the 64-bit range instead of wrapping.
 inline std::int64_t multiplySaturating(std::int64_t a, std::int64_t b) {
+    // Factors below 2^31 cannot overflow, and the spline's matrix has only
+    // such: WebAssembly would check each of its products through a 128-bit
+    // multiplication.
+    constexpr std::int64_t kSmall = std::int64_t{1} << 31;
+    if (a > -kSmall && a < kSmall && b > -kSmall && b < kSmall) {
+        return a * b;
+    }
     std::int64_t product = 0;
     if (__builtin_mul_overflow(a, b, &product)) {
         const bool negative = (a < 0) != (b < 0);
