@@ -13,7 +13,10 @@ set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=${VELTRO_NODE_PA
 # ones, which the polynomial's and the spline's sums over every point need to
 # keep up with the desktop. Lane arithmetic is the same IEEE arithmetic, so
 # the frames stay the same bits. Browsers run it since Chromium 91, Firefox 89
-# and Safari 16.4. As options rather than initial flags, so that a build tree
-# configured before gets them too.
-add_compile_options(-msimd128)
-add_link_options(-msimd128)
+# and Safari 16.4; older ones get a second build of the page's module without
+# it (VELTRO_WEB_SIMD=OFF, see platform/web). As options rather than initial
+# flags, so that a build tree configured before gets them too.
+if(NOT DEFINED VELTRO_WEB_SIMD OR VELTRO_WEB_SIMD)
+  add_compile_options(-msimd128)
+  add_link_options(-msimd128)
+endif()

@@ -1201,20 +1201,17 @@
       return Promise.reject(new Error('no WebAssembly'));
     }
     // The module is built with WebAssembly SIMD, which a browser without it
-    // refuses as a whole: say that, rather than blame a missing file. The
-    // probe is a function returning i8x16.popcnt(i8x16.splat(0)).
+    // refuses as a whole; such a browser gets the same module built without
+    // it, which draws the same frames a little slower. The probe is a
+    // function returning i8x16.popcnt(i8x16.splat(0)).
     const simdProbe = new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0, 1, 5, 1, 96, 0, 1, 123, 3,
                                       2, 1, 0, 10, 10, 1, 8, 0, 65, 0, 253, 15, 253, 98, 11]);
-    if (!WebAssembly.validate(simdProbe)) {
-      showError('VELTRO could not start: this browser is too old for it. ' +
-                'Chrome and Edge 91, Firefox 89, Safari 16.4 and newer run it.');
-      return Promise.reject(new Error('no WebAssembly SIMD'));
-    }
+    const moduleScript = WebAssembly.validate(simdProbe) ? 'veltro.js' : 'veltro-baseline.js';
     const script = document.createElement('script');
-    script.src = 'veltro.js';
+    script.src = moduleScript;
     const loaded = new Promise((resolve, reject) => {
       script.onload = resolve;
-      script.onerror = () => reject(new Error('veltro.js could not be loaded'));
+      script.onerror = () => reject(new Error(moduleScript + ' could not be loaded'));
     });
     document.head.append(script);
     let knotTextLimit = 0;
@@ -1250,8 +1247,9 @@
         })
         .catch((error) => {
           console.error('VELTRO did not start:', error);
-          showError('VELTRO could not start: its WebAssembly module did not load. ' +
-                    'Check that veltro.js and veltro.wasm are next to this page, then reload.');
+          showError('VELTRO could not start: its WebAssembly module did not load. Check that ' +
+                    moduleScript + ' and ' + moduleScript.replace(/\.js$/, '.wasm') +
+                    ' are next to this page, then reload.');
           throw error;
         });
   }
