@@ -111,20 +111,11 @@ bool drawInteriorSegment(const Point2& start, const Point2& end, FrameBuffer& fr
     std::uint32_t* pixels = frame.pixels();
     std::ptrdiff_t at = static_cast<std::ptrdiff_t>(row - 1) * width + column;
     pixels[at] = word;
-    if (steps <= 3) {
-        for (std::int32_t k = 1; k <= 3; ++k) {
-            const std::int32_t go = k <= steps ? 1 : 0;
-            const std::int32_t diagonalStep = d >= 0 ? 1 : 0;
-            at += go * (majorStep + diagonalStep * minorStep);
-            d += go * (straight + diagonalStep * (diagonal - straight));
-            pixels[at] = word;
-        }
-        return true;
-    }
-    for (std::int32_t k = 1; k <= steps; ++k) {
+    for (std::int32_t k = 1; k <= std::max(steps, 3); ++k) {
+        const bool go = k <= steps;
         const bool diagonalStep = d >= 0;
-        at += majorStep + (diagonalStep ? minorStep : 0);
-        d += diagonalStep ? diagonal : straight;
+        at += go ? majorStep + (diagonalStep ? minorStep : 0) : 0;
+        d += go ? (diagonalStep ? diagonal : straight) : 0;
         pixels[at] = word;
     }
     return true;
