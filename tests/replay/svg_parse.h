@@ -4,8 +4,8 @@
 // them with the segment list.
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -39,25 +39,43 @@ inline float number(const std::string& text) {
     return std::strtof(text.c_str(), nullptr);
 }
 
+// The value of the attribute `name` in one element's text, empty when the
+// element has none.
+inline std::string attribute(const std::string& element, const std::string& name) {
+    const std::string key = " " + name + "=\"";
+    const std::size_t at = element.find(key);
+    if (at == std::string::npos) {
+        return {};
+    }
+    const std::size_t from = at + key.size();
+    return element.substr(from, element.find('"', from) - from);
+}
+
+// Scanned by hand rather than with std::regex, whose matcher recurses once per
+// character and overflows the stack on the points of a long polyline.
 inline ParsedSvg parseSvg(const std::string& svg) {
-    static const std::regex element(
-        R"re(<(circle|polyline) class="(\w+)" )re"
-        R"re((?:cx="([^"]*)" cy="([^"]*)" r="([^"]*)"|points="([^"]*)") )re"
-        R"re((?:fill|fill="none" stroke)="rgb\((\d+),(\d+),(\d+)\)"(?: stroke="none")?/>)re");
     ParsedSvg parsed;
-    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), element);
-         it != std::sregex_iterator(); ++it) {
-        const std::smatch& m = *it;
-        const int r = std::stoi(m[7]), g = std::stoi(m[8]), b = std::stoi(m[9]);
-        if (m[1] == "circle") {
+    for (std::size_t at = svg.find('<'); at != std::string::npos; at = svg.find('<', at + 1)) {
+        const bool circle = svg.compare(at, 8, "<circle ") == 0;
+        if (!circle && svg.compare(at, 10, "<polyline ") != 0) {
+            continue;
+        }
+        const std::size_t close = svg.find("/>", at);
+        const std::string element = svg.substr(at, close - at);
+        const std::string role = attribute(element, "class");
+        int r = -1, g = -1, b = -1;
+        std::sscanf(attribute(element, circle ? "fill" : "stroke").c_str(), "rgb(%d,%d,%d)", &r, &g,
+                    &b);
+        if (circle) {
             parsed.circleAfterLine = parsed.circleAfterLine || parsed.polylines > 0;
-            parsed.circles.push_back(
-                Circle{number(m[3]), number(m[4]), number(m[5]), r, g, b, m[2].str()});
+            parsed.circles.push_back(Circle{number(attribute(element, "cx")),
+                                            number(attribute(element, "cy")),
+                                            number(attribute(element, "r")), r, g, b, role});
             continue;
         }
         ++parsed.polylines;
         std::vector<std::pair<float, float>> points;
-        std::istringstream in(m[6].str());
+        std::istringstream in(attribute(element, "points"));
         std::string pair;
         while (in >> pair) {
             const auto comma = pair.find(',');
@@ -66,7 +84,7 @@ inline ParsedSvg parseSvg(const std::string& svg) {
         for (std::size_t i = 1; i < points.size(); ++i) {
             parsed.lines.push_back(Line{points[i - 1].first, points[i - 1].second, points[i].first,
                                         points[i].second, r, g, b});
-            parsed.lineRoles.push_back(m[2].str());
+            parsed.lineRoles.push_back(role);
         }
     }
     return parsed;
