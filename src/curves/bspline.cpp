@@ -1,12 +1,14 @@
 #include "curves/bspline.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 #include "curves/curve_colours.h"
 #include "curves/knots.h"
 #include "curves/parameter_walk.h"
 #include "curves/slider_marker.h"
+#include "curves/wide_kernel.h"
 
 namespace veltro {
 
@@ -123,6 +125,65 @@ Point2 deBoorPoint(const std::vector<Point2>& points, const KnotSequence& knots,
     return scratch.front();
 }
 
+namespace {
+
+// Samples evaluated side by side when they lie in the same span.
+constexpr std::size_t kLanes = 4;
+
+// One float per lane for every point of the working polygon.
+struct DeBoorLanes {
+    std::vector<FloatLanes> x;
+    std::vector<FloatLanes> y;
+};
+
+// deBoorPoint without shells for kLanes values of t in the same span, every
+// lane through the same operations in the same order. combine rounds each
+// product and the sum, formed in double, to float: a double holds the product
+// of two floats exactly, and its 53 bits are enough that rounding a sum of
+// two floats first to double and then to float gives the float sum, so these
+// are the float operations themselves.
+VELTRO_WIDE_KERNEL
+void deBoorSideBySide(const std::vector<Point2>& points, const KnotSequence& knots, std::size_t d,
+                      std::size_t first, const float* t, DeBoorLanes& lanes, Point2* out) {
+    lanes.x.resize(d + 1);
+    lanes.y.resize(d + 1);
+    FloatLanes* x = lanes.x.data();
+    FloatLanes* y = lanes.y.data();
+    for (std::size_t m = 0; m <= d; ++m) {
+        const Point2& p = points[first + m];
+        x[m] = FloatLanes{p.x, p.x, p.x, p.x};
+        y[m] = FloatLanes{p.y, p.y, p.y, p.y};
+    }
+    FloatLanes given;
+    std::memcpy(&given, t, sizeof(given));
+    DoubleLanes td;
+    widen(given, td);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (std::size_t r = 1; r <= d; ++r) {
+        const std::size_t count = d + 1 - r;
+        for (std::size_t m = 1; m <= count; ++m) {
+            const std::size_t i = first + r + m - 1;
+            const std::int64_t lowKnot = knots[i];
+            const std::int64_t highKnot = knots[i + d - r + 1];
+            const std::int64_t width = highKnot - lowKnot;
+            FloatLanes alpha = {nan, nan, nan, nan};
+            FloatLanes beta = alpha;
+            if (width != 0) {
+                const double w = static_cast<double>(width);
+                alpha = narrow((td - static_cast<double>(lowKnot)) / w);
+                beta = narrow((static_cast<double>(highKnot) - td) / w);
+            }
+            x[m - 1] = x[m] * alpha + x[m - 1] * beta;
+            y[m - 1] = y[m] * alpha + y[m - 1] * beta;
+        }
+    }
+    for (std::size_t lane = 0; lane < kLanes; ++lane) {
+        out[lane] = Point2(x[0][lane], y[0][lane]);
+    }
+}
+
+}  // namespace
+
 void addBSplineCurve(const std::vector<Point2>& points, std::int32_t degree,
                      const KnotSequence& knots, const SliderAndShells& options,
                      FrameReport& curve) {
@@ -157,11 +218,13 @@ void addBSplineCurve(const std::vector<Point2>& points, std::int32_t degree,
     const ParameterWindow sliderWindow(options.sliderT, halfWidth);
     const ParameterWindow midWindow(mid, halfWidth);
 
-    bool markerDrawn = false;
-    bool shellsDrawn = false;
-    std::vector<Point2> scratch;
-    std::vector<Point2> samples;
+    // The walk settles which samples there are, in which spans, and where
+    // the marker and the shells go; the points come after, side by side.
+    constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
+    std::size_t markerAt = kNone;
+    std::size_t shellsAt = kNone;
     std::vector<float> ts;
+    std::vector<std::int64_t> sampleSpans;
     walk.run([&](float t) {
         std::int64_t span = spans.find(t);
         if (span < d || span > n - 1) {
@@ -174,20 +237,39 @@ void addBSplineCurve(const std::vector<Point2>& points, std::int32_t degree,
             span = lastSpan;
         }
         const bool inSliderWindow = sliderWindow.contains(t);
-        const bool shellsHere = options.shellsOn && !shellsDrawn &&
-                                (options.sliderOn ? inSliderWindow : midWindow.contains(t));
-        const Point2 c = deBoorPoint(points, knots, d, span, t, scratch,
-                                     shellsHere ? &curve.polylines : nullptr);
-        if (options.sliderOn && !markerDrawn && inSliderWindow) {
-            addSliderMarker(curve, c);
-            markerDrawn = true;
+        if (options.shellsOn && shellsAt == kNone &&
+            (options.sliderOn ? inSliderWindow : midWindow.contains(t))) {
+            shellsAt = ts.size();
         }
-        if (shellsHere) {
-            shellsDrawn = true;
+        if (options.sliderOn && markerAt == kNone && inSliderWindow) {
+            markerAt = ts.size();
         }
-        samples.push_back(c);
         ts.push_back(t);
+        sampleSpans.push_back(span);
     });
+
+    std::vector<Point2> samples(ts.size());
+    std::vector<Point2> scratch;
+    DeBoorLanes lanes;
+    for (std::size_t i = 0; i < ts.size();) {
+        const auto group = sampleSpans.begin() + static_cast<std::ptrdiff_t>(i);
+        if (ts.size() - i >= kLanes &&
+            std::all_of(group, group + kLanes, [&](std::int64_t s) { return s == *group; })) {
+            deBoorSideBySide(points, knots, static_cast<std::size_t>(d),
+                             static_cast<std::size_t>(*group - d), &ts[i], lanes, &samples[i]);
+            i += kLanes;
+            continue;
+        }
+        samples[i] = deBoorPoint(points, knots, d, *group, ts[i], scratch, nullptr);
+        ++i;
+    }
+    if (shellsAt != kNone) {
+        deBoorPoint(points, knots, d, sampleSpans[shellsAt], ts[shellsAt], scratch,
+                    &curve.polylines);
+    }
+    if (markerAt != kNone) {
+        addSliderMarker(curve, samples[markerAt]);
+    }
     appendPolyline(curve.polylines, Polyline{kBSplineColour, std::move(samples),
                                              PolylineRole::Curve, std::move(ts)});
 }

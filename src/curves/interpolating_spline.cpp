@@ -192,11 +192,11 @@ void addTermsSideBySide(const SplineTerm* xTerms, const SplineTerm* yTerms, std:
     DoubleLanes sy[kGroups] = {};
     bool shiftIsExact = true;
     for (std::size_t g = 0; g < kGroups; ++g) {
-        FloatLanes narrow;
-        std::memcpy(&narrow, t + 4 * g, sizeof(narrow));
-        widen(narrow, at[g]);
+        FloatLanes given;
+        std::memcpy(&given, t + 4 * g, sizeof(given));
+        widen(given, at[g]);
         for (std::size_t lane = 0; lane < 4; ++lane) {
-            shiftIsExact = shiftIsExact && narrow[lane] >= 0.0f && narrow[lane] < 16777216.0f;
+            shiftIsExact = shiftIsExact && given[lane] >= 0.0f && given[lane] < 16777216.0f;
         }
     }
     for (std::size_t j = 0; j < count; ++j) {
@@ -248,8 +248,8 @@ void addTermsSideBySide(const SplineTerm* xTerms, const SplineTerm* yTerms, std:
         }
     }
     for (std::size_t g = 0; g < kGroups; ++g) {
-        const FloatLanes nx = __builtin_convertvector(sx[g], FloatLanes);
-        const FloatLanes ny = __builtin_convertvector(sy[g], FloatLanes);
+        const FloatLanes nx = narrow(sx[g]);
+        const FloatLanes ny = narrow(sy[g]);
         std::memcpy(x + 4 * g, &nx, sizeof(nx));
         std::memcpy(y + 4 * g, &ny, sizeof(ny));
     }

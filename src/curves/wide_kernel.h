@@ -35,6 +35,23 @@ inline void widen(FloatLanes f, DoubleLanes& out) {
     out = DoubleLanes{f[0], f[1], f[2], f[3]};
 }
 
+// Four doubles rounded to four floats.
+#if defined(__wasm_simd128__)
+// Clang 14 narrows these one lane at a time; two vector narrowings of two
+// lanes each and a shuffle do the same.
+inline FloatLanes narrow(const DoubleLanes& v) {
+    v128_t halves[2];
+    std::memcpy(halves, &v, sizeof(v));
+    const v128_t low = wasm_f32x4_demote_f64x2_zero(halves[0]);
+    const v128_t high = wasm_f32x4_demote_f64x2_zero(halves[1]);
+    return reinterpret_cast<FloatLanes>(wasm_i32x4_shuffle(low, high, 0, 1, 4, 5));
+}
+#else
+inline FloatLanes narrow(const DoubleLanes& v) {
+    return __builtin_convertvector(v, FloatLanes);
+}
+#endif
+
 // Each lane rounded to float and widened back, in place: a float sum kept
 // in a double lane.
 #if defined(__wasm_simd128__)
@@ -54,6 +71,6 @@ inline void roundToFloat(DoubleLanes& v) {
 }
 #else
 inline void roundToFloat(DoubleLanes& v) {
-    widen(__builtin_convertvector(v, FloatLanes), v);
+    widen(narrow(v), v);
 }
 #endif

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "curve_test_support.h"
@@ -179,6 +181,63 @@ TEST(BSpline, ZeroKnotDifferencesGiveNaNNotGarbage) {
     std::vector<Point2> scratch;
     const Point2 c = deBoorPoint(points, knots, 2, 2, 1.0f, scratch, nullptr);
     EXPECT_TRUE(std::isnan(c.x));
+}
+
+// The same float, zeros of either sign told apart; any NaN is any other.
+bool identical(float a, float b) {
+    return (std::isnan(a) && std::isnan(b)) ||
+           std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+}
+
+// The curve's samples, evaluated four at a time where they share a span,
+// are deBoorPoint's bits at each t, for every kind of knots and for points
+// whose products and sums overflow, underflow or cancel in float.
+TEST(BSpline, CurveSamplesAreTheLoneEvaluations) {
+    std::vector<Point2> extreme = scatteredPoints(9);
+    extreme[1] = Point2(3.0e38f, -3.0e38f);
+    extreme[2] = Point2(-3.0e38f, 1.0e-40f);
+    extreme[4] = Point2(1.0e-45f, -2.5e-39f);
+    extreme[6] = Point2(1.0f + 1.0e-7f, -1.0f);
+    struct Case {
+        std::int32_t degree;
+        KnotSequence knots;
+    };
+    const std::vector<Case> cases{
+        {1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+        {3, {0, 0, 0, 0, 1, 2, 3, 5, 8, 8, 8, 8, 8}},
+        {2, {0, 3, 3, 7, 7, 7, 9, 12, 12, 15, 20, 21}},
+        {5, {5, 4, 3, 2, 1, 2, 3, 4, 9, 9, 12, 13, 15, 16, 18}},
+        {2, {0, 1, 1, 2, 4, 2, 5, 6, 7, 8, 9, 10}},  // a zero width inside span 3
+        {3, {kMin, kMin, kMin, kMin, 0, 1, 2, kMax, kMax, kMax, kMax, kMax, kMax}},
+        {8, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17}},
+    };
+    for (const std::vector<Point2>& points : {scatteredPoints(9), extreme}) {
+        for (const Case& c : cases) {
+            FrameReport report;
+            addBSplineCurve(points, c.degree, c.knots, SliderAndShells{}, report);
+            ASSERT_FALSE(report.polylines.empty()) << c.degree;
+            const Polyline& curve = report.polylines.back();
+            const SpanFinder spans(c.knots);
+            std::vector<Point2> scratch;
+            for (std::size_t i = 0; i < curve.parameters.size(); ++i) {
+                const float t = curve.parameters[i];
+                std::int64_t span = spans.find(t);
+                // Past the domain the curve evaluates in its last span that is
+                // not empty.
+                for (std::int64_t j = 8; j >= 0 && (span < c.degree || span > 8); --j) {
+                    if (c.knots[static_cast<std::size_t>(j)] <
+                        c.knots[static_cast<std::size_t>(j) + 1]) {
+                        span = j;
+                    }
+                }
+                const Point2 alone =
+                    deBoorPoint(points, c.knots, c.degree, span, t, scratch, nullptr);
+                ASSERT_TRUE(identical(curve.points[i].x, alone.x) &&
+                            identical(curve.points[i].y, alone.y))
+                    << "degree " << c.degree << ", t = " << t;
+            }
+        }
+    }
 }
 
 TEST(SpanFinder, FindsWhatFindSpanFinds) {
