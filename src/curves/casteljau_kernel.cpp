@@ -1,6 +1,6 @@
 #include "curves/casteljau_kernel.h"
 
-#include "curves/wide_kernel.h"
+#include "geometry/wide_kernel.h"
 
 #if defined(__wasm_simd128__)
 #include <wasm_simd128.h>

@@ -8,7 +8,7 @@
 
 #include "curves/curve_colours.h"
 #include "curves/parameter_walk.h"
-#include "curves/wide_kernel.h"
+#include "geometry/wide_kernel.h"
 
 namespace veltro {
 

@@ -1,7 +1,10 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "geometry/float_to_int.h"
+#include "geometry/wide_kernel.h"
 #include "raster/bresenham_paths.h"
 #include "raster/ideal_line.h"
 
@@ -61,6 +64,28 @@ VisiblePositions positionsNearMinorSpan(std::int64_t count, MinorAt minorAt, con
     return {start, above - 1};
 }
 
+// Positions whose minor coordinates are computed together.
+constexpr std::size_t kChunk = 64;
+
+// The ideal line's minor coordinate at each of `count` positions u (a
+// multiple of four, at most kChunk), snapped to the grid the minor cursor
+// moves on as the walk's decision does: four at a time, each lane the same
+// operations as one position alone.
+VELTRO_WIDE_KERNEL
+void snappedMinors(const IdealLine& line, double minorPhase, bool rising, const double* u,
+                   double* snapped, std::size_t count) {
+    for (std::size_t k = 0; k < count; k += 4) {
+        DoubleLanes at;
+        std::memcpy(&at, u + k, sizeof(at));
+        DoubleLanes v;
+        line.minorAt(at, v);
+        DoubleLanes s = rising ? v - minorPhase + 0.5 : minorPhase - v + 0.5;
+        floorLanes(s);
+        s = rising ? minorPhase + s : minorPhase - s;
+        std::memcpy(snapped + k, &s, sizeof(s));
+    }
+}
+
 // Far beyond the exact extent: one pixel per cursor position the walk would
 // pass through inside the window, with the minor coordinate of the ideal line
 // snapped to the grid the minor cursor moves on, as the walk's decision does.
@@ -96,21 +121,26 @@ void drawIdealBresenham(float u0, float v0, float u1, float v1, float dmajor, bo
     };
     const VisiblePositions visible = positionsNearMinorSpan(
         count, [&](std::int64_t i) { return line.minorAt(cursorAt(i)); }, w.minor);
-    for (std::int64_t i = visible.first; i <= visible.last; ++i) {
-        const double u = cursorAt(i);
-        if (su * (u - first) < 0.0 || su * (last - u) < 0.0) {
-            continue;
+    double u[kChunk];
+    double snapped[kChunk];
+    for (std::int64_t from = visible.first; from <= visible.last;
+         from += static_cast<std::int64_t>(kChunk)) {
+        const auto count = static_cast<std::size_t>(
+            std::min<std::int64_t>(static_cast<std::int64_t>(kChunk), visible.last - from + 1));
+        const std::size_t padded = (count + 3) / 4 * 4;
+        for (std::size_t k = 0; k < padded; ++k) {
+            u[k] = cursorAt(from + static_cast<std::int64_t>(k));
         }
-        const std::int64_t major = truncToInt64(u + 0.5);
-        if (!w.major.holds(major)) {
-            continue;
-        }
-        const double v = line.minorAt(u);
-        const double snapped = sv > 0.0 ? minorPhase + std::floor(v - minorPhase + 0.5)
-                                        : minorPhase - std::floor(minorPhase - v + 0.5);
-        const std::int64_t minor = truncToInt64(snapped + 0.5);
-        if (w.minor.holds(minor)) {
-            emitPixel(sink, yMajor, major, minor);
+        snappedMinors(line, minorPhase, sv > 0.0, u, snapped, padded);
+        for (std::size_t k = 0; k < count; ++k) {
+            if (su * (u[k] - first) < 0.0 || su * (last - u[k]) < 0.0) {
+                continue;
+            }
+            const std::int64_t major = truncToInt64(u[k] + 0.5);
+            const std::int64_t minor = truncToInt64(snapped[k] + 0.5);
+            if (w.major.holds(major) && w.minor.holds(minor)) {
+                emitPixel(sink, yMajor, major, minor);
+            }
         }
     }
 }

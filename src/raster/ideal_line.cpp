@@ -2,18 +2,6 @@
 
 namespace veltro {
 
-namespace {
-
-// a + b = sum + error exactly (Knuth's two-sum).
-void twoSum(double a, double b, double& sum, double& error) {
-    sum = a + b;
-    const double bVirtual = sum - a;
-    const double aVirtual = sum - bVirtual;
-    error = (a - aVirtual) + (b - bVirtual);
-}
-
-}  // namespace
-
 // v(u) = v0 + (u - u0) * dv / du = (u * dv + (u1 * v0 - u0 * v1)) / du.
 // Products of two floats are exact in double, so the cross term is exact as
 // a two-sum.
@@ -22,13 +10,6 @@ IdealLine::IdealLine(float u0, float v0, float u1, float v1)
       dv_(static_cast<double>(v1) - static_cast<double>(v0)) {
     twoSum(static_cast<double>(u1) * static_cast<double>(v0),
            -(static_cast<double>(u0) * static_cast<double>(v1)), crossHigh_, crossLow_);
-}
-
-double IdealLine::minorAt(double u) const {
-    double sum = 0.0;
-    double error = 0.0;
-    twoSum(u * dv_, crossHigh_, sum, error);
-    return (sum + (error + crossLow_)) / du_;
 }
 
 }  // namespace veltro

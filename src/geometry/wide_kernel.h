@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstring>
 
 #if defined(__wasm_simd128__)
@@ -74,3 +75,19 @@ inline void roundToFloat(DoubleLanes& v) {
     widen(narrow(v), v);
 }
 #endif
+
+// Each lane rounded down to a whole number, in place. Clang 14 leaves a
+// loop of std::floor over the lanes as one scalar rounding per lane.
+inline void floorLanes(DoubleLanes& v) {
+#if defined(__wasm_simd128__)
+    v128_t halves[2];
+    std::memcpy(halves, &v, sizeof(v));
+    halves[0] = wasm_f64x2_floor(halves[0]);
+    halves[1] = wasm_f64x2_floor(halves[1]);
+    std::memcpy(&v, halves, sizeof(v));
+#else
+    for (int lane = 0; lane < 4; ++lane) {
+        v[lane] = std::floor(v[lane]);
+    }
+#endif
+}
