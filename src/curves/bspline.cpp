@@ -84,6 +84,39 @@ std::int64_t SpanFinder::find(float t) const {
     return static_cast<std::int64_t>(above - asFloats_.begin()) - 1;
 }
 
+namespace {
+
+float rounded(double v) {
+    return static_cast<float>(v);
+}
+
+FloatLanes rounded(const DoubleLanes& v) {
+    return narrow(v);
+}
+
+// The weights of entry i's step at t (a double, or four in DoubleLanes):
+// alpha = (t - k(i)) / (k(i + reach) - k(i)) and beta = 1 - alpha, each formed
+// on its own and rounded to float; NaN where the two knots coincide. Knots
+// differ by up to 2^32, so the difference is taken in 64 bits, where it is
+// exact.
+template <class Time, class Weight>
+void stepWeights(const KnotSequence& knots, std::size_t i, std::size_t reach, const Time& t,
+                 Weight& alpha, Weight& beta) {
+    const std::int64_t lowKnot = knots[i];
+    const std::int64_t highKnot = knots[i + reach];
+    const std::int64_t width = highKnot - lowKnot;
+    if (width == 0) {
+        alpha = Weight{} + std::numeric_limits<float>::quiet_NaN();
+        beta = alpha;
+        return;
+    }
+    const double w = static_cast<double>(width);
+    alpha = rounded((t - static_cast<double>(lowKnot)) / w);
+    beta = rounded((static_cast<double>(highKnot) - t) / w);
+}
+
+}  // namespace
+
 Point2 deBoorPoint(const std::vector<Point2>& points, const KnotSequence& knots,
                    std::int64_t degree, std::int64_t span, float t, std::vector<Point2>& scratch,
                    std::vector<Polyline>* shells) {
@@ -99,19 +132,9 @@ Point2 deBoorPoint(const std::vector<Point2>& points, const KnotSequence& knots,
     for (std::size_t r = 1; r <= d; ++r) {
         const std::size_t count = d + 1 - r;
         for (std::size_t m = 1; m <= count; ++m) {
-            const std::size_t i = first + r + m - 1;
-            const std::int64_t lowKnot = knots[i];
-            const std::int64_t highKnot = knots[i + d - r + 1];
-            // Knots differ by up to 2^32, so the difference is taken in 64
-            // bits, where it is exact.
-            const std::int64_t width = highKnot - lowKnot;
-            float alpha = std::numeric_limits<float>::quiet_NaN();
-            float beta = std::numeric_limits<float>::quiet_NaN();
-            if (width != 0) {
-                const double w = static_cast<double>(width);
-                alpha = static_cast<float>((td - static_cast<double>(lowKnot)) / w);
-                beta = static_cast<float>((static_cast<double>(highKnot) - td) / w);
-            }
+            float alpha = 0.0f;
+            float beta = 0.0f;
+            stepWeights(knots, first + r + m - 1, d - r + 1, td, alpha, beta);
             const Point2& q = scratch[m];
             const Point2& previous = scratch[m - 1];
             scratch[m - 1] = Point2(combine(q.x, previous.x, alpha, beta),
@@ -158,21 +181,12 @@ void deBoorSideBySide(const std::vector<Point2>& points, const KnotSequence& kno
     std::memcpy(&given, t, sizeof(given));
     DoubleLanes td;
     widen(given, td);
-    const float nan = std::numeric_limits<float>::quiet_NaN();
     for (std::size_t r = 1; r <= d; ++r) {
         const std::size_t count = d + 1 - r;
         for (std::size_t m = 1; m <= count; ++m) {
-            const std::size_t i = first + r + m - 1;
-            const std::int64_t lowKnot = knots[i];
-            const std::int64_t highKnot = knots[i + d - r + 1];
-            const std::int64_t width = highKnot - lowKnot;
-            FloatLanes alpha = {nan, nan, nan, nan};
-            FloatLanes beta = alpha;
-            if (width != 0) {
-                const double w = static_cast<double>(width);
-                alpha = narrow((td - static_cast<double>(lowKnot)) / w);
-                beta = narrow((static_cast<double>(highKnot) - td) / w);
-            }
+            FloatLanes alpha;
+            FloatLanes beta;
+            stepWeights(knots, first + r + m - 1, d - r + 1, td, alpha, beta);
             x[m - 1] = x[m] * alpha + x[m - 1] * beta;
             y[m - 1] = y[m] * alpha + y[m - 1] * beta;
         }
