@@ -90,14 +90,22 @@ Floors measureFloors() {
     // The raster benchmark's short segment, a few pixels long.
     const std::vector<Point2> segment{Point2(100.3f, 200.7f), Point2(104.1f, 202.2f)};
     const veltro::Colour blue(0, 0, 255, 255);
-    constexpr int kWalks = 2000000;
-    start = processorSeconds();
-    for (int i = 0; i < kWalks; ++i) {
-        veltro::raster::drawBresenhamPath(frame, segment, blue);
-        benchmark::DoNotOptimize(pixels.data());
-        benchmark::ClobberMemory();
+    // The least of several batches: the rest of the machine only ever adds
+    // to a batch, and one slow batch made the ratios look a third better.
+    constexpr int kWalks = 400000;
+    constexpr int kBatches = 5;
+    double walk = 0.0;
+    for (int batch = 0; batch < kBatches; ++batch) {
+        start = processorSeconds();
+        for (int i = 0; i < kWalks; ++i) {
+            veltro::raster::drawBresenhamPath(frame, segment, blue);
+            benchmark::DoNotOptimize(pixels.data());
+            benchmark::ClobberMemory();
+        }
+        const double perWalk = (processorSeconds() - start) / kWalks;
+        walk = batch == 0 ? perWalk : std::min(walk, perWalk);
     }
-    return {clear, (processorSeconds() - start) / kWalks};
+    return {clear, walk};
 }
 
 const Floors& floors() {
